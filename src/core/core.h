@@ -1,0 +1,4 @@
+// One include for the whole core.
+#pragma once
+
+#include "core/records.h"

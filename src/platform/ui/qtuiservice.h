@@ -1,0 +1,41 @@
+// The Qt implementation of the UI service and the application-wide set-up
+// (fonts, Japanese translation of Qt's own dialogs), and the colour mapping.
+#pragma once
+
+#include "platform/uiservice.h"
+
+#include <QColor>
+
+class QApplication;
+
+namespace platform {
+
+class QtUiService : public UiService {
+public:
+    int msgBox(const QString& prompt, int style, const QString& title, QObject* owner) override;
+    void setMousePointer(int pointer) override;
+    int mousePointer() const override { return m_pointer; }
+    void setClipboardText(const QString& text) override;
+    bool openUrl(const QString& url) override;
+    bool openFolder(const QString& path) override;
+    void beep() override;
+
+private:
+    int m_pointer = vbDefault;
+};
+
+// Maps the Windows font names to the IPA fonts, loads Qt's Japanese
+// translation and installs the Qt UI service. Call once after the
+// QApplication exists and before any widget is made.
+void setUpApplication(QApplication& app);
+
+// Maps the Windows font family names the forms use to the IPA fonts.
+void installFontSubstitutions();
+
+// An OLE colour (&H00BBGGRR) or a system colour (&H80000000 | index:
+// &H8000000F button face, &H8000000D highlight, &H8000000E highlight text,
+// &H80000011 grey text, &H80000005 window, &H80000008 window text, ...) as a
+// QColor.
+QColor oleColor(quint32 ole);
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+// A UI service for tests: records every message box and answers questions
+// from a queue (the first button when the queue is empty).
+#pragma once
+
+#include "platform/ui/qtuiservice.h"
+#include "platform/uiservice.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+struct RecordedMessage {
+    QString prompt;
+    int style = 0;
+    QString title;
+};
+
+class RecordingUi : public platform::UiService {
+public:
+    int msgBox(const QString& prompt, int style, const QString& title, QObject* owner) override;
+    void setMousePointer(int pointer) override { pointer_ = pointer; }
+    int mousePointer() const override { return pointer_; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    bool openUrl(const QString& url) override { openedUrls << url; return openUrlResult; }
+    bool openFolder(const QString& path) override { openedFolders << path; return true; }
+    void beep() override { ++beeps; }
+
+    std::vector<RecordedMessage> messages;
+    std::deque<int> answers;     // answers to the next questions, in order
+    QString clipboard;
+    QStringList openedUrls;
+    QStringList openedFolders;
+    bool openUrlResult = true;
+    int beeps = 0;
+
+private:
+    int pointer_ = platform::vbDefault;
+};
+
+// The installed recording service (installed by the test main). Clears what
+// was recorded.
+RecordingUi& recordingUi();
+void resetRecordingUi();
