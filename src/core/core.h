@@ -2,3 +2,4 @@
 #pragma once
 
 #include "core/records.h"
+#include "core/helpers.h"

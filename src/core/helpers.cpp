@@ -1,0 +1,152 @@
+#include "core/helpers.h"
+
+#include "platform/eradate.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <exception>
+
+namespace {
+
+// The key that index position p points to; a bad position or a bad index
+// entry is a subscript error, as in the classic runtime.
+const QString& keyAt(Long p, const std::vector<Long>& index, const std::vector<QString>& keys)
+{
+    if (p < 0 || static_cast<size_t>(p) >= index.size())
+        vb::raiseSubscriptOutOfRange();
+    const Long k = index[static_cast<size_t>(p)];
+    if (k < 0 || static_cast<size_t>(k) >= keys.size())
+        vb::raiseSubscriptOutOfRange();
+    return keys[static_cast<size_t>(k)];
+}
+
+// Compares a key with the pivot by the mode: -1, 0 or 1.
+struct PivotCompare {
+    Integer mode;
+    QString pivot;
+    double pivotValue = 0;
+
+    PivotCompare(Integer m, const QString& p) : mode(m), pivot(p)
+    {
+        if (mode == 1)
+            pivotValue = vb::Val(pivot);
+    }
+
+    int operator()(const QString& key) const
+    {
+        if (mode == 1) {
+            const double v = vb::Val(key);
+            return v < pivotValue ? -1 : (v > pivotValue ? 1 : 0);
+        }
+        return vb::StrComp(key, pivot);
+    }
+};
+
+// One partition step and the recursion of either direction. dir is 1 for
+// ascending, -1 for descending: the left scan moves on while the key
+// compares (dir) below the pivot, the right scan while it compares above.
+void quickSort(const char* name, Long low, Long high, std::vector<Long>& index,
+               const std::vector<QString>& keys, Integer mode, int dir)
+{
+    try {
+        if (low >= high)
+            return;
+        const Long m = low + (high - low) / 2;
+        const PivotCompare cmp(mode, keyAt(m, index, keys));
+        Long i = low;
+        Long j = high;
+        while (i <= j) {
+            while (dir * cmp(keyAt(i, index, keys)) < 0 && i < high)
+                ++i;
+            while (dir * cmp(keyAt(j, index, keys)) > 0 && j > low)
+                --j;
+            if (i <= j) {
+                psSwapIndex(i, j, index);
+                ++i;
+                --j;
+            }
+        }
+        if (low < j)
+            quickSort(name, low, j, index, keys, mode, dir);
+        if (i < high)
+            quickSort(name, i, high, index, keys, mode, dir);
+    } catch (const vb::VbError& e) {
+        platform::MsgBox(QString::fromLatin1(name) + QStringLiteral("(): ") + e.description(),
+                         platform::vbCritical, QStringLiteral("エラー"));
+    } catch (const std::exception& e) {
+        platform::MsgBox(QString::fromLatin1(name) + QStringLiteral("(): ") +
+                             QString::fromLocal8Bit(e.what()),
+                         platform::vbCritical, QStringLiteral("エラー"));
+    }
+}
+
+}  // namespace
+
+void psSwapIndex(Long a, Long b, std::vector<Long>& index)
+{
+    if (a < 0 || b < 0 || static_cast<size_t>(a) >= index.size() ||
+        static_cast<size_t>(b) >= index.size())
+        vb::raiseSubscriptOutOfRange();
+    std::swap(index[static_cast<size_t>(a)], index[static_cast<size_t>(b)]);
+}
+
+void csQuickSort_Asc(Long low, Long high, std::vector<Long>& index,
+                     const std::vector<QString>& keys, Integer mode)
+{
+    quickSort("csQuickSort_Asc", low, high, index, keys, mode, 1);
+}
+
+void csQuickSort_Desc(Long low, Long high, std::vector<Long>& index,
+                      const std::vector<QString>& keys, Integer mode)
+{
+    quickSort("csQuickSort_Desc", low, high, index, keys, mode, -1);
+}
+
+QString gfGetAge(const QString& birthday, const QString& refDate, Integer fraction)
+{
+    const auto b = vb::parseDate(vb::Trim(birthday));
+    const auto d = vb::parseDate(vb::Trim(refDate));
+    if (!b || !d)
+        return QStringLiteral("-");
+
+    int years = d->year() - b->year();
+    // The birthday is still to come in the reference year: compared as the
+    // "mm/dd" texts.
+    if (vb::FormatDate(*b, QStringLiteral("mm/dd")) > vb::FormatDate(*d, QStringLiteral("mm/dd")))
+        --years;
+
+    if (fraction == 0)
+        return vb::Format(years, QStringLiteral("0"));
+
+    // QDate::addYears puts 29 February on 28 February in other years.
+    const QDate last = b->addYears(years);
+    const QDate next = last.addYears(1);
+    const qint64 span = last.daysTo(next);
+    const qint64 done = last.daysTo(*d);
+    return vb::FormatRatio(static_cast<std::int64_t>(years) * span + done, span,
+                           QStringLiteral("0.000"));
+}
+
+QString gfGetParentFolder(const QString& path)
+{
+    const QString p = vb::Trim(path);
+    if (p.isEmpty())
+        return QString();
+    const qsizetype a = std::max(p.lastIndexOf(QLatin1Char('/')), p.lastIndexOf(QLatin1Char('\\')));
+    if (a < 0)
+        return QString();
+    return p.left(a);
+}
+
+bool gfOpenWebPage(const QString& address, bool flag)
+{
+    Q_UNUSED(flag);
+    try {
+        // A browser that could not be started counts as a failure, so the
+        // caller offers the address on the clipboard instead of showing
+        // nothing.
+        return !platform::ui().openUrl(address);
+    } catch (...) {
+        return true;
+    }
+}

@@ -1,0 +1,39 @@
+// Small shared helpers of the core: the index quicksort every ranking uses,
+// the age of a player on a date, the folder part of a path and showing a page
+// in the web browser.
+#pragma once
+
+#include "core/records.h"
+
+#include <QString>
+#include <vector>
+
+// Sorts the positions low..high of the index list so that the keys they
+// point to ascend (keys(index(p)), not keys(p)). Mode 1 compares the keys by
+// their leading number, any other mode as texts by character codes
+// (case-sensitive). The sort is not stable: rows with equal keys may end in
+// any order. Errors are shown in a message box and end the sort where it
+// stands.
+void csQuickSort_Asc(Long low, Long high, std::vector<Long>& index,
+                     const std::vector<QString>& keys, Integer mode);
+// The same, descending.
+void csQuickSort_Desc(Long low, Long high, std::vector<Long>& index,
+                      const std::vector<QString>& keys, Integer mode);
+// Swaps two entries of the index list.
+void psSwapIndex(Long a, Long b, std::vector<Long>& index);
+
+// The age on the reference date: whole years ("0") with fraction 0, else
+// years plus the part of the current year of age ("0.000"). "-" when either
+// trimmed text is not a date. A 29 February birthday falls on 28 February
+// in other years.
+QString gfGetAge(const QString& birthday, const QString& refDate, Integer fraction);
+
+// The trimmed path without its last part ("/" or "\" separated); "" when the
+// path is empty or has no separator.
+QString gfGetParentFolder(const QString& path);
+
+// Opens the address (a web address or a local file) in the web browser.
+// Returns true on failure (the caller then puts the address on the clipboard
+// and tells the user), false when the browser was started. The flag is not
+// used.
+bool gfOpenWebPage(const QString& address, bool flag = false);
