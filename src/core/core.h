@@ -3,3 +3,6 @@
 
 #include "core/records.h"
 #include "core/helpers.h"
+#include "core/gamefile.h"
+#include "core/migration.h"
+#include "core/ranking.h"

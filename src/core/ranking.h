@@ -1,0 +1,45 @@
+// Rankings of the current game (gGame + gScoreLines): the personal ranking
+// with its tie-breaks, the head counts, the category caption and filter, the
+// best-round ranking, and the team list and team ranking.
+//
+// Terms shared by every tally: the value of a stroke text is its leading
+// number; a round is complete when each of its holes 1..Hole has a value of
+// at least 1, and only complete rounds count anywhere; a hole-in-one is a
+// value of exactly 1 and takes 3 strokes off the net; the stroke classes are
+// the values exactly 1..5.
+//
+// Errors (Round 0 or above 10, Hole above 16, JudgeDaSu above 5, score rows
+// that do not fill every player's rounds, overflowing values) throw
+// vb::VbError; the result table is then left as far as it was filled.
+#pragma once
+
+#include "core/records.h"
+
+#include <QString>
+
+// Number of distinct player identifiers among the score rows.
+Integer gfCountGameMembers();
+// Number of distinct trimmed, non-empty team identifiers among the score rows
+// (compared case-sensitively).
+Integer gfCountGameTeams();
+
+// Rebuilds gRanking from the score rows. noHandicap 1 leaves handicaps out;
+// 0 counts them when the game uses handicaps (HandiCapKind not 0).
+void gsCalPersonRanking(Integer noHandicap);
+
+// Caption of the current game's category: "総合" or "部門別（...）".
+QString gfGetCategoryTitle();
+
+// Keeps in gRanking only the players inside the current game's category at
+// the reference date and renumbers their ranks (shared ranks stay shared).
+void gsFilterRankingByCategory(const QString& referenceDate);
+
+// Rebuilds gRoundRanking: each player's single best round, ranked.
+void gsCalRoundRanking();
+
+// Replaces gRanking by the handicap-free personal ranking of the players with
+// a team, ordered by team and, inside a team, best first.
+void gsCalTeamList();
+
+// Runs gsCalTeamList and rebuilds gTeamRanking from it.
+void gsCalTeamRanking();
