@@ -2,7 +2,11 @@
 #pragma once
 
 #include "core/records.h"
+#include "core/ini.h"
 #include "core/helpers.h"
 #include "core/gamefile.h"
 #include "core/migration.h"
 #include "core/ranking.h"
+#include "core/printstate.h"
+#include "core/series.h"
+#include "core/season.h"

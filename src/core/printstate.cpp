@@ -1,0 +1,9 @@
+#include "core/printstate.h"
+
+Integer gintTotalRankingMode = 0;
+Long glngKiteiRound = 0;
+Long glngKiteiGame = 0;
+Long glngKiteiHole = 0;
+QString gstrSeasonFirstDate;
+QString gstrSeasonLastDate;
+QString gstrSeasonDiffer;

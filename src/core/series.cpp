@@ -1,0 +1,203 @@
+#include "core/series.h"
+
+#include "core/ini.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <exception>
+#include <numeric>
+
+namespace {
+
+// A whole number in a zero-padded pattern such as "0000000000": at least
+// `width` digits, a leading "-" for negatives, longer numbers print whole.
+QString padNum(qint64 v, int width)
+{
+    const bool negative = v < 0;
+    QString digits = QString::number(negative ? -v : v);
+    if (digits.size() < width)
+        digits.prepend(QString(width - digits.size(), QLatin1Char('0')));
+    return negative ? QLatin1Char('-') + digits : digits;
+}
+
+// Index list 0..n-1 ordered by the text keys (code-unit compare). Equal keys
+// keep their table order.
+std::vector<Long> sortedIndex(const std::vector<QString>& keys, bool descending)
+{
+    std::vector<Long> index(keys.size());
+    std::iota(index.begin(), index.end(), 0);
+    if (descending)
+        std::stable_sort(index.begin(), index.end(),
+                         [&](Long a, Long b) { return keys[b] < keys[a]; });
+    else
+        std::stable_sort(index.begin(), index.end(),
+                         [&](Long a, Long b) { return keys[a] < keys[b]; });
+    return index;
+}
+
+// num / den rounded to a whole number, halves to the even neighbour
+// (num >= 0, den > 0); out of the Long range raises overflow.
+Long divideHalfEven(qint64 num, qint64 den)
+{
+    qint64 q = num / den;
+    const qint64 r2 = (num % den) * 2;
+    if (r2 > den || (r2 == den && (q & 1)))
+        ++q;
+    if (q > std::numeric_limits<Long>::max())
+        vb::raiseOverflow();
+    return static_cast<Long>(q);
+}
+
+Long addChecked(Long a, Long b)
+{
+    Long sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        vb::raiseOverflow();
+    return sum;
+}
+
+// Gives every row from `first` to `last` (inclusive) its share of the group's
+// points in tenths.
+void shareGroupPoints(std::vector<PointRank>& rows, size_t first, size_t last, qint64 groupSum)
+{
+    const qint64 count = static_cast<qint64>(last - first + 1);
+    const Long share = divideHalfEven(groupSum * 10, count);
+    for (size_t i = first; i <= last; ++i)
+        rows[i].Points = share;
+}
+
+// One row per stored place of every point game of the series.
+std::vector<PointRank> collectPlaces(Long id, const SeriesInfo& info)
+{
+    std::vector<PointRank> rows;
+    const QDir gamesDir(gstrGamesFolder);
+    for (const GameInfo& game : gGameList) {
+        const QString name = vb::Trim(game.GameFileName);
+        if (name.isEmpty() || game.SeriesID != id || game.PointGame <= 0)
+            continue;
+        const QString path = gamesDir.filePath(name);
+        if (!QFileInfo(path).isFile())
+            continue;
+
+        const Long n = vb::CLng(vb::Val(gfReadIniFile(path, "Ranking", "RealEntries")));
+        size_t groupStart = rows.size();
+        Long groupRank = 1;
+        qint64 groupSum = 0;
+        for (Long k = 0; k < n; ++k) {
+            PointRank row;
+            row.IDNo = vb::CLng(vb::Val(gfReadIniFile(path, "Ranking", "P" + QString::number(k))));
+            row.Rank = vb::CLng(vb::Val(gfReadIniFile(path, "Ranking", "R" + QString::number(k))));
+            rows.push_back(row);
+            const size_t appended = rows.size() - 1;
+            // A place change closes the running group; a group without
+            // points stays open and takes the next places' rows too.
+            if (groupSum > 0 && row.Rank != groupRank) {
+                shareGroupPoints(rows, groupStart, appended - 1, groupSum);
+                groupStart = appended;
+                groupRank = row.Rank;
+                groupSum = 0;
+            }
+            groupSum += static_cast<qint64>(gfGetPointOfRank(info, k + 1)) * game.PointGame;
+        }
+        if (groupSum > 0 && rows.size() > groupStart)
+            shareGroupPoints(rows, groupStart, rows.size() - 1, groupSum);
+    }
+    return rows;
+}
+
+// Sums the place rows per player (Games and Points).
+std::vector<PointRank> sumPerPlayer(const std::vector<PointRank>& rows)
+{
+    std::vector<QString> keys;
+    keys.reserve(rows.size());
+    for (const PointRank& r : rows)
+        keys.push_back(padNum(r.IDNo, 8));
+    std::vector<PointRank> players;
+    Long previous = 0;
+    for (Long i : sortedIndex(keys, false)) {
+        const PointRank& r = rows[i];
+        if (r.IDNo != previous) {
+            PointRank p;
+            p.IDNo = r.IDNo;
+            players.push_back(p);
+            previous = r.IDNo;
+        }
+        // A stored player 0 (a damaged file) met before any other player has
+        // no row to add to.
+        if (players.empty())
+            vb::raiseSubscriptOutOfRange();
+        PointRank& p = players.back();
+        p.Games = addChecked(p.Games, 1);
+        p.Points = addChecked(p.Points, r.Points);
+    }
+    return players;
+}
+
+}  // namespace
+
+bool gfGetSeriesInfo(Long id, SeriesInfo& info)
+{
+    if (id <= 0)
+        return false;
+    info = SeriesInfo();
+    info.SeriesID = id;
+    info.State = 2;
+
+    const QString section = "Series" + QString::number(id);
+    if (vb::Val(gfReadIniFile(gstrSeriesFile, section, "State")) != 0)
+        return false;
+
+    info.Name = gfReadIniFile(gstrSeriesFile, section, "Name");
+    info.State = vb::CIntText(gfReadIniFile(gstrSeriesFile, section, "State"));
+    info.PointSeries = vb::CIntText(gfReadIniFile(gstrSeriesFile, section, "PointSeries"));
+    for (int i = 0; i <= 10; ++i)
+        info.Point[i] = vb::CIntText(gfReadIniFile(gstrSeriesFile, section, "Point" + QString::number(i + 1)));
+    return true;
+}
+
+Long gfGetPointOfRank(const SeriesInfo& info, Long place)
+{
+    if (place > 10)
+        return info.Point[10];
+    if (place < 1)
+        vb::raiseSubscriptOutOfRange();
+    return info.Point[place - 1];
+}
+
+void gsCalSeriesPointsRanking(Long id)
+{
+    gPointRanking.clear();
+    try {
+        SeriesInfo info;
+        if (!gfGetSeriesInfo(id, info) || info.PointSeries != 1)
+            return;
+
+        const std::vector<PointRank> players = sumPerPlayer(collectPlaces(id, info));
+        if (players.empty())
+            return;
+
+        std::vector<QString> keys;
+        keys.reserve(players.size());
+        for (const PointRank& p : players)
+            keys.push_back(padNum(p.Points, 10));
+        std::vector<PointRank> ranking;
+        ranking.reserve(players.size());
+        const std::vector<Long> order = sortedIndex(keys, true);
+        for (size_t pos = 0; pos < order.size(); ++pos) {
+            PointRank row = players[order[pos]];
+            row.Rank = static_cast<Long>(pos) + 1;
+            if (pos > 0 && keys[order[pos]] == keys[order[pos - 1]])
+                row.Rank = ranking.back().Rank;
+            ranking.push_back(row);
+        }
+        gPointRanking = std::move(ranking);
+    } catch (const std::exception&) {
+        gPointRanking.clear();
+        platform::MsgBox(QStringLiteral("ポイント集計に失敗しました。"), platform::vbOKOnly,
+                         QStringLiteral("System error"));
+    }
+}
