@@ -1,0 +1,48 @@
+// The player list (read from the player file) and the look-ups of players and
+// groups by identifier, with the texts that describe a player in list boxes.
+//
+// Look-ups scan their list from the start and take the first element with the
+// identifier; deleted players and groups are found too.
+#pragma once
+
+#include "core/records.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+// Rebuilds gMemberList from the player file: every section "member" & n
+// (n = 1 to MaxMemberNo) whose Name is not blank, in player-number order. A
+// file that cannot be read leaves the list empty. Errors go to the caller.
+void gsReadMemberData();
+
+QString gfGetMemberName(Long id);
+// "男"/"女" ("M"/"F" when latin is not 0), "-" for any other gender, "" when
+// the player is not found.
+QString gfGetMemberGender(Long id, Integer latin);
+// The birthday as "yyyy/mm/dd" when it is a date, else "".
+QString gfGetMemberBirthday(Long id);
+// Whole years on the reference date, "-" without a valid birthday, "" when
+// the player is not found.
+QString gfGetMemberAge(Long id, const QString& refDate);
+// Index in gMemberList, -1 when not found.
+Long gfGetMemberIndex(Long id);
+// The player's group, 0 when not found.
+Long gfGetMemberBelongID(Long id);
+QString gfGetMemberBelongName(Long id);
+QString gfGetMemberBelongShortName(Long id);
+QString gfGetBelongName(Long belongId);
+// ShortName when it is not blank (as stored), else the first five
+// characters of Name.
+QString gfGetBelongShortName(Long belongId);
+// The first five characters of the player's region.
+QString gfGetMemberLocation(Long id);
+
+// " Name (男、<era birthday>　<age>歳：<region>)" as list boxes show it.
+QString gfGetMemberDescription(const MemberInfo& member);
+// "Name (男、<age>歳：<region>)".
+QString gfGetMemberShortDescription(const MemberInfo& member);
+
+// The date the descriptions take ages on (today by default); tests fix it.
+// An empty function restores today.
+void gsSetMemberAgeClock(std::function<QDate()> today);
