@@ -1,0 +1,31 @@
+// The one-line name dialog: a caption and an initial text come in through
+// the dialog variables, the trimmed name goes out.
+//
+//   gstrDialogText2 = caption; gstrDialogText1 = initial text;
+//   frmGetName dlg(owner); dlg.exec();
+//   gintDialogResult == 0 -> gstrDialogText1 holds the trimmed name;
+//   -1 (キャンセル, Esc, close box) -> gstrDialogText1 unchanged.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class frmGetName : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmGetName(QWidget* owner = nullptr);
+
+    void btnOK_Click();
+    void btnCancel_Click();
+
+    QLabel* lblItemName = nullptr;
+    QLineEdit* txtAddGroup = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+protected:
+    void reject() override;   // Esc and the close box
+};

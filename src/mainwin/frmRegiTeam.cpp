@@ -1,0 +1,131 @@
+#include "mainwin/frmRegiTeam.h"
+
+#include "core/ini.h"
+#include "platform/ui/formhelpers.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+frmRegiTeam::frmRegiTeam(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("frmRegiTeam");
+    setModal(true);
+
+    lblTeamID = new QLabel(QStringLiteral("チーム識別："), this);
+    lblTeamID->setObjectName("lblTeamID");
+    txtTeamID = new QLineEdit(this);
+    txtTeamID->setObjectName("txtTeamID");
+    txtTeamID->setFixedWidth(60);
+    lblTeamIDHint = new QLabel(QStringLiteral("（半角英数字、３文字以内）"), this);
+    lblTeamIDHint->setObjectName("lblTeamIDHint");
+    lblDetail = new QLabel(QStringLiteral("詳細（省略可）："), this);
+    lblDetail->setObjectName("lblDetail");
+    txtDetail = new QLineEdit(this);
+    txtDetail->setObjectName("txtDetail");
+    txtDetail->setMinimumWidth(320);
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setObjectName("btnOK");
+    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    btnCancel->setObjectName("btnCancel");
+    for (auto* b : {btnOK, btnCancel})
+        b->setAutoDefault(false);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(lblTeamID, 0, 0);
+    auto* idRow = new QHBoxLayout;
+    idRow->addWidget(txtTeamID);
+    idRow->addWidget(lblTeamIDHint);
+    idRow->addStretch(1);
+    grid->addLayout(idRow, 0, 1);
+    grid->addWidget(lblDetail, 1, 0);
+    grid->addWidget(txtDetail, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    setTabOrder(txtTeamID, txtDetail);
+    setTabOrder(txtDetail, btnOK);
+    setTabOrder(btnOK, btnCancel);
+
+    formhelpers::setImeMode(txtTeamID, formhelpers::ImeMode::Off);
+    formhelpers::setImeMode(txtDetail, formhelpers::ImeMode::Hiragana);
+    formhelpers::typingLimit(txtDetail, 512);
+    for (auto* box : {txtTeamID, txtDetail}) {
+        formhelpers::selectAllOnFocus(box);
+        formhelpers::enterAsTab(box);
+    }
+
+    connect(btnOK, &QPushButton::clicked, this, &frmRegiTeam::btnOK_Click);
+    connect(btnCancel, &QPushButton::clicked, this, &frmRegiTeam::btnCancel_Click);
+
+    // Load.
+    setWindowTitle(gintDialogResult == 0 ? QStringLiteral("チーム登録") : QStringLiteral("チーム編集"));
+    mTeamNo = gintDialogResult;
+    gintDialogResult = -1;
+    txtTeamID->setText(vb::Trim(gstrDialogText1));
+    txtDetail->setText(vb::Trim(gstrDialogText2));
+    // Three characters can be typed; a longer identifier from the file is
+    // shown whole.
+    formhelpers::typingLimit(txtTeamID, 3);
+    mActivated = 0;
+}
+
+void frmRegiTeam::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (mActivated == 0) {
+        if (mTeamNo != 0)
+            txtDetail->setFocus();
+        else
+            txtTeamID->setFocus();
+        mActivated = 1;
+    }
+}
+
+void frmRegiTeam::btnOK_Click()
+{
+    const QString id = vb::Trim(txtTeamID->text());
+    if (id.isEmpty()) {
+        platform::MsgBox(QStringLiteral("チーム識別が未入力です。"), platform::vbOKOnly,
+                         QStringLiteral("エラー"), this);
+        txtTeamID->setFocus();
+        return;
+    }
+    for (int k = 1;; ++k) {
+        const QString listed = vb::Trim(gfReadIniFile(gstrTeamFile, "Team", QStringLiteral("ID") + QString::number(k)));
+        if (listed.isEmpty())
+            break;
+        if (listed == id && k != mTeamNo) {
+            platform::MsgBox(QStringLiteral("チーム識別 ") + id + QStringLiteral(" は既に存在します。"),
+                             platform::vbOKOnly, QStringLiteral("エラー"), this);
+            txtTeamID->setFocus();
+            return;
+        }
+    }
+    gstrDialogText1 = id;
+    gstrDialogText2 = vb::Trim(txtDetail->text());
+    gintDialogResult = 0;
+    done(QDialog::Accepted);
+}
+
+void frmRegiTeam::btnCancel_Click()
+{
+    gintDialogResult = -1;
+    done(QDialog::Rejected);
+}
+
+void frmRegiTeam::reject()
+{
+    btnCancel_Click();
+}
