@@ -7,3 +7,5 @@ Long glngKiteiHole = 0;
 QString gstrSeasonFirstDate;
 QString gstrSeasonLastDate;
 QString gstrSeasonDiffer;
+Integer gintPrintEntryNum = 0;
+Integer gintPrintTeamNum = 0;

@@ -26,3 +26,10 @@ extern QString gstrSeasonLastDate;
 // Two characters: the first "1" when the ticked games differ in holes, the
 // second "1" when they differ in rounds ("0" otherwise).
 extern QString gstrSeasonDiffer;
+
+// Head counts of the open game as the game reports print them: the number of
+// players and the number of teams. The game window sets them whenever it
+// refreshes its entry-count label; the season team pages use them as their
+// own counters.
+extern Integer gintPrintEntryNum;
+extern Integer gintPrintTeamNum;
