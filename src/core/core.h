@@ -4,6 +4,8 @@
 #include "core/records.h"
 #include "core/ini.h"
 #include "core/helpers.h"
+#include "core/masterlists.h"
+#include "core/startup.h"
 #include "core/gamefile.h"
 #include "core/migration.h"
 #include "core/ranking.h"

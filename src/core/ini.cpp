@@ -1,0 +1,118 @@
+#include "core/ini.h"
+
+#include "platform/profile.h"
+#include "platform/textfile.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <QStringView>
+
+QString pfCutAtNull(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}
+
+QString gfReadIniFile(const QString& file, const QString& section, const QString& key)
+{
+    return pfCutAtNull(platform::profileRead(file, section, key));
+}
+
+Long gfWriteIniFile(const QString& file, const QString& section, const QString& key,
+                    const QString& value)
+{
+    return platform::profileWrite(file, section, key, value) ? 1 : 0;
+}
+
+Long gsDeleteIniSection(const QString& file, const QString& section)
+{
+    return platform::profileDeleteSection(file, section) ? 1 : 0;
+}
+
+void gsClearIniEx()
+{
+    std::vector<IniExSection>().swap(gIniExSections);
+    std::vector<IniExKey>().swap(gIniExKeys);
+}
+
+namespace {
+
+// Positions past this column did not fit the reader's 16-bit counters: such
+// a line fails the load.
+constexpr qsizetype kMaxColumn = 32767;
+
+bool isBlankLine(QStringView line)
+{
+    for (QChar c : line)
+        if (c.unicode() != u' ' && c.unicode() != 0x3000)
+            return false;
+    return true;
+}
+
+Integer failIniEx()
+{
+    platform::resetMousePointer();
+    return -1;
+}
+
+}  // namespace
+
+Integer gfReadIniExFile(const QString& file)
+{
+    gsClearIniEx();
+    QString text;
+    if (!platform::readTextFile(file, text))
+        return failIniEx();
+
+    const QStringView all(text);
+    const qsizetype n = all.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && all[end] != u'\r' && all[end] != u'\n')
+            ++end;
+        const QStringView line = all.mid(start, end - start);
+        start = end + 1;
+        if (end < n && all[end] == u'\r' && start < n && all[start] == u'\n')
+            ++start;
+
+        if (isBlankLine(line))
+            continue;
+        if (line.front() == u'[') {
+            // The name runs from the second character to the first "]" found
+            // from there; "]" right at the second character or none: empty.
+            const qsizetype close = line.indexOf(u']', 1);
+            if (close + 1 > kMaxColumn)
+                return failIniEx();
+            IniExSection s;
+            if (close > 1)
+                s.Name = line.mid(1, close - 1).toString();
+            s.FirstKey = static_cast<Long>(gIniExKeys.size());
+            s.KeyCount = 0;
+            gIniExSections.push_back(std::move(s));
+            continue;
+        }
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0)
+            continue;
+        if (eq + 1 > kMaxColumn || gIniExSections.empty())
+            return failIniEx();
+        gIniExKeys.push_back(IniExKey{line.left(eq).toString(), line.mid(eq + 1).toString()});
+        gIniExSections.back().KeyCount += 1;
+    }
+    return 0;
+}
+
+QString gfGetIniExValue(const QString& section, const QString& key)
+{
+    for (const IniExSection& s : gIniExSections) {
+        if (s.Name != section)
+            continue;
+        const Long last = s.FirstKey + s.KeyCount;
+        for (Long i = s.FirstKey; i < last && i < static_cast<Long>(gIniExKeys.size()); ++i)
+            if (gIniExKeys[i].Key == key)
+                return gIniExKeys[i].Value;
+        return QString();
+    }
+    return QString();
+}

@@ -1,0 +1,33 @@
+// Settings and INI access: single values key by key through the profile
+// functions, and the whole-file reader that parses one file into the tables
+// gIniExSections / gIniExKeys for lookups in memory.
+#pragma once
+
+#include "core/records.h"
+
+#include <QString>
+
+// One value: section and key names match regardless of ASCII letter case;
+// the value comes back without surrounding blanks and enclosing quotes, cut to
+// 255 characters; a missing file, section or key gives "".
+QString gfReadIniFile(const QString& file, const QString& section, const QString& key);
+// Writes one value (creating the file and the section when missing, replacing
+// an existing key on its own line). Non-zero when written, 0 on failure.
+Long gfWriteIniFile(const QString& file, const QString& section, const QString& key,
+                    const QString& value);
+// Deletes a whole section (its header and its key lines). Non-zero when done
+// (also when there was nothing to delete), 0 on failure.
+Long gsDeleteIniSection(const QString& file, const QString& section);
+// The text up to, not including, its first NUL character.
+QString pfCutAtNull(const QString& text);
+
+// Parses the whole file into gIniExSections / gIniExKeys: 0 on success, -1 on
+// failure (missing or unreadable file, a key line before the first section);
+// on failure the mouse pointer is reset to the default arrow and the tables
+// keep what was parsed so far.
+Integer gfReadIniExFile(const QString& file);
+// The value of the first key named exactly `key` in the first section named
+// exactly `section` of the parsed file; "" when absent.
+QString gfGetIniExValue(const QString& section, const QString& key);
+// Empties both tables.
+void gsClearIniEx();

@@ -1,0 +1,222 @@
+#include "platform/profile.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace platform;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Profile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("test.ini");
+
+    void put(const QByteArray& bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray bytes() const
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return QByteArray("<missing>");
+        return f.readAll();
+    }
+};
+
+}  // namespace
+
+TEST_F(Profile, ReadRules)
+{
+    put("top=before any section\r\n"
+        "[Setup]\r\n"
+        "Name=plain\r\n"
+        "  Spaced   =   padded value  \r\n"
+        "Quoted=\"  in quotes  \"\r\n"
+        "Single='x'\r\n"
+        "Half=\"open\r\n"
+        "Mixed=\"x'\r\n"
+        "Empty=\r\n"
+        "Eq=a=b\r\n"
+        "name=second of the same key\r\n"
+        "Tab=\tt\t\r\n"
+        "\r\n"
+        "  [ Indented ]  trailing\r\n"
+        "k=indented section\r\n"
+        "[setup]\r\n"
+        "Late=second section of the same name\r\n"
+        "[Lf]\n"
+        "a=lf only\n"
+        "[Cr]\r"
+        "b=cr only\r"
+        "[Open\r\n"
+        "c=after an unclosed bracket\r\n"
+        "[Last]\r\n"
+        "z=no final line end");
+    struct Case {
+        const char* section;
+        const char* key;
+        QString value;
+    };
+    const Case cases[] = {
+        {"Setup", "Name", "plain"},
+        {"SETUP", "NAME", "plain"},            // names regardless of case
+        {"setup", "name", "plain"},            // the first key wins
+        {"Setup", "Spaced", "padded value"},
+        {"Setup", "Quoted", "  in quotes  "},  // one pair of quotes removed
+        {"Setup", "Single", "x"},
+        {"Setup", "Half", "\"open"},
+        {"Setup", "Mixed", "\"x'"},
+        {"Setup", "Empty", ""},
+        {"Setup", "Eq", "a=b"},
+        {"Setup", "Tab", "t"},
+        {"Setup", "Missing", ""},
+        {"Setup", "Late", ""},                  // the second [setup] is never read
+        {"Setup", "top", ""},
+        {"Indented", "k", "indented section"},
+        {"Lf", "a", "lf only"},
+        {"Cr", "b", "cr only"},
+        {"Open", "c", ""},
+        {"Cr", "c", "after an unclosed bracket"},  // "[Open" is no section line
+        {"Last", "c", ""},
+        {"Last", "z", "no final line end"},
+        {"Nowhere", "Name", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(profileRead(path, c.section, c.key), c.value) << c.section << "/" << c.key;
+}
+
+TEST_F(Profile, ReadCutsAt255CharactersAndKeepsCp932Text)
+{
+    const QString longJapanese = QString(300, QChar(u'表'));
+    ASSERT_TRUE(writeTextLinesAtomic(path, {u"[ゾーン]"_s, "Long=" + QString(300, u'x'),
+                                            u"Jp="_s + longJapanese, u"ソ=表ー～"_s}));
+    EXPECT_EQ(profileRead(path, "ゾーン", "Long"), QString(255, u'x'));
+    EXPECT_EQ(profileRead(path, u"ゾーン"_s, "Jp"), QString(255, QChar(u'表')));
+    EXPECT_EQ(profileRead(path, u"ゾーン"_s, u"ソ"_s), u"表ー～"_s);
+    // Case folding is for ASCII letters only.
+    ASSERT_TRUE(writeTextLinesAtomic(path, {u"[Ａ]"_s, "k=full width"}));
+    EXPECT_EQ(profileRead(path, u"Ａ"_s, "K"), "full width");
+    EXPECT_EQ(profileRead(path, u"ａ"_s, "k"), "");
+}
+
+TEST_F(Profile, ReadingNeverCreatesTheFile)
+{
+    EXPECT_EQ(profileRead(path, "Setup", "Key"), "");
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(profileRead(dir.filePath("no/such/folder.ini"), "S", "K"), "");
+    EXPECT_TRUE(profileDeleteSection(path, "Setup"));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(Profile, WriteRules)
+{
+    const QByteArray longLine = "Holes=" + QByteArray(40000, '1') + "\r\n";
+    struct Case {
+        const char* name;
+        QByteArray before;
+        const char* section;
+        const char* key;
+        QString value;
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {"creates the file", "<missing>", "Setup", "Key", "v", "[Setup]\r\nKey=v\r\n"},
+        {"replaces in place, keeps the stored spelling",
+         "; note\r\n[Setup]\r\n  KEY = old \r\nOther=1\r\n", "setup", "key", "new",
+         "; note\r\n[Setup]\r\nKEY=new\r\nOther=1\r\n"},
+        {"adds a key after the last entry of its section",
+         "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "a", "z", "3",
+         "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"},
+        {"adds a key to an empty section", "[A]\r\n[B]\r\n", "A", "k", "v",
+         "[A]\r\nk=v\r\n[B]\r\n"},
+        {"adds a missing section at the end", "[A]\r\nx=1", "B", "k", "v",
+         "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
+        {"keeps other lines byte for byte", "[S]\r\n" + longLine + "odd line\n\xFF\x81junk\r\nk=1\r\n",
+         "S", "k", "2", "[S]\r\n" + longLine + "odd line\n\xFF\x81junk\r\nk=2\r\n"},
+        {"keeps a line's own line end", "[S]\nk=1\nj=2\n", "S", "k", "9", "[S]\nk=9\nj=2\n"},
+        {"only the first section and key change",
+         "[S]\r\nk=1\r\nk=2\r\n[S]\r\nk=3\r\n", "S", "K", "0",
+         "[S]\r\nk=0\r\nk=2\r\n[S]\r\nk=3\r\n"},
+        {"value is written as given", "", "S", "k", "  \"quoted\"  ", "[S]\r\nk=  \"quoted\"  \r\n"},
+        {"empty value writes an empty value", "[S]\r\nk=1\r\n", "S", "k", "", "[S]\r\nk=\r\n"},
+        {"a line break in a value stays on one line", "", "S", "k", "a\r\nb", "[S]\r\nk=a  b\r\n"},
+        {"CP932 out, unmappable as ?", "", "S", "名", u"髙\u301Cé"_s,
+         "[S]\r\n\x96\xBC=\xFB\xFC\x81\x60?\r\n"},
+    };
+    for (const Case& c : cases) {
+        if (c.before == "<missing>")
+            QFile::remove(path);
+        else
+            put(c.before);
+        EXPECT_TRUE(profileWrite(path, QString::fromUtf8(c.section), QString::fromUtf8(c.key), c.value))
+            << c.name;
+        EXPECT_EQ(bytes(), c.after) << c.name;
+    }
+}
+
+TEST_F(Profile, WrittenValueReadsBack)
+{
+    const QString values[] = {"", "0", u"平成22年6月1日"_s, u"ｷｬﾝｾﾙ"_s, u"C:\\ソフト\\表"_s,
+                              "a=b", "[x]"};
+    for (const QString& v : values) {
+        ASSERT_TRUE(profileWrite(path, "Setup", "Key", v));
+        EXPECT_EQ(profileRead(path, "Setup", "Key"), v);
+    }
+}
+
+TEST_F(Profile, DeleteSectionRemovesHeaderAndKeys)
+{
+    put("[A]\r\na=1\r\n[Team]\r\nt1=x\r\nt2=y\r\n\r\n[B]\r\nb=2\r\n[team]\r\nt3=z\r\n");
+    EXPECT_TRUE(profileDeleteSection(path, "TEAM"));
+    EXPECT_EQ(bytes(), QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n"));
+    EXPECT_EQ(profileRead(path, "Team", "t1"), "");
+    // Rewriting the section afterwards gives only the new keys.
+    EXPECT_TRUE(profileWrite(path, "Team", "t9", "n"));
+    EXPECT_EQ(profileRead(path, "Team", "t9"), "n");
+    EXPECT_EQ(profileRead(path, "Team", "t3"), "");
+    // A missing section changes nothing.
+    const QByteArray before = bytes();
+    EXPECT_TRUE(profileDeleteSection(path, "None"));
+    EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(Profile, WriteFailsWithoutFolderAndReturnsFalse)
+{
+    const QString inMissing = dir.filePath("missing/test.ini");
+    EXPECT_FALSE(profileWrite(inMissing, "S", "k", "v"));
+    EXPECT_FALSE(QDir(dir.filePath("missing")).exists());
+    // A "folder" that is a regular file.
+    put("[S]\r\nk=old\r\n");
+    EXPECT_FALSE(profileWrite(path + "/inner.ini", "S", "k", "v"));
+    EXPECT_FALSE(profileDeleteSection(dir.path(), "S"));  // a folder is no file
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=old\r\n"));
+}
+
+TEST_F(Profile, WriteInterruptedByTheDeviceKeepsTheOldFile)
+{
+    const QByteArray old = "[S]\r\nk=old\r\n";
+    put(old);
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool ok = profileWrite(path, "S", "k", QString(8000, u'v'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(bytes(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});
+}
