@@ -1,0 +1,983 @@
+#include "grid/uctMGRow.h"
+
+#include "grid/mgvariant.h"
+#include "platform/ui/qtuiservice.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QHash>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kPx = uctMGRow::TwipsPerPixel;
+constexpr quint32 kWhite = 0xFFFFFF;
+constexpr quint32 kGreen = 0x00FF00;
+constexpr quint32 kBlack = 0;
+constexpr quint32 kGreyText = 0x80000011;
+const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+constexpr double kDefaultFontSize = 11.25;
+
+// Twips to pixels: cut down to whole pixels (floor), also for negatives.
+int px(double twips)
+{
+    return int(std::floor(twips / kPx));
+}
+
+QFont labelFont(double size, bool bold)
+{
+    QFont f(kFontFamily);
+    f.setPointSizeF(size > 0 ? size : kDefaultFontSize);
+    f.setBold(bold);
+    return f;
+}
+
+// Height of a label sized to its font (one line), in twips.
+double labelHeightTwips(double size, bool bold)
+{
+    static QHash<quint64, int> cache;
+    const quint64 key = (quint64(std::llround(size * 1000)) << 1) | (bold ? 1 : 0);
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return it.value();
+    const int h = QFontMetrics(labelFont(size, bold)).height() * kPx;
+    cache.insert(key, h);
+    return h;
+}
+
+Qt::Alignment hAlignFlag(int code)
+{
+    switch (code) {
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+}  // namespace
+
+// An invisible column-resize handle of a header row: shows the west-east
+// sizing pointer and reports press, move and release (in twips relative to
+// itself) to its row. Qt's implicit grab keeps the moves and the release
+// coming to the pressed handle, also outside the grid.
+class MGRowHandle : public QWidget {
+public:
+    MGRowHandle(uctMGRow* row, int LorR, int index)
+        : QWidget(row), m_row(row), m_lorR(LorR), m_index(index)
+    {
+        setObjectName(LorR == 0 ? QStringLiteral("lblBarOfColMoveL") : QStringLiteral("lblBarOfColMoveR"));
+        setProperty("Index", index);
+        setCursor(Qt::SizeHorCursor);
+        setAttribute(Qt::WA_NoSystemBackground);
+        hide();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        if (e->button() != Qt::LeftButton)
+            return;
+        m_row->barMouseDown(m_lorR, m_index, e->position().x() * kPx);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        m_row->barMouseMove(m_lorR, m_index, e->position().x() * kPx);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (e->button() != Qt::LeftButton)
+            return;
+        m_row->barMouseUp(m_lorR, m_index, e->position().x() * kPx);
+    }
+    // A double click is no second press: no second drag.
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
+    void paintEvent(QPaintEvent*) override {}
+
+private:
+    uctMGRow* m_row;
+    int m_lorR;
+    int m_index;
+};
+
+// ---------------------------------------------------------------- life
+
+uctMGRow::uctMGRow(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("uctMGRow"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    mMarginX = 3 * kPx;
+    mMarginY = 3 * kPx;
+    mDefaultColWidth = 1155;                       // the template label's width
+    mDefaultFontSize = QVariant(float(kDefaultFontSize));
+
+    chkObj = new QCheckBox(this);
+    chkObj->setObjectName(QStringLiteral("chkObj"));
+    chkObj->setFixedSize(CheckBoxWidth / kPx, CheckBoxHeight / kPx);
+    chkObj->setFocusPolicy(Qt::NoFocus);
+    chkObj->setAutoFillBackground(true);
+    chkObj->hide();
+    connect(chkObj, &QCheckBox::toggled, this, [this](bool) { chkObjClick(); });
+
+    mDragging = 0;
+    mRowColCount = 0;
+    gsClear();
+    mBackColor = kGreen;   // a row that never received columns shows green
+}
+
+uctMGRow::~uctMGRow() = default;
+
+// ------------------------------------------------------------ members
+
+void uctMGRow::clearChildren(ColChildren& c)
+{
+    for (LabelState* l : {&c.lbl, &c.lbl2}) {
+        l->caption.clear();
+        l->visible = false;
+        l->enabled = false;
+    }
+    c.txtText.clear();
+    if (c.txt)
+        c.txt->setPlainText(QString());
+    for (LineState& ln : c.lines)
+        ln.visible = false;
+    for (QWidget* h : {c.barL, c.barR}) {
+        if (h) {
+            h->hide();
+            h->setEnabled(false);
+        }
+    }
+}
+
+void uctMGRow::gsClear()
+{
+    mSelected = false;
+    mRowOfCellData = -1;
+    mRowLeftCol = 0;
+    mRowKind = 0;
+    for (int i = 0; i < mRowColCount; ++i) {
+        clearChildren(mChildren[size_t(i)]);
+        MGRowCell& c = mRowCells[size_t(i)];
+        c.Type = 0;
+        c.Width = mDefaultColWidth;
+        c.Text.clear();
+        c.Text2.clear();
+        c.Alignment = 0;
+        c.BackColor = QVariant(int(kWhite));
+        c.ForeColor = QVariant(int(kBlack));
+        c.FontSize = mDefaultFontSize;
+        c.FontBold = false;
+        c.Value = 0;
+        c.Enabled = true;
+    }
+    // A new background colour wipes what was painted on the surface.
+    mBackColor = kWhite;
+    mRects.clear();
+    mUsedNow = false;
+    mDirty = false;
+    mDragStartX = 0;
+    mDragging = 0;
+    chkObj->hide();
+    chkObj->setEnabled(false);
+    chkObj->setText(QString());
+    QPalette pal = chkObj->palette();
+    pal.setColor(QPalette::Window, platform::oleColor(kWhite));
+    chkObj->setPalette(pal);
+    mSettingCheck = 0;
+    mPressTarget = Target::None;
+    mInDoubleClick = false;
+    update();
+}
+
+void uctMGRow::gsCreateRows(int lngCols)
+{
+    mRowCells.clear();
+    // Drop the widgets of columns 1 .. n-1; column 0's stay.
+    for (size_t i = 1; i < mChildren.size(); ++i) {
+        ColChildren& c = mChildren[i];
+        delete c.txt;
+        delete c.barL;
+        delete c.barR;
+    }
+    if (!mChildren.empty())
+        mChildren.resize(1);
+    if (lngCols < 1) {
+        mRowColCount = 0;
+        mChildren.clear();
+        vb::raiseSubscriptOutOfRange();
+    }
+    mRowCells.resize(size_t(lngCols));
+    mChildren.resize(size_t(lngCols));
+    if (mChkCol >= lngCols)
+        mChkCol = -1;
+    mRowColCount = lngCols;
+    gsClear();
+}
+
+void uctMGRow::gsSetKind(int intKind)
+{
+    if (mRowKind != intKind)
+        mDirty = true;
+    mRowKind = intKind;
+}
+
+void uctMGRow::gsSetRowOfCellData(int lngRow)
+{
+    if (mRowOfCellData != lngRow)
+        mDirty = true;
+    mRowOfCellData = lngRow;
+}
+
+void uctMGRow::gsSetColWidth(int lngCol, int lngWidth)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (c.Width != lngWidth)
+        mDirty = true;
+    c.Width = lngWidth;
+}
+
+void uctMGRow::gsSetType(int lngCol, int intType)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (c.Type != intType)
+        mDirty = true;
+    c.Type = intType;
+}
+
+void uctMGRow::gsSetAlignment(int lngCol, int lngAlignment)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (c.Alignment != lngAlignment)
+        mDirty = true;
+    c.Alignment = lngAlignment;
+}
+
+void uctMGRow::gsSetText(int lngCol, const QString& strText)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (c.Text != strText)
+        mDirty = true;
+    c.Text = strText;
+}
+
+void uctMGRow::gsSetText2(int lngCol, const QString& strText2)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (c.Text2 != strText2)
+        mDirty = true;
+    c.Text2 = strText2;
+}
+
+void uctMGRow::gsSetValue(int lngCol, int lngValue)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (c.Value != lngValue)
+        mDirty = true;
+    c.Value = lngValue;
+}
+
+void uctMGRow::gsSetEnabled(int lngCol, bool bolEnabled)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (c.Enabled != bolEnabled)
+        mDirty = true;
+    c.Enabled = bolEnabled;
+}
+
+void uctMGRow::gsSetTextFontSize(int lngCol, const QVariant& varFontSize)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (mg::notEqual(c.FontSize, varFontSize))
+        mDirty = true;
+    c.FontSize = varFontSize;
+}
+
+void uctMGRow::gsSetTextFontBold(int lngCol, bool bolFontBold)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (c.FontBold != bolFontBold)
+        mDirty = true;
+    c.FontBold = bolFontBold;
+}
+
+QVariant uctMGRow::gfGetDefaultFontSize() const
+{
+    return mDefaultFontSize;
+}
+
+void uctMGRow::gsSetLeftIndexOfCols(int lngCol)
+{
+    if (lngCol == mRowLeftCol)
+        return;
+    mRowLeftCol = lngCol;
+    if (mRowKind != 1)
+        return;
+    for (int i = 0; i <= lngCol; ++i) {
+        if (!validCol(i))
+            vb::raiseSubscriptOutOfRange();
+        QWidget* h = mChildren[size_t(i)].barL;
+        if (h) {
+            h->setEnabled(false);
+            h->hide();
+        }
+    }
+    for (int j = lngCol + 1; j < mRowColCount; ++j) {
+        if (j < 0)
+            vb::raiseSubscriptOutOfRange();
+        QWidget* h = handleL(j);
+        h->setEnabled(true);
+        h->show();
+    }
+}
+
+void uctMGRow::gsSetUsedNow(bool bolVal)
+{
+    mUsedNow = bolVal;
+}
+
+bool uctMGRow::gfIsUsedNow() const
+{
+    return mUsedNow;
+}
+
+void uctMGRow::gsSetSelected(bool bolVal)
+{
+    mSelected = bolVal;
+}
+
+void uctMGRow::gsSetBackColor(int lngCol, const QVariant& varColor)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (mg::notEqual(c.BackColor, varColor))
+        mDirty = true;
+    c.BackColor = varColor;
+}
+
+void uctMGRow::gsSetForeColor(int lngCol, const QVariant& varColor)
+{
+    if (!validCol(lngCol))
+        return;
+    MGRowCell& c = mRowCells[size_t(lngCol)];
+    if (mg::notEqual(c.ForeColor, varColor))
+        mDirty = true;
+    c.ForeColor = varColor;
+}
+
+// ------------------------------------------------------------ drawing
+
+double uctMGRow::pfSnapToPixelX(double v) const
+{
+    return double(vb::CLng(std::floor(v / kPx) * kPx));
+}
+
+void uctMGRow::placeLabelVertical(LabelState& l, int code, double SH)
+{
+    switch (code / 3) {
+    case 0: l.top = (SH - l.height) / 2; break;
+    case 1: l.top = mMarginY; break;
+    default: l.top = SH - (l.height + mMarginY); break;
+    }
+}
+
+void uctMGRow::gsUpdate()
+{
+    if (!mDirty)
+        return;
+    // Whatever happens below (a colour that is no number stops the pass),
+    // what was drawn so far shows.
+    struct Repaint {
+        QWidget* w;
+        ~Repaint() { w->update(); }
+    } repaint{this};
+
+    const double SW = double(width()) * kPx;
+    const double SH = double(height()) * kPx;
+    const double pxX = kPx, pyY = kPx;
+    mRects.clear();
+    mRects.push_back({0, 0, SW, SH, kWhite});
+
+    double x = 0;
+    for (int i = 0; i < mRowColCount; ++i) {
+        MGRowCell& cell = mRowCells[size_t(i)];
+        ColChildren& ch = mChildren[size_t(i)];
+        const double W = cell.Width;
+        const double w = W - 2.0 * mMarginX;
+        const bool wide = w >= pxX;
+        const int code = cell.Alignment;
+        const bool codeOk = code >= 0 && code <= 8;
+
+        // Border lines.
+        LineState& top = ch.lines[0];
+        LineState& bottom = ch.lines[1];
+        LineState& left = ch.lines[2];
+        LineState& right = ch.lines[3];
+        top.x1 = x; top.y1 = 0; top.x2 = x + W - pxX; top.y2 = 0;
+        bottom.x1 = x; bottom.y1 = SH - pyY; bottom.x2 = x + W; bottom.y2 = SH - pyY;
+        left.x1 = x; left.y1 = 0; left.x2 = x; left.y2 = SH - pyY;
+        right.x1 = x + W - pxX; right.y1 = 0; right.x2 = x + W - pxX; right.y2 = SH;
+        if (mRowKind == 1 || mRowKind == 2) {
+            top.color = left.color = kWhite;
+            top.visible = left.visible = true;
+            bottom.color = right.color = kBlack;
+            bottom.visible = right.visible = true;
+        } else {
+            top.color = left.color = kWhite;
+            top.visible = left.visible = false;
+            bottom.color = right.color = kGreyText;
+            bottom.visible = right.visible = true;
+        }
+
+        // Cell background.
+        const quint32 back = mg::toColor(cell.BackColor);
+        mRects.push_back({x, 0, x + W, SH, back});
+
+        // The main label's font, whatever the type.
+        LabelState& L = ch.lbl;
+        L.fontSize = mg::toSingle(cell.FontSize);
+        L.fontBold = cell.FontBold;
+        L.height = labelHeightTwips(L.fontSize, L.fontBold);
+
+        switch (cell.Type) {
+        case 0:
+        case 3: {
+            L.caption = cell.Text;
+            if (!wide) {
+                L.visible = false;
+                L.enabled = false;
+                break;
+            }
+            if (codeOk) {
+                placeLabelVertical(L, code, SH);
+                L.left = mMarginX + x;
+                L.width = w;
+                L.hAlign = code % 3;
+            }
+            mg::toColor(cell.ForeColor);
+            L.backColor = cell.BackColor;
+            L.foreColor = cell.ForeColor;
+            L.visible = true;
+            L.enabled = true;
+            break;
+        }
+        case 5: {
+            const quint32 fore = mg::toColor(cell.ForeColor);
+            QPalette pal = chkObj->palette();
+            pal.setColor(QPalette::Window, platform::oleColor(back));
+            pal.setColor(QPalette::WindowText, platform::oleColor(fore));
+            chkObj->setPalette(pal);
+            if (!wide) {
+                chkObj->hide();
+                chkObj->setEnabled(false);
+                L.visible = false;
+                L.enabled = false;
+                break;
+            }
+            QString caption = cell.Text;
+            chkObj->setText(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
+            // The box reports for the column it is drawn for, also while its
+            // value is set here.
+            mChkCol = i;
+            mSettingCheck = 1;
+            struct Reset {
+                int& flag;
+                ~Reset() { flag = 0; }
+            } reset{mSettingCheck};
+            chkObj->setChecked(cell.Value != 0);
+            mSettingCheck = 0;
+            if (codeOk) {
+                const double H = CheckBoxHeight;
+                const double C = CheckBoxWidth;
+                double topY = 0;
+                switch (code / 3) {
+                case 0: topY = (SH - H) / 2; break;
+                case 1: topY = mMarginY; break;
+                default: topY = SH - (H + mMarginY); break;
+                }
+                double leftX = 0;
+                switch (code % 3) {
+                case 0: leftX = mMarginX + x; break;
+                case 1: leftX = (x + W) - (C + mMarginX); break;
+                default: leftX = (W - C) / 2 + x; break;
+                }
+                chkObj->move(px(leftX), px(topY));
+            }
+            chkObj->show();
+            chkObj->setEnabled(cell.Enabled);
+            chkObj->raise();
+            L.visible = false;
+            L.enabled = false;
+            break;
+        }
+        case 8: {
+            if (!wide) {
+                if (ch.txt)
+                    ch.txt->hide();
+                break;
+            }
+            QPlainTextEdit* T = ensureTextBox(i);
+            T->setGeometry(px(mMarginX + x), px(mMarginY), px(mMarginX + x + w) - px(mMarginX + x),
+                           px(SH - 2.0 * mMarginY));
+            const quint32 fore = mg::toColor(cell.ForeColor);
+            QPalette pal = T->palette();
+            pal.setColor(QPalette::Base, platform::oleColor(back));
+            pal.setColor(QPalette::Text, platform::oleColor(fore));
+            T->setPalette(pal);
+            if (codeOk) {
+                QTextOption opt = T->document()->defaultTextOption();
+                opt.setAlignment(hAlignFlag(code % 3));
+                T->document()->setDefaultTextOption(opt);
+            }
+            QFont f(kFontFamily);
+            f.setPointSizeF(L.fontSize > 0 ? L.fontSize : kDefaultFontSize);
+            T->setFont(f);
+            if (ch.txtText != cell.Text || T->toPlainText() != cell.Text) {
+                ch.txtText = cell.Text;
+                T->setPlainText(cell.Text);
+            }
+            T->show();
+            break;
+        }
+        case 9: {
+            LabelState& B = ch.lbl2;
+            if (!wide) {
+                L.visible = L.enabled = false;
+                B.visible = B.enabled = false;
+                break;
+            }
+            mg::toColor(cell.ForeColor);
+            L.backColor = B.backColor = cell.BackColor;
+            L.foreColor = B.foreColor = cell.ForeColor;
+            B.fontSize = L.fontSize;
+            B.height = labelHeightTwips(B.fontSize, B.fontBold);
+            L.caption = cell.Text;
+            L.top = SH / 2 - L.height + 2 * pyY;
+            L.left = mMarginX + x;
+            L.width = w;
+            if (codeOk)
+                L.hAlign = code % 3;
+            B.caption = cell.Text2;
+            B.top = (SH / 2 - B.height) / 2 + SH / 2;
+            B.left = mMarginX + x;
+            B.width = w;
+            B.hAlign = L.hAlign;
+            L.visible = L.enabled = true;
+            B.visible = B.enabled = true;
+            break;
+        }
+        case 10: {
+            LabelState& B = ch.lbl2;
+            if (!wide) {
+                L.visible = L.enabled = false;
+                B.visible = B.enabled = false;
+                break;
+            }
+            mg::toColor(cell.ForeColor);
+            L.backColor = B.backColor = cell.BackColor;
+            L.foreColor = B.foreColor = cell.ForeColor;
+            L.fontSize = 10;
+            L.height = labelHeightTwips(L.fontSize, L.fontBold);
+            B.fontSize = 12;
+            B.fontBold = true;
+            B.height = labelHeightTwips(B.fontSize, B.fontBold);
+            L.caption = cell.Text;
+            L.top = (SH / 2 - L.height) / 2;
+            L.left = mMarginX + x;
+            L.width = w;
+            L.hAlign = 0;
+            L.visible = L.enabled = true;
+            B.caption = cell.Text2;
+            B.top = (SH / 2 - B.height) / 2 + SH / 2 - 2 * pyY;
+            B.left = mMarginX + x;
+            B.width = w;
+            B.hAlign = 0;
+            B.visible = B.enabled = true;
+            break;
+        }
+        default:
+            mRects.push_back({x, 0, x + W, SH, kGreen});
+            break;
+        }
+
+        // Column-resize handles of a header row.
+        if ((cell.Type == 0 || cell.Type == 3) && mRowKind == 1) {
+            QWidget* HL = handleL(i);
+            QWidget* HR = handleR(i);
+            HL->setGeometry(px(x + W), 0, mMarginX / kPx, px(SH));
+            HR->setGeometry(px(x + W - mMarginX), 0, mMarginX / kPx, px(SH));
+            if (i != mRowLeftCol + 1) {
+                HL->show();
+                HL->setEnabled(true);
+                HL->raise();
+            }
+            if (wide) {
+                HR->show();
+                HR->setEnabled(true);
+                HR->raise();
+            }
+        }
+
+        x = pfSnapToPixelX(x + W);
+    }
+    mDirty = false;
+    ++mUpdateCount;
+}
+
+void uctMGRow::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    const QRect clip = event->rect();
+    p.fillRect(clip, platform::oleColor(mBackColor));
+    for (const Rect& r : mRects) {
+        const QRect pr(QPoint(px(r.l), px(r.t)), QPoint(px(r.r) - 1, px(r.b) - 1));
+        if (pr.intersects(clip))
+            p.fillRect(pr, platform::oleColor(r.color));
+    }
+    // Lines: the end point is not drawn.
+    for (const ColChildren& ch : mChildren) {
+        for (const LineState& ln : ch.lines) {
+            if (!ln.visible)
+                continue;
+            const int x1 = px(ln.x1), y1 = px(ln.y1), x2 = px(ln.x2), y2 = px(ln.y2);
+            QRect lr;
+            if (y1 == y2)
+                lr = QRect(std::min(x1, x2), y1, std::abs(x2 - x1), 1);
+            else if (x1 == x2)
+                lr = QRect(x1, std::min(y1, y2), 1, std::abs(y2 - y1));
+            else
+                continue;
+            if (lr.isEmpty() || !lr.intersects(clip))
+                continue;
+            p.fillRect(lr, platform::oleColor(ln.color));
+        }
+    }
+    // Label texts: transparent, plain, top-aligned, clipped to the label.
+    for (const ColChildren& ch : mChildren) {
+        for (const LabelState* l : {&ch.lbl, &ch.lbl2}) {
+            if (!l->visible || l->caption.isEmpty())
+                continue;
+            const QRect lr(px(l->left), px(l->top), px(l->left + l->width) - px(l->left),
+                           px(l->top + l->height) - px(l->top));
+            if (!lr.intersects(clip))
+                continue;
+            quint32 fore = 0;
+            try {
+                fore = mg::toColor(l->foreColor);
+            } catch (...) {
+            }
+            p.save();
+            p.setClipRect(lr);
+            p.setFont(labelFont(l->fontSize, l->fontBold));
+            p.setPen(platform::oleColor(fore));
+            p.drawText(lr, int(hAlignFlag(l->hAlign) | Qt::AlignTop), l->caption);
+            p.restore();
+        }
+    }
+}
+
+// ------------------------------------------------------------- children
+
+QWidget* uctMGRow::makeHandle(int LorR, int index)
+{
+    return new MGRowHandle(this, LorR, index);
+}
+
+QWidget* uctMGRow::handleL(int col) const
+{
+    if (!validCol(col))
+        return nullptr;
+    auto& ch = const_cast<ColChildren&>(mChildren[size_t(col)]);
+    if (!ch.barL)
+        ch.barL = const_cast<uctMGRow*>(this)->makeHandle(0, col);
+    return ch.barL;
+}
+
+QWidget* uctMGRow::handleR(int col) const
+{
+    if (!validCol(col))
+        return nullptr;
+    auto& ch = const_cast<ColChildren&>(mChildren[size_t(col)]);
+    if (!ch.barR)
+        ch.barR = const_cast<uctMGRow*>(this)->makeHandle(1, col);
+    return ch.barR;
+}
+
+QPlainTextEdit* uctMGRow::textBox(int col) const
+{
+    return validCol(col) ? mChildren[size_t(col)].txt : nullptr;
+}
+
+QPlainTextEdit* uctMGRow::ensureTextBox(int col)
+{
+    ColChildren& ch = mChildren[size_t(col)];
+    if (!ch.txt) {
+        auto* t = new QPlainTextEdit(this);
+        t->setObjectName(QStringLiteral("txtObjMultiScrl"));
+        t->setProperty("Index", col);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setTabChangesFocus(true);
+        t->setFocusPolicy(Qt::ClickFocus);
+        t->hide();
+        t->viewport()->installEventFilter(this);
+        t->viewport()->setProperty("Index", col);
+        ch.txt = t;
+    }
+    return ch.txt;
+}
+
+const uctMGRow::LabelState& uctMGRow::label(int col) const
+{
+    return mChildren.at(size_t(col)).lbl;
+}
+
+const uctMGRow::LabelState& uctMGRow::label2(int col) const
+{
+    return mChildren.at(size_t(col)).lbl2;
+}
+
+const uctMGRow::LineState& uctMGRow::line(int col, int which) const
+{
+    return mChildren.at(size_t(col)).lines[which];
+}
+
+// ---------------------------------------------------------------- mouse
+
+int uctMGRow::pfGetColIndexOfX(double x) const
+{
+    double sum = 0;
+    for (int i = 0; i < mRowColCount; ++i) {
+        const double W = mRowCells[size_t(i)].Width;
+        if (sum <= x && x < sum + W)
+            return i;
+        sum += W;
+    }
+    return mRowColCount - 1;
+}
+
+uctMGRow::Target uctMGRow::hitTest(const QPoint& pixel, int* index) const
+{
+    // Later columns lie above earlier ones; the second label above the first.
+    for (int i = mRowColCount - 1; i >= 0; --i) {
+        const ColChildren& ch = mChildren[size_t(i)];
+        const LabelState* labels[2] = {&ch.lbl2, &ch.lbl};
+        for (int k = 0; k < 2; ++k) {
+            const LabelState* l = labels[k];
+            if (!l->visible || !l->enabled)
+                continue;
+            const QRect lr(px(l->left), px(l->top), px(l->left + l->width) - px(l->left),
+                           px(l->top + l->height) - px(l->top));
+            if (lr.contains(pixel)) {
+                *index = i;
+                return k == 0 ? Target::Label2 : Target::Label;
+            }
+        }
+    }
+    *index = -1;
+    return Target::Surface;
+}
+
+void uctMGRow::raiseCellClickFor(Target t, int index)
+{
+    const int row = mRowOfCellData;
+    switch (t) {
+    case Target::Label:
+        emit CellClick(index, row);
+        break;
+    case Target::Label2:
+        emit CellClick(pfGetColIndexOfX(vb::CLng(mChildren[size_t(index)].lbl2.left)), row);
+        break;
+    case Target::Surface:
+        emit CellClick(pfGetColIndexOfX(mDragStartX), row);
+        break;
+    default:
+        break;
+    }
+}
+
+void uctMGRow::raiseCellDblClickFor(Target t, int index)
+{
+    const int row = mRowOfCellData;
+    switch (t) {
+    case Target::Label:
+        emit CellDblClick(index, row);
+        break;
+    case Target::Label2:
+        emit CellDblClick(pfGetColIndexOfX(vb::CLng(mChildren[size_t(index)].lbl2.left)), row);
+        break;
+    case Target::Surface:
+        emit CellDblClick(pfGetColIndexOfX(mDragStartX), row);
+        break;
+    default:
+        break;
+    }
+}
+
+void uctMGRow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    mInDoubleClick = false;
+    int index = -1;
+    mPressTarget = hitTest(event->position().toPoint(), &index);
+    mPressIndex = index;
+    if (mPressTarget == Target::Surface)
+        mDragStartX = int(std::floor(event->position().x())) * kPx;
+}
+
+void uctMGRow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const Target pressed = mPressTarget;
+    const int pressedIndex = mPressIndex;
+    mPressTarget = Target::None;
+    if (mInDoubleClick) {
+        // The release that ends a double click raises nothing.
+        mInDoubleClick = false;
+        return;
+    }
+    if (pressed == Target::None || !rect().contains(event->position().toPoint()))
+        return;
+    int index = -1;
+    const Target now = hitTest(event->position().toPoint(), &index);
+    if (now != pressed || index != pressedIndex)
+        return;
+    try {
+        raiseCellClickFor(pressed, pressedIndex);
+    } catch (const std::exception&) {
+    }
+}
+
+void uctMGRow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    mInDoubleClick = true;
+    int index = -1;
+    const Target t = hitTest(event->position().toPoint(), &index);
+    mPressTarget = t;
+    mPressIndex = index;
+    try {
+        raiseCellDblClickFor(t, index);
+    } catch (const std::exception&) {
+    }
+}
+
+bool uctMGRow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QVariant idx = watched->property("Index");
+    if (!idx.isValid())
+        return QWidget::eventFilter(watched, event);
+    const int col = idx.toInt();
+    if (!validCol(col) || !mChildren[size_t(col)].txt)
+        return QWidget::eventFilter(watched, event);
+    QPlainTextEdit* t = mChildren[size_t(col)].txt;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            mPressTarget = Target::None;
+            mInDoubleClick = false;
+            mPressIndex = -2 - col;   // marks a press on this text box
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            const bool mine = mPressIndex == -2 - col && !mInDoubleClick;
+            mInDoubleClick = false;
+            mPressIndex = -1;
+            if (mine)
+                emit CellClick(pfGetColIndexOfX(double(t->x()) * kPx), mRowOfCellData);
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            mInDoubleClick = true;
+            emit CellDblClick(pfGetColIndexOfX(double(t->x()) * kPx), mRowOfCellData);
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void uctMGRow::chkObjClick()
+{
+    const int lngValue = chkObj->isChecked() ? 2 : 0;
+    const int col = validCol(mChkCol) ? mChkCol : pfGetColIndexOfX(double(chkObj->x()) * kPx);
+    const bool fromUser = mSettingCheck == 0;
+    const int row = mRowOfCellData;
+    emit CellCheckBoxClick(col, row, lngValue);
+    if (fromUser)
+        emit CellClick(col, row);
+}
+
+// -------------------------------------------------------- resize handles
+
+void uctMGRow::barMouseDown(int LorR, int index, double X)
+{
+    if (!validCol(index))
+        return;
+    QWidget* h = LorR == 0 ? handleL(index) : handleR(index);
+    const double hx = double(h->x()) * kPx;
+    const double s = pfSnapToPixelX(X);
+    int d = 0;
+    if (LorR == 0) {
+        mDragStartX = vb::CLng(hx + s);
+        d = vb::CLng(hx + pfSnapToPixelX(X) - mDragStartX);
+    } else {
+        mDragStartX = vb::CLng(s);
+        d = vb::CLng(pfSnapToPixelX(X) - mDragStartX);
+    }
+    emit CellResizeCol(0, index, LorR, d);
+    mDragging = 1;
+}
+
+void uctMGRow::barMouseMove(int LorR, int index, double X)
+{
+    if (mDragging != 1 || !validCol(index))
+        return;
+    QWidget* h = LorR == 0 ? handleL(index) : handleR(index);
+    const double hx = LorR == 0 ? double(h->x()) * kPx : 0.0;
+    emit CellResizeCol(1, index, LorR, vb::CLng(hx + pfSnapToPixelX(X) - mDragStartX));
+}
+
+void uctMGRow::barMouseUp(int LorR, int index, double X)
+{
+    if (mDragging == 1 && validCol(index)) {
+        QWidget* h = LorR == 0 ? handleL(index) : handleR(index);
+        const double hx = LorR == 0 ? double(h->x()) * kPx : 0.0;
+        emit CellResizeCol(2, index, LorR, vb::CLng(hx + pfSnapToPixelX(X) - mDragStartX));
+    }
+    mDragging = 0;
+    platform::resetMousePointer();
+}
