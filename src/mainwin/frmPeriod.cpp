@@ -1,0 +1,210 @@
+#include "mainwin/frmPeriod.h"
+
+#include "core/records.h"
+#include "platform/eradate.h"
+#include "platform/ui/formhelpers.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kDisplayPattern = QStringLiteral("ge/m/d");
+const QString kStoredPattern = QStringLiteral("yyyy/mm/dd");
+
+// The trimmed text of a box rewritten in the given pattern; "" for an empty
+// box; the text unchanged when it is no date.
+QString formatBox(const QString& text, const QString& pattern)
+{
+    const QString t = vb::Trim(text);
+    if (t.isEmpty())
+        return QString();
+    return vb::FormatDateText(t, pattern);
+}
+
+}  // namespace
+
+frmPeriod::frmPeriod(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPeriod"));
+    setWindowTitle(QStringLiteral("期間"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+
+    txtFromDate = new QLineEdit(this);
+    txtFromDate->setObjectName(QStringLiteral("txtFromDate"));
+    txtFromDate->setGeometry(16, 20, 110, 26);
+
+    Label1 = new QLabel(QStringLiteral("～"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(128, 20, 24, 26);
+
+    txtToDate = new QLineEdit(this);
+    txtToDate->setObjectName(QStringLiteral("txtToDate"));
+    txtToDate->setGeometry(154, 20, 110, 26);
+
+    btnHelpDate = new QPushButton(QStringLiteral("?"), this);
+    btnHelpDate->setObjectName(QStringLiteral("btnHelpDate"));
+    btnHelpDate->setGeometry(272, 20, 26, 26);
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setGeometry(110, 64, 90, 30);
+
+    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setGeometry(208, 64, 90, 30);
+
+    setFixedSize(314, 108);
+
+    setTabOrder(txtFromDate, txtToDate);
+    setTabOrder(txtToDate, btnHelpDate);
+    setTabOrder(btnHelpDate, btnOK);
+    setTabOrder(btnOK, btnCancel);
+
+    for (QLineEdit* box : {txtFromDate, txtToDate}) {
+        formhelpers::setImeMode(box, formhelpers::ImeMode::Off);
+        formhelpers::selectAllOnFocus(box);
+        formhelpers::enterAsTab(box);
+        box->installEventFilter(this);
+    }
+
+    connect(btnOK, &QPushButton::clicked, this, &frmPeriod::btnOK_Click);
+    connect(btnCancel, &QPushButton::clicked, this, &frmPeriod::btnCancel_Click);
+    connect(btnHelpDate, &QPushButton::clicked, this, &frmPeriod::btnHelpDate_Click);
+
+    Form_Load();
+}
+
+void frmPeriod::Form_Load()
+{
+    txtFromDate->setText(formatBox(gstrDialogText1, kDisplayPattern));
+    txtToDate->setText(formatBox(gstrDialogText2, kDisplayPattern));
+    gintDialogResult = -1;
+}
+
+QString frmPeriod::dateErrorText()
+{
+    return QStringLiteral("日付入力に誤りがあります。\n"
+                          "西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\n"
+                          "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。");
+}
+
+QString frmPeriod::dateHelpText()
+{
+    return QStringLiteral("日付は下記の形式で入力してください。但し入力域は常に西暦に変換表示されます。\n"
+                          "西暦は yyyy/mm/dd, yy/mm/dd 形式で入力してください。例). 1940/1/20 or 40/1/20\n"
+                          "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。小文字も可です。\n"
+                          "　　　　　　　　例). s15/12/3  （昭和15年12月3日の場合）");
+}
+
+void frmPeriod::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // No button answers Enter for the dialog: Enter in a box moves on, on a
+    // focused button it presses that button only.
+    for (QPushButton* b : {btnHelpDate, btnOK, btnCancel})
+        b->setDefault(false);
+    txtFromDate->setFocus(Qt::OtherFocusReason);
+}
+
+void frmPeriod::keyPressEvent(QKeyEvent* event)
+{
+    // Esc does not cancel this dialog, and Enter presses no default button.
+    if (event->key() == Qt::Key_Escape || formhelpers::isEnterKey(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool frmPeriod::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && (watched == txtFromDate || watched == txtToDate)) {
+        auto* fe = static_cast<QFocusEvent*>(event);
+        // Only a move to another control of this dialog leaves the box; the
+        // window losing the focus (a message box, another window) does not.
+        // Cancel is never blocked by an invalid box, and OK checks both
+        // boxes itself.
+        QWidget* next = QApplication::focusWidget();
+        const bool movedWithin = fe->reason() == Qt::TabFocusReason
+                                 || fe->reason() == Qt::BacktabFocusReason
+                                 || fe->reason() == Qt::MouseFocusReason
+                                 || fe->reason() == Qt::ShortcutFocusReason
+                                 || fe->reason() == Qt::OtherFocusReason;
+        const bool clickedOK = next == btnOK && fe->reason() == Qt::MouseFocusReason;
+        if (movedWithin && !mInMessage && next != btnCancel && !clickedOK
+            && (next == nullptr || next->window() == this))
+            psDateBoxLostFocus(static_cast<QLineEdit*>(watched));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmPeriod::psDateBoxLostFocus(QLineEdit* box)
+{
+    const QString t = vb::Trim(box->text());
+    if (t.isEmpty())
+        return;
+    if (vb::IsDate(t)) {
+        box->setText(vb::FormatDateText(t, kDisplayPattern));
+        return;
+    }
+    mInMessage = true;
+    platform::MsgBox(dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
+    mInMessage = false;
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+void frmPeriod::btnOK_Click()
+{
+    const QString from = vb::Trim(txtFromDate->text());
+    const QString to = vb::Trim(txtToDate->text());
+
+    mInMessage = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{mInMessage};
+
+    if (!from.isEmpty() && !vb::IsDate(from)) {
+        platform::MsgBox(dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
+        txtFromDate->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!to.isEmpty() && !vb::IsDate(to)) {
+        platform::MsgBox(dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
+        txtToDate->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QString fromStored = formatBox(from, kStoredPattern);
+    const QString toStored = formatBox(to, kStoredPattern);
+    if (!from.isEmpty() && !to.isEmpty() && vb::StrComp(fromStored, toStored) > 0) {
+        platform::MsgBox(QStringLiteral("前より後ろの方が後の日付になっています。"), platform::vbOKOnly,
+                         QStringLiteral("エラー"), this);
+        txtFromDate->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    gstrDialogText1 = fromStored;
+    gstrDialogText2 = toStored;
+    gintDialogResult = 0;
+    accept();
+}
+
+void frmPeriod::btnCancel_Click()
+{
+    gintDialogResult = -1;
+    reject();
+}
+
+void frmPeriod::btnHelpDate_Click()
+{
+    platform::MsgBox(dateHelpText(), platform::vbOKOnly, QStringLiteral("日付入力ヘルプ"), this);
+}
