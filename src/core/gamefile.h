@@ -36,6 +36,9 @@ void gsReadGameList();
 // A file that exists but cannot be read completely is reported with a
 // message; gScoreData then holds the entries read before the failure.
 void gsReadScoreData();
+// The same without the message: false when the file exists but could not be
+// read completely, with its path in *path.
+bool gfReadScoreDataChecked(QString* path);
 
 // 1 when the two headers differ in a stored field (RealEntries and the
 // playing-group fields are not compared), 0 when they are equal.

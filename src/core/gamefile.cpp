@@ -1,0 +1,339 @@
+#include "core/gamefile.h"
+
+#include "core/ini.h"
+#include "core/ranking.h"
+#include "platform/eradate.h"
+#include "platform/textfile.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cstdint>
+#include <map>
+
+namespace {
+
+const QString kZero = QStringLiteral("0");
+const QString kManagement = QStringLiteral("Management");
+
+// Player identifiers run from 1 to 32767 and a game holds each player once,
+// so a stored entry count above this can only come from a damaged file.
+constexpr Long kMaxStoredEntries = 32767;
+
+QString pfNum(std::int64_t v) { return vb::Format(static_cast<double>(v), kZero); }
+
+QString pfGamePath(const QString& name) { return gstrGamesFolder + QStringLiteral("/") + name; }
+
+// The holes and rounds a score row can hold; anything else is a damaged
+// header (a hand-edited file) and must not be used as an index.
+void psCheckHolesAndRounds()
+{
+    if (gGame.Hole < 0 || gGame.Hole > 16 || gGame.Round < 0 || gGame.Round > 10)
+        vb::raiseSubscriptOutOfRange();
+}
+
+// Reads the whole-file-parsed entries of a game file into gScoreData.
+// Throws on a value that does not fit its field.
+void psReadEntriesFromParsedFile()
+{
+    const Long n = vb::CLngText(gfGetIniExValue(kManagement, QStringLiteral("MaxScoreNo")));
+    if (n > kMaxStoredEntries) vb::raiseOverflow();
+    for (Long s = 1; s <= n; ++s) {
+        const QString section = QStringLiteral("Score") + QString::number(s);
+        StoredScore e;
+        e.IDNo = vb::CLngText(gfGetIniExValue(section, QStringLiteral("IDNo")));
+        e.Holes = vb::Trim(gfGetIniExValue(section, QStringLiteral("Holes")));
+        e.TeamID = vb::Trim(gfGetIniExValue(section, QStringLiteral("TeamID")));
+        e.Handicap = vb::CLngText(gfGetIniExValue(section, QStringLiteral("Handicap")));
+        e.RoundGNo = vb::CLngText(gfGetIniExValue(section, QStringLiteral("RoundGNo")));
+        e.SeedNo = vb::CLngText(gfGetIniExValue(section, QStringLiteral("SeedNo")));
+        gScoreData.push_back(e);
+    }
+}
+
+// One header key with a default for a value that is blank after trimming.
+Integer pfIntegerOr(const QString& file, const QString& key, Integer missing)
+{
+    const QString v = gfReadIniFile(file, kManagement, key);
+    if (vb::Trim(v).isEmpty()) return missing;
+    return vb::CIntText(v);
+}
+
+GameInfo pfReadGameInfo(const QString& path, const QString& name)
+{
+    auto text = [&](const QString& section, const QString& key) {
+        return gfReadIniFile(path, section, key);
+    };
+    auto lng = [&](const QString& section, const QString& key) { return vb::CLngText(text(section, key)); };
+    auto intg = [&](const QString& section, const QString& key) { return vb::CIntText(text(section, key)); };
+
+    GameInfo g;
+    g.Date = vb::Trim(text(kManagement, QStringLiteral("Date")));
+    g.Tittle = vb::Trim(text(kManagement, QStringLiteral("Tittle")));
+    g.MaxScoreNo = lng(kManagement, QStringLiteral("MaxScoreNo"));
+    g.SeriesID = lng(kManagement, QStringLiteral("SeriesID"));
+    g.CourceID = lng(kManagement, QStringLiteral("CourceID"));
+    g.Hole = intg(kManagement, QStringLiteral("Hole"));
+    g.Round = intg(kManagement, QStringLiteral("Round"));
+    g.TeamHowtoRank = intg(kManagement, QStringLiteral("TeamHowtoRank"));
+    g.CategoryGender = intg(kManagement, QStringLiteral("CategoryGender"));
+    g.CategoryAgeLow = intg(kManagement, QStringLiteral("CategoryAgeLow"));
+    g.CategoryAgeHigh = intg(kManagement, QStringLiteral("CategoryAgeHigh"));
+    g.JudgeDaSu = pfIntegerOr(path, QStringLiteral("JudgeDaSu"), 5);
+    g.JudgeBirthday = pfIntegerOr(path, QStringLiteral("JudgeBirthday"), 1);
+    g.HandiCapKind = pfIntegerOr(path, QStringLiteral("HandiCapKind"), 0);
+    g.PointGame = pfIntegerOr(path, QStringLiteral("PointGame"), 1);
+    g.RealEntries = lng(QStringLiteral("Ranking"), QStringLiteral("RealEntries"));
+    const QString rg = QStringLiteral("RoundGrouping");
+    g.RGUmu = intg(rg, QStringLiteral("RGUmu"));
+    g.RGWhichBy = intg(rg, QStringLiteral("RGWhichBy"));
+    g.RGCT = intg(rg, QStringLiteral("RGCT"));
+    for (int p = 0; p < 5; ++p) g.RGPriority[p] = intg(rg, QStringLiteral("RGPriority") + QString::number(p));
+    g.GameFileName = name;
+    return g;
+}
+
+// The game files of numbers 1..maxGameNo present in the games folder, in
+// number order. One directory listing instead of a look-up per number, so a
+// damaged, huge MaxGameNo cannot stall the program.
+std::vector<std::pair<Long, QString>> pfListGameFiles(Long maxGameNo)
+{
+    std::vector<std::pair<Long, QString>> files;
+    if (maxGameNo < 1) return files;
+    static const QRegularExpression pattern(QStringLiteral("^game([0-9]{5,10})\\.tcg$"));
+    const QStringList names = QDir(gstrGamesFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch m = pattern.match(name);
+        if (!m.hasMatch()) continue;
+        bool ok = false;
+        const qlonglong n = m.captured(1).toLongLong(&ok);
+        if (!ok || n < 1 || n > maxGameNo) continue;
+        if (gfGameFileName(static_cast<Long>(n)) != name) continue;   // "game000001.tcg" is no game file
+        files.emplace_back(static_cast<Long>(n), name);
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+}  // namespace
+
+QString gfGameFileName(Long gameNo)
+{
+    return QStringLiteral("game") + vb::Format(gameNo, QStringLiteral("00000")) + QStringLiteral(".tcg");
+}
+
+QStringList gfGameFileLines()
+{
+    const GameInfo& g = gGame;
+    QStringList lines;
+    lines << QStringLiteral("[Management]")
+          << QStringLiteral("Date=") + vb::FormatDateText(vb::Trim(g.Date), QStringLiteral("yyyy/mm/dd"))
+          << QStringLiteral("Tittle=") + vb::Trim(g.Tittle)
+          // The entry count written is final: the file needs no second write.
+          << QStringLiteral("MaxScoreNo=") + pfNum(static_cast<std::int64_t>(gScoreData.size()))
+          << QStringLiteral("SeriesID=") + pfNum(g.SeriesID)
+          << QStringLiteral("CourceID=") + pfNum(g.CourceID)
+          << QStringLiteral("Hole=") + pfNum(g.Hole)
+          << QStringLiteral("Round=") + pfNum(g.Round)
+          << QStringLiteral("TeamHowtoRank=") + pfNum(g.TeamHowtoRank)
+          << QStringLiteral("CategoryGender=") + pfNum(g.CategoryGender)
+          << QStringLiteral("CategoryAgeLow=") + pfNum(g.CategoryAgeLow)
+          << QStringLiteral("CategoryAgeHigh=") + pfNum(g.CategoryAgeHigh)
+          << QStringLiteral("JudgeDaSu=") + pfNum(g.JudgeDaSu)
+          << QStringLiteral("JudgeBirthday=") + pfNum(g.JudgeBirthday)
+          << QStringLiteral("HandiCapKind=") + pfNum(g.HandiCapKind)
+          << QStringLiteral("PointGame=") + pfNum(g.PointGame);
+
+    for (size_t i = 0; i < gScoreData.size(); ++i) {
+        const StoredScore& e = gScoreData[i];
+        lines << QStringLiteral("[Score") + QString::number(i + 1) + QStringLiteral("]")
+              << QStringLiteral("IDNo=") + pfNum(e.IDNo)
+              << QStringLiteral("Holes=") + vb::Trim(e.Holes);
+        const QString team = vb::Trim(e.TeamID);
+        if (!team.isEmpty()) lines << QStringLiteral("TeamID=") + team;
+        lines << QStringLiteral("Handicap=") + pfNum(e.Handicap)
+              << QStringLiteral("RoundGNo=") + pfNum(e.RoundGNo)
+              << QStringLiteral("SeedNo=") + pfNum(e.SeedNo);
+    }
+
+    lines << QStringLiteral("[Ranking]");
+    Long pairs = 0;
+    for (const PersonRank& r : gRanking) {
+        if (r.Gross < 1) break;   // players without strokes are not stored
+        lines << QStringLiteral("R") + QString::number(pairs) + QStringLiteral("=") + pfNum(r.Rank)
+              << QStringLiteral("P") + QString::number(pairs) + QStringLiteral("=") + pfNum(r.IDNo);
+        ++pairs;
+    }
+    lines << QStringLiteral("RealEntries=") + pfNum(pairs);
+
+    lines << QStringLiteral("[RoundGrouping]")
+          << QStringLiteral("RGUmu=") + pfNum(g.RGUmu)
+          << QStringLiteral("RGWhichBy=") + pfNum(g.RGWhichBy)
+          << QStringLiteral("RGCT=") + pfNum(g.RGCT);
+    for (int p = 0; p < 5; ++p)
+        lines << QStringLiteral("RGPriority") + QString::number(p) + QStringLiteral("=") + pfNum(g.RGPriority[p]);
+    return lines;
+}
+
+QString gfGameDataSave()
+{
+    try {
+        gsCalPersonRanking(0);
+
+        QString target;
+        const QString name = vb::Trim(gGame.GameFileName);
+        if (!name.isEmpty()) {
+            target = pfGamePath(name);
+            if (!QFileInfo(target).isFile()) target.clear();
+        }
+
+        if (target.isEmpty()) {
+            // A new number; one whose file exists (the number file was lost or
+            // restored from an older copy) is passed over, so no stored game
+            // is ever overwritten by a new one.
+            Long no = vb::CLngText(gfReadIniFile(gstrManagerFile, kManagement, QStringLiteral("MaxGameNo")));
+            QString newName;
+            do {
+                if (no < 0) no = 0;
+                no = vb::CLng(static_cast<double>(no) + 1);
+                newName = gfGameFileName(no);
+            } while (QFileInfo::exists(pfGamePath(newName)));
+            // The number is recorded before the file is written; without the
+            // record the game would never be listed, so a failure ends here.
+            if (gfWriteIniFile(gstrManagerFile, kManagement, QStringLiteral("MaxGameNo"), pfNum(no)) == 0)
+                vb::raisePermissionDenied();
+            gGame.GameFileName = newName;
+            target = pfGamePath(newName);
+        }
+
+        // Written beside the old file and renamed over it: the old game stays
+        // intact until the new one is complete on disk.
+        if (!platform::writeTextLinesAtomic(target, gfGameFileLines())) vb::raiseIoError();
+        return target;
+    } catch (const std::exception&) {
+        platform::MsgBox(QStringLiteral("スコア・データの保存に失敗しました。"), platform::vbOKOnly,
+                         QStringLiteral("System error"));
+        return QString();
+    }
+}
+
+void gsScoreLinesToData()
+{
+    std::vector<StoredScore>().swap(gScoreData);
+    psCheckHolesAndRounds();
+    const size_t rows = gScoreLines.size();
+    for (size_t i = 0; i < rows; ++i) {
+        const ScoreLine& first = gScoreLines[i];
+        if (first.RoundNo != 1) continue;
+        StoredScore e;
+        e.IDNo = first.IDNo;
+        e.TeamID = first.TeamID;
+        e.Handicap = first.Handicap;
+        e.RoundGNo = first.RoundGNo;
+        e.SeedNo = first.SeedNo;
+        for (int j = 0; j < gGame.Round; ++j) {
+            if (i + static_cast<size_t>(j) >= rows) vb::raiseSubscriptOutOfRange();
+            const ScoreLine& row = gScoreLines[i + static_cast<size_t>(j)];
+            for (int h = 0; h < gGame.Hole; ++h) e.Holes += row.Holes[h] + QLatin1Char(',');
+        }
+        gScoreData.push_back(e);
+    }
+}
+
+void gsScoreDataToLines()
+{
+    std::vector<ScoreLine>().swap(gScoreLines);
+    psCheckHolesAndRounds();
+    const int hole = gGame.Hole;
+    const int round = gGame.Round;
+    const int c = hole * round;
+    for (const StoredScore& e : gScoreData) {
+        const QString holes = vb::Trim(e.Holes);
+        QStringList parts;
+        if (!holes.isEmpty()) parts = holes.split(QLatin1Char(','));
+        for (int r = 1; r <= round; ++r) {
+            ScoreLine line;
+            line.IDNo = e.IDNo;
+            line.RoundNo = static_cast<Integer>(r);
+            line.TeamID = e.TeamID;
+            line.Handicap = e.Handicap;
+            line.RoundGNo = e.RoundGNo;
+            line.SeedNo = e.SeedNo;
+            for (int h = 0; h < hole; ++h) {
+                const int p = (r - 1) * hole + h;
+                if (p < c && p < parts.size()) line.Holes[h] = parts[p];
+            }
+            gScoreLines.push_back(line);
+        }
+    }
+}
+
+void gsReadGameList()
+{
+    std::vector<GameInfo>().swap(gGameList);
+    const Long maxGameNo = vb::CLngText(gfReadIniFile(gstrManagerFile, kManagement, QStringLiteral("MaxGameNo")));
+
+    // A file whose numbers do not fit their fields is left out of the list,
+    // and the error names it once the readable games are listed.
+    QStringList damaged;
+    for (const auto& [no, name] : pfListGameFiles(maxGameNo)) {
+        try {
+            gGameList.push_back(pfReadGameInfo(pfGamePath(name), name));
+        } catch (const vb::VbError&) {
+            damaged << name;
+        }
+    }
+    if (!damaged.isEmpty())
+        vb::raise(6, QStringLiteral("ゲーム・ファイルが壊れています: ") + damaged.join(QStringLiteral(", ")));
+}
+
+bool gfReadScoreDataChecked(QString* errorText)
+{
+    std::vector<StoredScore>().swap(gScoreData);
+    const QString name = vb::Trim(gGame.GameFileName);
+    if (name.isEmpty()) return true;
+    const QString path = pfGamePath(name);
+    if (!QFileInfo::exists(path)) return true;
+    if (gfReadIniExFile(path) != 0) {
+        if (errorText) *errorText = path;
+        return false;
+    }
+    bool ok = true;
+    try {
+        psReadEntriesFromParsedFile();
+    } catch (const std::exception&) {
+        ok = false;
+        if (errorText) *errorText = path;
+    }
+    gsClearIniEx();
+    return ok;
+}
+
+void gsReadScoreData()
+{
+    QString path;
+    if (!gfReadScoreDataChecked(&path)) {
+        // The entries read so far stay; the user is told the game is not
+        // complete before anything is saved over it.
+        platform::MsgBox(QStringLiteral("スコア・データの読み込みに失敗しました。") + QStringLiteral("\r\n")
+                             + QDir::toNativeSeparators(path),
+                         platform::vbOKOnly, QStringLiteral("System error"));
+    }
+}
+
+Integer gfIsGameInfoChanged(const GameInfo& a, const GameInfo& b)
+{
+    const bool same = vb::Trim(a.Date) == vb::Trim(b.Date)
+        && vb::Trim(a.Tittle) == vb::Trim(b.Tittle)
+        && a.MaxScoreNo == b.MaxScoreNo && a.SeriesID == b.SeriesID && a.CourceID == b.CourceID
+        && a.Hole == b.Hole && a.Round == b.Round && a.TeamHowtoRank == b.TeamHowtoRank
+        && a.CategoryGender == b.CategoryGender && a.CategoryAgeLow == b.CategoryAgeLow
+        && a.CategoryAgeHigh == b.CategoryAgeHigh && a.JudgeDaSu == b.JudgeDaSu
+        && a.JudgeBirthday == b.JudgeBirthday && a.HandiCapKind == b.HandiCapKind
+        && a.PointGame == b.PointGame
+        && vb::Trim(a.GameFileName) == vb::Trim(b.GameFileName);
+    return same ? 0 : 1;
+}
