@@ -1,0 +1,142 @@
+// Fixture and helpers for the register and dialog tests: data files in a
+// temporary folder, a driver for modal dialogs opened by the code under test,
+// and file reading.
+#pragma once
+
+#include "core/records.h"
+#include "platform/textfile.h"
+#include "support/recordingui.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace regtest {
+
+// Calls `fn` with the next modal dialog of type T that opens while the code
+// under test waits in exec(). A dialog still open 3 s after `fn` returned is
+// rejected, so a wrong test fails instead of hanging.
+template <class T>
+void onNextDialog(std::function<void(T*)> fn)
+{
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, fn] {
+        T* dlg = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dlg) {
+            if (++*tries > 300) {
+                ADD_FAILURE() << "no dialog opened";
+                timer->stop();
+                timer->deleteLater();
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        QPointer<T> guard(dlg);
+        fn(dlg);
+        QTimer::singleShot(3000, [guard] {
+            if (guard && guard->isVisible()) {
+                ADD_FAILURE() << "dialog left open";
+                QDialog* d = guard.data();
+                d->reject();
+                if (guard && d->isVisible())
+                    d->done(QDialog::Rejected);
+            }
+        });
+    });
+    timer->start(10);
+}
+
+// Shows a window and waits until it is the active window (focus works).
+inline void showActive(QWidget& w)
+{
+    w.show();
+    QApplication::setActiveWindow(&w);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+// Clicks a check box or option button on its indicator.
+inline void clickCheck(QWidget* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+// Sets a box's text as typing would leave it.
+inline void setText(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    box->insert(text);
+}
+
+inline QString readFile(const QString& path)
+{
+    QString text;
+    platform::readTextFile(path, text);
+    return text;
+}
+
+inline QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+inline void writeFile(const QString& path, const QString& text)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(platform::encodeCp932(text));
+}
+
+// Every data file and the settings file in a temporary folder; dialog
+// variables and shared lists reset; recorded messages cleared.
+class RegistersTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString d = dir.path() + "/";
+        gstrDataFolder = dir.path();
+        gstrIniFile = d + "Tallicor.ini";
+        gstrMemberFile = d + "member.dat";
+        gstrGroupFile = d + "group.dat";
+        gstrSeriesFile = d + "series.dat";
+        gstrCourceFile = d + "cource.dat";
+        gstrLocationFile = d + "location.dat";
+        gstrTeamFile = d + "team.dat";
+        gintDialogResult = -1;
+        glngDialogParam = 0;
+        gstrDialogText1.clear();
+        gstrDialogText2.clear();
+        gstrDialogCaption.clear();
+        gMemberList.clear();
+        gBelongList.clear();
+        gEditMember = MemberInfo{};
+        resetRecordingUi();
+    }
+    void TearDown() override { resetRecordingUi(); }
+
+    QString messages() const
+    {
+        QStringList out;
+        for (const auto& m : recordingUi().messages)
+            out << m.title + "|" + m.prompt;
+        return out.join("\n");
+    }
+
+    QTemporaryDir dir;
+};
+
+}  // namespace regtest
