@@ -2,6 +2,7 @@
 
 #include "core/gamefile.h"
 #include "core/ini.h"
+#include "core/masterlists.h"
 #include "core/printstate.h"
 #include "platform/eradate.h"
 #include "platform/uiservice.h"
@@ -18,25 +19,6 @@
 namespace {
 
 // ---------------------------------------------------------------- helpers
-
-// Player look-ups: the first player of gMemberList with the identifier.
-Long gfGetMemberIndex(Long id)
-{
-    for (size_t i = 0; i < gMemberList.size(); ++i)
-        if (gMemberList[i].IDNo == id)
-            return static_cast<Long>(i);
-    return -1;
-}
-
-// The player's birthday as "yyyy/mm/dd" when it is a date, else "".
-QString gfGetMemberBirthday(Long id)
-{
-    const Long index = gfGetMemberIndex(id);
-    if (index < 0)
-        return QString();
-    const auto date = vb::parseDate(vb::Trim(gMemberList[index].Birthday));
-    return date ? vb::FormatDate(*date, QStringLiteral("yyyy/mm/dd")) : QString();
-}
 
 // Shows the trapped error of a season procedure: its name, "()::" and the
 // error's description, titled "System error".
