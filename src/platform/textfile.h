@@ -28,7 +28,9 @@ bool readTextLines(const QString& path, QStringList& lines);
 // Writes the lines, each followed by CR LF, encoded in CP932, replacing the
 // file atomically (temporary file in the same folder, flushed, synced and
 // renamed over the old one). A failure leaves the old file untouched and
-// returns false; never throws. The folder must exist.
+// returns false; never throws. The folder must exist; an existing target
+// that is no regular file or may not be written is refused. A short write
+// (full disk) is detected before the rename.
 bool writeTextLinesAtomic(const QString& path, const QStringList& lines);
 // Same for raw bytes.
 bool writeBytesAtomic(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,85 @@
+#include "platform/folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Points HOME and the XDG variables at a temporary folder for one test and
+// puts them back afterwards.
+class ScopedHome {
+public:
+    explicit ScopedHome(const QString& home)
+    {
+        for (const char* name : kNames) {
+            m_saved.push_back(qgetenv(name));
+            m_wasSet.push_back(qEnvironmentVariableIsSet(name));
+        }
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+        qunsetenv("XDG_DATA_HOME");
+    }
+    ~ScopedHome()
+    {
+        for (size_t i = 0; i < std::size(kNames); ++i) {
+            if (m_wasSet[i])
+                qputenv(kNames[i], m_saved[i]);
+            else
+                qunsetenv(kNames[i]);
+        }
+    }
+
+private:
+    static constexpr const char* kNames[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
+    std::vector<QByteArray> m_saved;
+    std::vector<bool> m_wasSet;
+};
+
+}  // namespace
+
+TEST(Folders, BaseFoldersFollowXdg)
+{
+    QTemporaryDir home;
+    ScopedHome scoped(home.path());
+    EXPECT_EQ(platform::localAppDataFolder(), home.path() + "/.local/share");
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    EXPECT_EQ(platform::localAppDataFolder(), home.path() + "/data");
+}
+
+TEST(Folders, DocumentsFolderIsCreatedWhenMissing)
+{
+    QTemporaryDir home;
+    ScopedHome scoped(home.path());
+    const QString docs = platform::documentsFolder();
+    EXPECT_EQ(docs, home.path() + "/Documents");
+    EXPECT_TRUE(QDir(docs).exists());
+}
+
+TEST(Folders, LocalisedDocumentsFolder)
+{
+    QTemporaryDir home;
+    ScopedHome scoped(home.path());
+    ASSERT_TRUE(QDir(home.path()).mkpath(".config"));
+    QFile dirs(home.path() + "/.config/user-dirs.dirs");
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write(u"XDG_DOCUMENTS_DIR=\"$HOME/ドキュメント\"\n"_s.toUtf8());
+    dirs.close();
+    const QString docs = platform::documentsFolder();
+    EXPECT_EQ(docs, home.path() + u"/ドキュメント"_s);
+    EXPECT_TRUE(QDir(docs).exists());
+}
+
+TEST(Folders, DocumentsFolderThatCannotBeMadeIsEmpty)
+{
+    QTemporaryDir home;
+    ScopedHome scoped(home.path());
+    // A regular file where the folder should be.
+    QFile blocker(home.path() + "/Documents");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_EQ(platform::documentsFolder(), "");
+}
