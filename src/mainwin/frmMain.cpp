@@ -360,7 +360,7 @@ void frmMain::Form_Load()
     cobClear(cobSeason);
 
     // 5. Games, players, groups.
-    gsReadGameList();
+    psReadGameList();
     gsReadMemberData();
     psReadGroups();
 
@@ -477,7 +477,7 @@ void frmMain::gsShowMain()
         gfWriteIniFile(gstrIniFile, kSetup, QStringLiteral("SelectedGame"), vb::Trim(gGame.GameFileName));
 
         // 4.5 Reload.
-        gsReadGameList();
+        psReadGameList();
         psSetSeasonList();
 
         // 4.6 - 4.8 Filters that would hide the edited game.
@@ -1273,6 +1273,20 @@ void frmMain::uctGameList_MGCellCheckBoxClick(int lngColOfCellData, int lngRowOf
 }
 
 // ---------------------------------------------------------------- groups
+
+void frmMain::psReadGameList()
+{
+    // A damaged game file is left out of the list and named in a message;
+    // the list of the readable games is shown all the same, so the rows
+    // always match the list they index.
+    try {
+        gsReadGameList();
+    } catch (const std::exception& e) {
+        platform::resetMousePointer();
+        platform::MsgBox(QStringLiteral("gsReadGameList() : ") + describe(e), platform::vbCritical,
+                         kErrorTitle, this);
+    }
+}
 
 void frmMain::psReadGroups()
 {

@@ -152,6 +152,9 @@ public:
     void psShowPeriod();
     void psSetGamesList();
     void psReadGroups();
+    // Reloads gGameList; a game file that cannot be read is reported and
+    // left out.
+    void psReadGameList();
     // Games that refer to a series or course that is no longer live lose the
     // reference (after the series or course register closed).
     void psClearDeletedRefs();
