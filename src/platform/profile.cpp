@@ -61,18 +61,6 @@ bool parseSection(QStringView line, QStringView& name)
     return true;
 }
 
-// A key line: the name before the first "=" (trimmed of blanks), the value
-// after it (as stored).
-bool parseKey(QStringView line, QStringView& name, QStringView& value)
-{
-    const qsizetype eq = line.indexOf(u'=');
-    if (eq < 0)
-        return false;
-    name = trimBlanks(line.left(eq));
-    value = line.mid(eq + 1);
-    return true;
-}
-
 // The value as it reads back: surrounding blanks and one pair of matching
 // enclosing quotes removed, cut to 255 characters.
 QString cleanValue(QStringView raw)
@@ -140,6 +128,47 @@ QByteArray joinRawLines(const std::vector<RawLine>& lines)
     return out;
 }
 
+// What a stored line is, found on its bytes. Line starts, blanks, "[" and
+// "=" are single bytes that never occur inside a CP932 character (its second
+// byte is 0x40 or above), so they can be looked for before decoding; "]" can
+// be a second byte (表, ゾ), so a section line is decoded before its "]" is
+// looked for. Only what is needed gets decoded.
+enum class LineKind { Other, Section, Key };
+
+struct ClassifiedLine {
+    LineKind kind = LineKind::Other;
+    QString sectionName;  // Section: trimmed name
+    qsizetype eq = -1;    // Key: position of the first "=" in the bytes
+};
+
+ClassifiedLine classify(QByteArrayView line)
+{
+    ClassifiedLine c;
+    qsizetype i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    if (i < line.size() && line[i] == '[') {
+        const QString decoded = decodeCp932(line.toByteArray());
+        QStringView name;
+        if (parseSection(decoded, name)) {
+            c.kind = LineKind::Section;
+            c.sectionName = name.toString();
+            return c;
+        }
+    }
+    c.eq = line.indexOf('=');
+    if (c.eq >= 0)
+        c.kind = LineKind::Key;
+    return c;
+}
+
+// The trimmed name of a key line.
+QString keyName(QByteArrayView line, qsizetype eq)
+{
+    const QString name = decodeCp932(line.first(eq).toByteArray());
+    return trimBlanks(name).toString();
+}
+
 // Reads the file as raw lines. False when the file exists but cannot be
 // read; a missing file gives no lines and exists = false.
 bool loadRawLines(const QString& file, std::vector<RawLine>& lines, bool& exists)
@@ -176,33 +205,39 @@ QString oneLine(const QString& value)
 
 QString profileRead(const QString& file, const QString& section, const QString& key)
 {
-    QString text;
-    if (!readTextFile(file, text))
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
         return QString();
-    const QStringView all(text);
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return QString();
+    const char* p = bytes.constData();
+    const qsizetype n = bytes.size();
     bool inSection = false;
     bool sectionSeen = false;
     qsizetype start = 0;
-    const qsizetype n = all.size();
-    while (start <= n) {
+    while (start < n) {
         qsizetype end = start;
-        while (end < n && all[end] != u'\r' && all[end] != u'\n')
+        while (end < n && p[end] != '\r' && p[end] != '\n')
             ++end;
-        const QStringView line = all.mid(start, end - start);
-        QStringView name, value;
-        if (parseSection(line, name)) {
+        const QByteArrayView line(p + start, end - start);
+        start = end + 1;
+        if (end < n && p[end] == '\r' && start < n && p[start] == '\n')
+            ++start;
+
+        const bool maySection = !line.isEmpty()
+            && (line.front() == '[' || line.front() == ' ' || line.front() == '\t');
+        if (!inSection && !maySection)
+            continue;  // a key line outside the section: nothing to decode
+        const ClassifiedLine c = classify(line);
+        if (c.kind == LineKind::Section) {
             if (sectionSeen)
                 break;  // only the first section of the name counts
-            inSection = sameName(name, section);
+            inSection = sameName(c.sectionName, section);
             sectionSeen = inSection;
-        } else if (inSection && parseKey(line, name, value) && sameName(name, key)) {
-            return cleanValue(value);
+        } else if (inSection && c.kind == LineKind::Key && sameName(keyName(line, c.eq), key)) {
+            return cleanValue(decodeCp932(line.sliced(c.eq + 1).toByteArray()));
         }
-        if (end >= n)
-            break;
-        start = end + 1;
-        if (all[end] == u'\r' && start < n && all[start] == u'\n')
-            ++start;
     }
     return QString();
 }
@@ -222,14 +257,16 @@ bool profileWrite(const QString& file, const QString& section, const QString& ke
     // last line.
     qsizetype header = -1, sectionEnd = -1;
     for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
-        const QString line = decodeCp932(lines[i].text);
-        QStringView name;
-        if (parseSection(line, name)) {
+        const QByteArray& raw = lines[i].text;
+        if (raw.isEmpty() || (raw.front() != '[' && raw.front() != ' ' && raw.front() != '\t'))
+            continue;
+        const ClassifiedLine c = classify(raw);
+        if (c.kind == LineKind::Section) {
             if (header >= 0) {
                 sectionEnd = i;
                 break;
             }
-            if (sameName(name, cleanSection))
+            if (sameName(c.sectionName, cleanSection))
                 header = i;
         }
     }
@@ -240,17 +277,21 @@ bool profileWrite(const QString& file, const QString& section, const QString& ke
     if (header >= 0) {
         qsizetype lastEntry = header;
         for (qsizetype i = header + 1; i < sectionEnd; ++i) {
-            const QString line = decodeCp932(lines[i].text);
-            QStringView name, stored;
-            if (parseKey(line, name, stored)) {
-                if (sameName(name, cleanKey)) {
-                    // Replace the value in place, keeping the stored spelling
-                    // of the name and the line's own line end.
-                    lines[i].text = encodeCp932(name.toString() + u'=' + v);
-                    return writeBytesAtomic(file, joinRawLines(lines));
-                }
+            const QByteArray& raw = lines[i].text;
+            const ClassifiedLine c = classify(raw);
+            if (c.kind == LineKind::Key && sameName(keyName(raw, c.eq), cleanKey)) {
+                // Replace the value in place, keeping the stored name byte
+                // for byte (without its surrounding blanks) and the line's
+                // own line end.
+                qsizetype b = 0, e = c.eq;
+                while (b < e && (raw[b] == ' ' || raw[b] == '\t'))
+                    ++b;
+                while (e > b && (raw[e - 1] == ' ' || raw[e - 1] == '\t'))
+                    --e;
+                lines[i].text = raw.mid(b, e - b) + '=' + encodeCp932(v);
+                return writeBytesAtomic(file, joinRawLines(lines));
             }
-            if (!trimBlanks(line).isEmpty())
+            if (!raw.trimmed().isEmpty())
                 lastEntry = i;
         }
         if (lines[lastEntry].eol.isEmpty())
@@ -279,10 +320,12 @@ bool profileDeleteSection(const QString& file, const QString& section)
     kept.reserve(lines.size());
     bool dropping = false, changed = false;
     for (RawLine& l : lines) {
-        const QString line = decodeCp932(l.text);
-        QStringView name;
-        if (parseSection(line, name))
-            dropping = sameName(name, section);
+        const QByteArray& raw = l.text;
+        if (!raw.isEmpty() && (raw.front() == '[' || raw.front() == ' ' || raw.front() == '\t')) {
+            const ClassifiedLine c = classify(raw);
+            if (c.kind == LineKind::Section)
+                dropping = sameName(c.sectionName, section);
+        }
         if (dropping)
             changed = true;
         else

@@ -144,6 +144,8 @@ TEST_F(Profile, WriteRules)
          "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
         {"keeps other lines byte for byte", "[S]\r\n" + longLine + "odd line\n\xFF\x81junk\r\nk=1\r\n",
          "S", "k", "2", "[S]\r\n" + longLine + "odd line\n\xFF\x81junk\r\nk=2\r\n"},
+        {"keeps the stored name's bytes", "[S]\r\n\xED\x40 =1\r\n", "S", "纊", "2",
+         "[S]\r\n\xED\x40=2\r\n"},  // 0xED40 and 0xFA5C are the same character
         {"keeps a line's own line end", "[S]\nk=1\nj=2\n", "S", "k", "9", "[S]\nk=9\nj=2\n"},
         {"only the first section and key change",
          "[S]\r\nk=1\r\nk=2\r\n[S]\r\nk=3\r\n", "S", "K", "0",
