@@ -27,6 +27,12 @@ QString pfNum(std::int64_t v) { return vb::Format(static_cast<double>(v), kZero)
 
 QString pfGamePath(const QString& name) { return gstrGamesFolder + QStringLiteral("/") + name; }
 
+// "game00001.tcg (reason)" for the messages that name a damaged file.
+QString pfProblem(const QString& name, const QString& reason)
+{
+    return name + QStringLiteral(" (") + reason + QStringLiteral(")");
+}
+
 // The holes and rounds a score row can hold; anything else is a damaged
 // header (a hand-edited file) and must not be used as an index.
 void psCheckHolesAndRounds()
@@ -271,26 +277,29 @@ void gsScoreDataToLines()
     }
 }
 
-void gsReadGameList()
+void gsReadGameList(QStringList* damaged)
 {
     std::vector<GameInfo>().swap(gGameList);
     const Long maxGameNo = vb::CLngText(gfReadIniFile(gstrManagerFile, kManagement, QStringLiteral("MaxGameNo")));
 
     // A file whose numbers do not fit their fields is left out of the list,
     // and the error names it once the readable games are listed.
-    QStringList damaged;
+    QStringList bad;
     for (const auto& [no, name] : pfListGameFiles(maxGameNo)) {
         try {
             gGameList.push_back(pfReadGameInfo(pfGamePath(name), name));
-        } catch (const vb::VbError&) {
-            damaged << name;
+        } catch (const vb::VbError& e) {
+            bad << pfProblem(name, e.description());
         }
     }
-    if (!damaged.isEmpty())
-        vb::raise(6, QStringLiteral("ゲーム・ファイルが壊れています: ") + damaged.join(QStringLiteral(", ")));
+    if (damaged) {
+        *damaged << bad;
+    } else if (!bad.isEmpty()) {
+        vb::raise(6, bad.join(QStringLiteral("\r\n")));
+    }
 }
 
-bool gfReadScoreDataChecked(QString* errorText)
+bool gfReadScoreDataChecked(QString* problem)
 {
     std::vector<StoredScore>().swap(gScoreData);
     const QString name = vb::Trim(gGame.GameFileName);
@@ -298,15 +307,15 @@ bool gfReadScoreDataChecked(QString* errorText)
     const QString path = pfGamePath(name);
     if (!QFileInfo::exists(path)) return true;
     if (gfReadIniExFile(path) != 0) {
-        if (errorText) *errorText = path;
+        if (problem) *problem = name;
         return false;
     }
     bool ok = true;
     try {
         psReadEntriesFromParsedFile();
-    } catch (const std::exception&) {
+    } catch (const vb::VbError& e) {
         ok = false;
-        if (errorText) *errorText = path;
+        if (problem) *problem = pfProblem(name, e.description());
     }
     gsClearIniEx();
     return ok;
@@ -314,12 +323,11 @@ bool gfReadScoreDataChecked(QString* errorText)
 
 void gsReadScoreData()
 {
-    QString path;
-    if (!gfReadScoreDataChecked(&path)) {
+    QString problem;
+    if (!gfReadScoreDataChecked(&problem)) {
         // The entries read so far stay; the user is told the game is not
         // complete before anything is saved over it.
-        platform::MsgBox(QStringLiteral("スコア・データの読み込みに失敗しました。") + QStringLiteral("\r\n")
-                             + QDir::toNativeSeparators(path),
+        platform::MsgBox(QStringLiteral("スコア・データの読み込みに失敗しました。") + QStringLiteral("\r\n") + problem,
                          platform::vbOKOnly, QStringLiteral("System error"));
     }
 }

@@ -29,16 +29,20 @@ void gsScoreLinesToData();
 void gsScoreDataToLines();
 
 // Rebuilds gGameList from the games folder: game numbers 1 to MaxGameNo of
-// "manager.dat", existing files only, in number order.
-void gsReadGameList();
+// "manager.dat", existing files only, in number order. A file holding a
+// number that does not fit its field is left out of the list; the readable
+// games are listed, then the error passes to the caller naming the damaged
+// files -- or, when `damaged` is given, they are listed there as
+// "name (reason)" and no error is raised.
+void gsReadGameList(QStringList* damaged = nullptr);
 
 // Loads the entries of the game named by gGame.GameFileName into gScoreData.
 // A file that exists but cannot be read completely is reported with a
 // message; gScoreData then holds the entries read before the failure.
 void gsReadScoreData();
 // The same without the message: false when the file exists but could not be
-// read completely, with its path in *path.
-bool gfReadScoreDataChecked(QString* path);
+// read completely, with "name (reason)" in *problem.
+bool gfReadScoreDataChecked(QString* problem);
 
 // 1 when the two headers differ in a stored field (RealEntries and the
 // playing-group fields are not compared), 0 when they are equal.

@@ -139,28 +139,25 @@ void gsMigrateOldData()
 
 void gsConvert200to210()
 {
+    // Damaged games are named at the end and left as they are: one bad file
+    // must not keep the others (or the program) from going on.
     QStringList skipped;
-    try {
-        gsReadGameList();
-    } catch (const vb::VbError& e) {
-        // The readable games are listed; the damaged ones stay as they are.
-        skipped << e.description();
-    }
+    gsReadGameList(&skipped);
     gsReadMemberData();
 
     for (size_t i = 0; i < gGameList.size(); ++i) {
         gGame = gGameList[i];
-        QString failedPath;
+        QString problem;
         try {
-            if (!gfReadScoreDataChecked(&failedPath)) {
+            if (!gfReadScoreDataChecked(&problem)) {
                 // Never rewrite a game whose entries could not all be read.
-                skipped << QDir::toNativeSeparators(failedPath);
+                skipped << problem;
                 continue;
             }
             gsScoreDataToLines();
             gsScoreLinesToData();
         } catch (const std::exception& e) {
-            skipped << gGame.GameFileName + QStringLiteral(" (") + pfErrorText(e) + QStringLiteral(")");
+            skipped << vb::Trim(gGame.GameFileName) + QStringLiteral(" (") + pfErrorText(e) + QStringLiteral(")");
             continue;
         }
         gfGameDataSave();   // a failed save has shown its own message
