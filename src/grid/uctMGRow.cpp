@@ -33,25 +33,36 @@ int px(double twips)
     return int(std::floor(twips / kPx));
 }
 
-QFont labelFont(double size, bool bold)
+quint64 fontKey(double size, bool bold)
 {
+    return (quint64(std::llround(size * 1000)) << 1) | (bold ? 1 : 0);
+}
+
+// The label font of a size and weight, with its metrics; made once.
+struct LabelFont {
+    QFont font;
+    QFontMetrics metrics;
+};
+
+const LabelFont& labelFontEntry(double size, bool bold)
+{
+    static QHash<quint64, LabelFont*> cache;
+    const quint64 key = fontKey(size, bold);
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return *it.value();
     QFont f(kFontFamily);
     f.setPointSizeF(size > 0 ? size : kDefaultFontSize);
     f.setBold(bold);
-    return f;
+    auto* e = new LabelFont{f, QFontMetrics(f)};
+    cache.insert(key, e);
+    return *e;
 }
 
 // Height of a label sized to its font (one line), in twips.
 double labelHeightTwips(double size, bool bold)
 {
-    static QHash<quint64, int> cache;
-    const quint64 key = (quint64(std::llround(size * 1000)) << 1) | (bold ? 1 : 0);
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return it.value();
-    const int h = QFontMetrics(labelFont(size, bold)).height() * kPx;
-    cache.insert(key, h);
-    return h;
+    return labelFontEntry(size, bold).metrics.height() * kPx;
 }
 
 Qt::Alignment hAlignFlag(int code)
@@ -655,11 +666,29 @@ void uctMGRow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const QRect clip = event->rect();
-    p.fillRect(clip, platform::oleColor(mBackColor));
+    // Colour numbers seen in this paint, converted once.
+    struct Colors {
+        quint32 keys[8];
+        QColor values[8];
+        int n = 0;
+        QColor get(quint32 k)
+        {
+            for (int i = 0; i < n; ++i)
+                if (keys[i] == k)
+                    return values[i];
+            const QColor c = platform::oleColor(k);
+            if (n < 8) {
+                keys[n] = k;
+                values[n++] = c;
+            }
+            return c;
+        }
+    } colors;
+    p.fillRect(clip, colors.get(mBackColor));
     for (const Rect& r : mRects) {
         const QRect pr(QPoint(px(r.l), px(r.t)), QPoint(px(r.r) - 1, px(r.b) - 1));
         if (pr.intersects(clip))
-            p.fillRect(pr, platform::oleColor(r.color));
+            p.fillRect(pr, colors.get(r.color));
     }
     // Lines: the end point is not drawn.
     for (const ColChildren& ch : mChildren) {
@@ -676,29 +705,50 @@ void uctMGRow::paintEvent(QPaintEvent* event)
                 continue;
             if (lr.isEmpty() || !lr.intersects(clip))
                 continue;
-            p.fillRect(lr, platform::oleColor(ln.color));
+            p.fillRect(lr, colors.get(ln.color));
         }
     }
     // Label texts: transparent, plain, top-aligned, clipped to the label.
+    // A text that fits on one line is drawn at its point (cheap); anything
+    // else goes through the clipping rectangle form.
+    quint64 currentFont = ~quint64(0);
+    quint32 currentPen = 0xFFFFFFFFu;
+    const LabelFont* lf = nullptr;
     for (const ColChildren& ch : mChildren) {
         for (const LabelState* l : {&ch.lbl, &ch.lbl2}) {
             if (!l->visible || l->caption.isEmpty())
                 continue;
             const QRect lr(px(l->left), px(l->top), px(l->left + l->width) - px(l->left),
                            px(l->top + l->height) - px(l->top));
-            if (!lr.intersects(clip))
+            if (!lr.intersects(clip) || lr.isEmpty())
                 continue;
             quint32 fore = 0;
             try {
                 fore = mg::toColor(l->foreColor);
             } catch (...) {
             }
-            p.save();
-            p.setClipRect(lr);
-            p.setFont(labelFont(l->fontSize, l->fontBold));
-            p.setPen(platform::oleColor(fore));
-            p.drawText(lr, int(hAlignFlag(l->hAlign) | Qt::AlignTop), l->caption);
-            p.restore();
+            const quint64 key = fontKey(l->fontSize, l->fontBold);
+            if (key != currentFont) {
+                lf = &labelFontEntry(l->fontSize, l->fontBold);
+                p.setFont(lf->font);
+                currentFont = key;
+            }
+            if (fore != currentPen) {
+                p.setPen(colors.get(fore));
+                currentPen = fore;
+            }
+            const bool simple = !l->caption.contains(QLatin1Char('\n')) && !l->caption.contains(QLatin1Char('\r'));
+            const int advance = simple ? lf->metrics.horizontalAdvance(l->caption) : 0;
+            if (simple && advance <= lr.width() && lf->metrics.height() <= lr.height()) {
+                int tx = lr.left();
+                if (l->hAlign == 1)
+                    tx = lr.right() + 1 - advance;
+                else if (l->hAlign == 2)
+                    tx = lr.left() + (lr.width() - advance) / 2;
+                p.drawText(QPoint(tx, lr.top() + lf->metrics.ascent()), l->caption);
+            } else {
+                p.drawText(lr, int(hAlignFlag(l->hAlign) | Qt::AlignTop), l->caption);
+            }
         }
     }
 }
