@@ -72,6 +72,15 @@ frmStartUp::frmStartUp(QWidget* parent)
     }
 }
 
+// A thin frame: the window has no title bar of its own.
+void frmStartUp::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter p(this);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 void frmStartUp::gsSetMsg(const QString& text)
 {
     lblMsg->setText(text);

@@ -19,4 +19,7 @@ public:
     QLabel* lblTittle = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* lblMsg = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
