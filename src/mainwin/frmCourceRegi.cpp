@@ -7,6 +7,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -148,4 +149,14 @@ void frmCourceRegi::btnDelete_Click()
 void frmCourceRegi::btnClose_Click()
 {
     done(QDialog::Accepted);
+}
+
+void frmCourceRegi::reject()
+{
+}
+
+void frmCourceRegi::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    done(QDialog::Rejected);
 }

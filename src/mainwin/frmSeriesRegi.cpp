@@ -7,6 +7,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -137,4 +138,14 @@ void frmSeriesRegi::btnDelete_Click()
 void frmSeriesRegi::btnClose_Click()
 {
     done(QDialog::Accepted);
+}
+
+void frmSeriesRegi::reject()
+{
+}
+
+void frmSeriesRegi::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    done(QDialog::Rejected);
 }

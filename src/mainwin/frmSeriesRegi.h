@@ -27,6 +27,10 @@ public:
     QPushButton* btnDelete = nullptr;
     QPushButton* btnClose = nullptr;
 
+protected:
+    void reject() override;                    // Esc does nothing
+    void closeEvent(QCloseEvent* e) override;  // the close box unloads
+
 private:
     void Form_Load();
 };

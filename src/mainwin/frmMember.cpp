@@ -1,0 +1,289 @@
+#include "mainwin/frmMember.h"
+
+#include "core/ini.h"
+#include "core/masterlists.h"
+#include "core/records.h"
+#include "mainwin/frmRegiMember.h"
+#include "mainwin/gsSetMemberListBox.h"
+#include "mainwin/modRegisters.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+QString memberSection(Long id) { return QStringLiteral("member") + QString::number(id); }
+
+void writeMember(const QString& key, const QString& value, Long id)
+{
+    gfWriteIniFile(gstrMemberFile, memberSection(id), key, value);
+}
+
+}  // namespace
+
+frmMember::frmMember(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("frmMember");
+    setWindowTitle(QStringLiteral("プレイヤー一覧"));
+    setModal(true);
+
+    lblBelong = new QLabel(QStringLiteral("所属："), this);
+    lblBelong->setObjectName("lblBelong");
+    cobBelong = new QComboBox(this);
+    cobBelong->setObjectName("cobBelong");
+    cobBelong->setEditable(false);
+    cobBelong->setMinimumWidth(200);
+    lstMember = new QListWidget(this);
+    lstMember->setObjectName("lstMember");
+    lstMember->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstMember->setMinimumSize(480, 360);
+    registers::scrollByRows(lstMember);
+    lblNumMembers = new QLabel(this);
+    lblNumMembers->setObjectName("lblNumMembers");
+    btnAdd = new QPushButton(QStringLiteral("新規登録"), this);
+    btnAdd->setObjectName("btnAdd");
+    btnEdit = new QPushButton(QStringLiteral("変更"), this);
+    btnEdit->setObjectName("btnEdit");
+    btnDelete = new QPushButton(QStringLiteral("削除"), this);
+    btnDelete->setObjectName("btnDelete");
+    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
+    btnClose->setObjectName("btnClose");
+
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(lblBelong);
+    filterRow->addWidget(cobBelong);
+    filterRow->addStretch(1);
+    filterRow->addWidget(lblNumMembers);
+    auto* left = new QVBoxLayout;
+    left->addLayout(filterRow);
+    left->addWidget(lstMember, 1);
+    auto* buttons = new QVBoxLayout;
+    for (auto* b : {btnAdd, btnEdit, btnDelete}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    btnClose->setAutoDefault(false);
+    buttons->addWidget(btnClose);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    // Choosing an entry, by the user or by code, refills the list; filling
+    // the combo box itself runs nothing.
+    connect(cobBelong, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            cobBelong_Click();
+    });
+    connect(btnAdd, &QPushButton::clicked, this, &frmMember::btnAdd_Click);
+    connect(btnEdit, &QPushButton::clicked, this, &frmMember::btnEdit_Click);
+    connect(btnDelete, &QPushButton::clicked, this, &frmMember::btnDelete_Click);
+    connect(btnClose, &QPushButton::clicked, this, &frmMember::btnClose_Click);
+    connect(lstMember, &QListWidget::itemDoubleClicked, this, [this] { btnEdit_Click(); });
+
+    Form_Load();
+}
+
+void frmMember::Form_Load()
+{
+    const double stored = vb::Val(gfReadIniFile(gstrIniFile, "Setup", "LastBelong_at_Member"));
+    int chosen = -1;
+    {
+        const QSignalBlocker block(cobBelong);
+        cobBelong->clear();
+        cobBelong->addItem(QStringLiteral("すべて"), -1);
+        cobBelong->addItem(QStringLiteral("無し"), 0);
+        for (const BelongInfo& g : gBelongList) {
+            if (g.State == 2)
+                continue;
+            cobBelong->addItem(g.Name, static_cast<int>(g.BelongID));
+            if (stored == g.BelongID)
+                chosen = cobBelong->count() - 1;
+        }
+        cobBelong->setCurrentIndex(-1);
+    }
+    cobBelong->setCurrentIndex(chosen >= 0 ? chosen : 0);
+}
+
+int frmMember::filterValue() const
+{
+    return cobBelong->currentIndex() >= 0 ? cobBelong->currentData().toInt() : -1;
+}
+
+void frmMember::showCount()
+{
+    lblNumMembers->setText(vb::Format(lstMember->count(), "0") + QStringLiteral(" 名"));
+}
+
+void frmMember::cobBelong_Click()
+{
+    gsSetMemberListBox(0, 1, lstMember, filterValue(), -1);
+    showCount();
+}
+
+void frmMember::btnAdd_Click()
+{
+    gEditMember.IDNo = 0;
+    gEditMember.Name.clear();
+    gEditMember.Birthday.clear();
+    gEditMember.Sort.clear();
+    gEditMember.Location.clear();
+    gEditMember.Gender = 0;
+    gEditMember.BelongID = filterValue();
+    {
+        frmRegiMember dlg(this);
+        dlg.exec();
+    }
+    if (gintDialogResult == -1)
+        return;
+    try {
+        registers::Hourglass hourglass;
+        const Long n = vb::CInt(vb::Val(gfReadIniFile(gstrMemberFile, "Management", "MaxMemberNo")) + 1);
+        gfWriteIniFile(gstrMemberFile, "Management", "MaxMemberNo", QString::number(n));
+        writeMember("Name", gEditMember.Name, n);
+        writeMember("State", "0", n);
+        writeMember("Birthday", gEditMember.Birthday, n);
+        writeMember("Gender", vb::Format(gEditMember.Gender, "0"), n);
+        writeMember("BelongID", vb::Format(gEditMember.BelongID, "0"), n);
+        writeMember("Sort", gEditMember.Sort, n);
+        writeMember("Location", gEditMember.Location, n);
+
+        gEditMember.IDNo = n;
+        gEditMember.State = 0;
+        gMemberList.push_back(gEditMember);
+
+        if (filterValue() != gEditMember.BelongID) {
+            const int entry = cobBelong->findData(static_cast<int>(gEditMember.BelongID));
+            if (entry >= 0)
+                cobBelong->setCurrentIndex(entry);
+            int found = -1;
+            for (int i = 0; i < lstMember->count(); ++i) {
+                if (registers::itemData(lstMember->item(i)) == n) {
+                    found = i;
+                    break;
+                }
+            }
+            registers::selectRow(lstMember, found);
+        } else {
+            auto* item = registers::addItem(lstMember, gfGetMemberDescription(gEditMember), n);
+            registers::selectRow(lstMember, lstMember->row(item));
+        }
+        showCount();
+    } catch (const std::exception&) {
+        // Ends without a message; what was written stays.
+    }
+}
+
+void frmMember::btnEdit_Click()
+{
+    const int row = registers::selectedIndex(lstMember);
+    if (row < 0) {
+        platform::MsgBox(QStringLiteral("変更するプレイヤーを選択してください。"), platform::vbOKOnly,
+                         QStringLiteral("エラー"), this);
+        lstMember->setFocus();
+        return;
+    }
+    const Long id = registers::itemData(lstMember->item(row));
+    const Long i = gfGetMemberIndex(id);
+    if (i < 0)
+        return;
+    gEditMember = gMemberList[static_cast<size_t>(i)];
+    {
+        frmRegiMember dlg(this);
+        dlg.exec();
+    }
+    if (gintDialogResult == -1)
+        return;
+    try {
+        registers::Hourglass hourglass;
+        MemberInfo& m = gMemberList[static_cast<size_t>(i)];
+        writeMember("Name", gEditMember.Name, m.IDNo);
+        writeMember("Birthday", gEditMember.Birthday, m.IDNo);
+        writeMember("Gender", vb::Format(gEditMember.Gender, "0"), m.IDNo);
+        writeMember("BelongID", vb::Format(gEditMember.BelongID, "0"), m.IDNo);
+        writeMember("Sort", gEditMember.Sort, m.IDNo);
+        writeMember("Location", gEditMember.Location, m.IDNo);
+        m.Name = gEditMember.Name;
+        m.Birthday = gEditMember.Birthday;
+        m.Gender = gEditMember.Gender;
+        m.BelongID = gEditMember.BelongID;
+        m.Sort = gEditMember.Sort;
+        m.Location = gEditMember.Location;
+
+        const int top = registers::topIndex(lstMember);
+        cobBelong_Click();
+        int found = -1;
+        for (int k = 0; k < lstMember->count(); ++k) {
+            if (registers::itemData(lstMember->item(k)) == id) {
+                found = k;
+                break;
+            }
+        }
+        registers::selectRow(lstMember, found);
+        if (top >= 0 && top <= lstMember->count() - 1)
+            registers::setTopIndex(lstMember, top);
+    } catch (const std::exception&) {
+    }
+}
+
+void frmMember::btnDelete_Click()
+{
+    const int row = registers::selectedIndex(lstMember);
+    if (row < 0) {
+        platform::MsgBox(QStringLiteral("削除するプレイヤーを選択してください。"), platform::vbOKOnly,
+                         QStringLiteral("エラー"), this);
+        lstMember->setFocus();
+        return;
+    }
+    QListWidgetItem* item = lstMember->item(row);
+    const Long i = gfGetMemberIndex(registers::itemData(item));
+    const int answer = platform::MsgBox(QStringLiteral("プレイヤー：") + item->text()
+                                            + QStringLiteral("\nを削除します。"),
+                                        platform::vbOKCancel, QStringLiteral("プレイヤー削除確認"), this);
+    if (answer == platform::vbCancel)
+        return;
+    try {
+        registers::Hourglass hourglass;
+        if (i < 0)
+            vb::raiseSubscriptOutOfRange();
+        MemberInfo& m = gMemberList[static_cast<size_t>(i)];
+        writeMember("State", "2", m.IDNo);
+        m.State = 2;
+        delete lstMember->takeItem(row);
+        registers::selectRow(lstMember, -1);
+        showCount();
+    } catch (const std::exception&) {
+    }
+}
+
+void frmMember::btnClose_Click()
+{
+    done(QDialog::Accepted);
+}
+
+void frmMember::done(int r)
+{
+    if (!mUnloaded) {
+        mUnloaded = true;
+        gfWriteIniFile(gstrIniFile, "Setup", "LastBelong_at_Member", vb::Format(filterValue(), "0"));
+    }
+    QDialog::done(r);
+}
+
+void frmMember::reject()
+{
+}
+
+void frmMember::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    done(QDialog::Rejected);
+}
