@@ -55,7 +55,7 @@ TEST_F(RegiMemberTest, LoadShowsTheStoredPlayer)
     EXPECT_EQ(d.cobBelong->currentText(), QStringLiteral("無し"));
     // Regions up to the first blank, cut to 5 characters as read (the
     // profile read drops the blanks around a value).
-    EXPECT_EQ(regions(d), (QStringList{QStringLiteral("北区"), QStringLiteral("長い地域で")}));
+    EXPECT_EQ(regions(d), (QStringList{QStringLiteral("北区"), QStringLiteral("長い地域名")}));
     EXPECT_EQ(d.cobLocation->currentText(), QStringLiteral("とても長い地域"));
 
     // OK without changes: group 0, region kept as loaded, history rewritten.
@@ -66,7 +66,7 @@ TEST_F(RegiMemberTest, LoadShowsTheStoredPlayer)
     EXPECT_EQ(gEditMember.Birthday, QStringLiteral("1990/01/05"));
     EXPECT_EQ(gEditMember.Location, QStringLiteral("とても長い地域"));
     EXPECT_EQ(gEditMember.IDNo, 7);
-    EXPECT_EQ(readFile(gstrLocationFile), QStringLiteral("[PlayerLocation]\r\nlocation1=北区\r\nlocation2=長い地域で\r\n"
+    EXPECT_EQ(readFile(gstrLocationFile), QStringLiteral("[PlayerLocation]\r\nlocation1=北区\r\nlocation2=長い地域名\r\n"
                                                          "location3=\r\nlocation4=南区\r\n"));
 }
 
