@@ -480,6 +480,10 @@ void uctMyGrid::psRefreshRows()
 {
     if (mColCount <= 0 || mRowCount <= 0)
         return;
+    // A grid sized while hidden gets its resize event only when shown: keep
+    // the body over the whole grid now.
+    if (picBody->geometry() != rect())
+        picBody->setGeometry(rect());
     const int SW = bodyScaleWidth();
     const int SH = bodyScaleHeight();
 

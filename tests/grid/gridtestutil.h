@@ -7,6 +7,8 @@
 #include "platform/ui/qtuiservice.h"
 #include "support/recordingui.h"
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QTest>
 #include <QWidget>
@@ -26,7 +28,7 @@ struct GridHost {
         grid = new uctMyGrid(top.get());
         grid->moveTwips(0, 0, widthTwips, heightTwips);
         top->show();
-        QTest::qWaitForWindowExposed(top.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(top.get()));
         resetRecordingUi();
     }
 

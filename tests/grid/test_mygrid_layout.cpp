@@ -90,6 +90,19 @@ TEST(GridLayout, TopIndexIsClampedAndHeaderOnlyGridHasNoBar)
     EXPECT_FALSE(g->boundRow(0)->isHidden());
 }
 
+TEST(GridLayout, GridSizedWhileHidden)
+{
+    // The game window fills grids of tabs that are not shown yet.
+    uctMyGrid g;
+    g.moveTwips(0, 0, 6000, 1500);
+    buildGrid(&g, 2, 20, true, false);
+    g.gsUpdate();
+    EXPECT_EQ(g.lastBoundRow(), 3);
+    EXPECT_FALSE(g.vScrollBar()->isHidden());
+    EXPECT_EQ(g.vScrollBar()->geometry(), QRect(400 - 21, 0, 21, 100));
+    EXPECT_EQ(g.gfGetListSpaceHeight(), 1500);
+}
+
 TEST(GridLayout, ZeroHeightRowIsBoundHiddenAndTakesNoSpace)
 {
     GridHost host(6000, 3000);
