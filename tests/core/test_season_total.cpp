@@ -156,6 +156,16 @@ TEST_F(SeasonTotal, AveragesCompareAtEightDecimals)
     ASSERT_FALSE(gsCalSeasonTotalRanking());
     EXPECT_EQ(ranks(gSeasonTotalRanking), (std::vector<Long>{1, 1, 3}));
     EXPECT_EQ(gSeasonTotalRanking[2].IDNo, 3);
+
+    // 1 / 512 = 0.001953125 rounds half up to 0.00195313 and ties with that
+    // exact average; 0.00195312 stays ahead.
+    gSeasonScores = {record(1, 1, 1), record(2, 1, 195313), record(3, 1, 195312)};
+    gSeasonScores[0].HoleCount = 512;
+    gSeasonScores[1].HoleCount = 100000000;
+    gSeasonScores[2].HoleCount = 100000000;
+    ASSERT_FALSE(gsCalSeasonTotalRanking());
+    EXPECT_EQ(gSeasonTotalRanking[0].IDNo, 3);
+    EXPECT_EQ(ranks(gSeasonTotalRanking), (std::vector<Long>{1, 2, 2}));
 }
 
 TEST_F(SeasonTotal, NegativeAveragesRankBeforePositiveOnesInNumericOrder)
