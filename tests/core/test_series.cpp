@@ -7,7 +7,7 @@ using namespace seasonfx;
 
 namespace {
 
-class Series : public Folder {
+class SeriesFile : public Folder {
 protected:
     // Series 1: a live point series with points 5 4 3 2 1 1 1 1 0 0 and 0;
     // series 2: a live point series with points 9 8 7 ...; series 3: deleted;
@@ -71,7 +71,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Series, GetSeriesInfo)
+TEST_F(SeriesFile, GetSeriesInfo)
 {
     SeriesInfo info;
     info.Name = "unchanged";
@@ -110,7 +110,7 @@ TEST_F(Series, GetSeriesInfo)
     EXPECT_EQ((std::array<Integer, 11>{}), info.Point);
 }
 
-TEST_F(Series, PointOfRank)
+TEST_F(SeriesFile, PointOfRank)
 {
     SeriesInfo info;
     ASSERT_TRUE(gfGetSeriesInfo(2, info));
@@ -121,7 +121,7 @@ TEST_F(Series, PointOfRank)
     EXPECT_EQ(gfGetPointOfRank(info, 40), 7);
 }
 
-TEST_F(Series, WeightsAndWhichGamesCount)
+TEST_F(SeriesFile, WeightsAndWhichGamesCount)
 {
     pointGame(1, 2, {{1, 11}, {2, 12}, {2, 13}, {4, 14}});
     pointGame(1, 0, {{1, 14}, {2, 13}});                  // no point weight
@@ -145,7 +145,7 @@ TEST_F(Series, WeightsAndWhichGamesCount)
     EXPECT_TRUE(recordingUi().messages.empty());
 }
 
-TEST_F(Series, SharedPlacesShareTheirPositionsPointsHalfToEven)
+TEST_F(SeriesFile, SharedPlacesShareTheirPositionsPointsHalfToEven)
 {
     // Three tied at 8th (positions 8 to 10): 10 / 3 = 3.33 -> 3 tenths.
     pointGame(1, 1, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7},
@@ -192,7 +192,7 @@ TEST_F(Series, SharedPlacesShareTheirPositionsPointsHalfToEven)
     EXPECT_EQ(pointsOf(7), 12);
 }
 
-TEST_F(Series, SumsOverGamesAndSharesRanks)
+TEST_F(SeriesFile, SumsOverGamesAndSharesRanks)
 {
     // Player 1: 50, 30 and 0 tenths in three games; player 2: 80 in two;
     // player 3: less.
@@ -212,7 +212,7 @@ TEST_F(Series, SumsOverGamesAndSharesRanks)
     EXPECT_EQ(gPointRanking[2].Rank, 3);
 }
 
-TEST_F(Series, NotAPointSeriesGivesAnEmptyTableWithoutMessage)
+TEST_F(SeriesFile, NotAPointSeriesGivesAnEmptyTableWithoutMessage)
 {
     pointGame(3, 1, {{1, 1}});
     pointGame(4, 1, {{1, 1}});
@@ -224,7 +224,7 @@ TEST_F(Series, NotAPointSeriesGivesAnEmptyTableWithoutMessage)
     EXPECT_TRUE(recordingUi().messages.empty());
 }
 
-TEST_F(Series, DamagedPlacesShowTheMessageAndLeaveTheTableEmpty)
+TEST_F(SeriesFile, DamagedPlacesShowTheMessageAndLeaveTheTableEmpty)
 {
     // RealEntries says 3, but P2 is missing: a stored player 0.
     Game g;
