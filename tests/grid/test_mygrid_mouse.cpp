@@ -138,6 +138,21 @@ TEST_F(GridMouse, CheckBoxColumn)
     EXPECT_EQ(g->gfGetCellData(0, 4, "Value").toInt(), 0);
 }
 
+TEST_F(GridMouse, HeaderCheckBoxIsStoredAndRaisedButSelectsNothing)
+{
+    buildGrid(g, 2, 4, true, false);
+    g->gsSetCellData(1, 0, "Type", 5);
+    g->gsUpdate();
+    QSignalSpy boxes(g, &uctMyGrid::MGCellCheckBoxClick);
+    QSignalSpy clicks(g, &uctMyGrid::MGCellClick);
+    host.click(g->boundRow(0)->checkBox(), {8, 7});
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.at(0), (QList<QVariant>{1, 0, 2}));
+    EXPECT_EQ(g->gfGetCellData(1, 0, "Value").toInt(), 2);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_TRUE(selected().isEmpty());
+}
+
 TEST_F(GridMouse, ColumnResizeDrag)
 {
     buildGrid(g, 3, 5, true, true);
