@@ -1,6 +1,8 @@
 // Series look-up and the series point ranking.
 #include "test_season_fixture.h"
 
+#include "core/gamefile.h"
+#include "core/season.h"
 #include "core/series.h"
 
 using namespace seasonfx;
@@ -244,4 +246,57 @@ TEST_F(SeriesFile, DamagedPlacesShowTheMessageAndLeaveTheTableEmpty)
     ASSERT_EQ(recordingUi().messages.size(), 1u);
     EXPECT_EQ(recordingUi().messages[0].prompt, "ポイント集計に失敗しました。");
     EXPECT_EQ(recordingUi().messages[0].title, "System error");
+}
+
+TEST_F(SeriesFile, GamesSavedByTheStoreRankAndTally)
+{
+    // Two games written by the game store itself: its stored places feed the
+    // point ranking, its entries the season collection.
+    gstrManagerFile = QDir(gstrGamesFolder).filePath("manager.dat");
+    auto save = [](const QString& date, Integer weight, const std::vector<std::pair<Long, QString>>& rows) {
+        gGame = gfNewGameDefaults();
+        gGame.Date = date;
+        gGame.SeriesID = 1;
+        gGame.Hole = 4;
+        gGame.Round = 1;
+        gGame.PointGame = weight;
+        gGame.JudgeBirthday = 0;
+        gScoreLines.clear();
+        for (const auto& [id, holes] : rows) {
+            ScoreLine line;
+            line.IDNo = id;
+            line.RoundNo = 1;
+            const QStringList parts = holes.split(',');
+            for (int h = 0; h < 4; ++h)
+                line.Holes[h] = parts.value(h);
+            gScoreLines.push_back(line);
+        }
+        gsScoreLinesToData();
+        ASSERT_FALSE(gfGameDataSave().isEmpty());
+    };
+    save("2008/05/03", 2, {{1, "3,3,3,3"}, {2, "2,3,3,3"}, {3, "3,3,3,3"}, {4, ",,,"}});
+    save("2008/04/12", 1, {{3, "2,2,2,2"}, {1, "4,4,4,4"}});
+    gsReadGameList();
+    ASSERT_EQ(gGameList.size(), 2u);
+
+    // Game 1: player 2 (11) first, players 1 and 3 (12) tie at 2nd,
+    // player 4 has no strokes and no place. Weight 2: 100; (4+3) x 2 x 10 / 2 = 70.
+    // Game 2: player 3 first (50), player 1 second (40).
+    gsCalSeriesPointsRanking(1);
+    EXPECT_EQ(pointsOf(2), 100);
+    EXPECT_EQ(pointsOf(1), 110);
+    EXPECT_EQ(pointsOf(3), 120);
+    EXPECT_EQ(pointsOf(4), -1);
+    EXPECT_EQ(ids(gPointRanking), (std::vector<Long>{3, 1, 2}));
+    EXPECT_EQ(gamesOf(3), 2);
+
+    gSelectedGames = {0, 1};
+    gsClearCalcResults();
+    ASSERT_FALSE(gfSetSeasonTallicor(1));
+    ASSERT_FALSE(gfSortSeasonTallicor());
+    ASSERT_EQ(gSeasonScores.size(), 5u);
+    EXPECT_EQ(gSeasonScores[0].IDNo, 1);
+    EXPECT_EQ(gSeasonScores[0].GameNo, 1);
+    EXPECT_EQ(gSeasonScores[0].Total, 16);
+    EXPECT_TRUE(recordingUi().messages.empty());
 }
