@@ -700,6 +700,7 @@ TEST_F(GameWindowTest, GeometryIsStoredOnClosingAndAppliedOnOpening)
     // Nothing stored: the designed size.
     frmParvona* w = open();
     const QSize designed = w->size();
+    const int designedTop = w->geometry().top();
     w->resize(700, 500);
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(key("Score_WindowState"), QStringLiteral("0"));
@@ -716,6 +717,7 @@ TEST_F(GameWindowTest, GeometryIsStoredOnClosingAndAppliedOnOpening)
     w = open();
     EXPECT_EQ(w->size(), QSize(600, 480));
     EXPECT_EQ(w->geometry().left(), 100);
+    EXPECT_EQ(w->geometry().top(), designedTop);   // a stored 0 is not applied
     EXPECT_FALSE(w->windowState() & Qt::WindowMinimized);
     delete w;
 
