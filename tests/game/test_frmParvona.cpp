@@ -7,6 +7,7 @@
 #include "core/ini.h"
 #include "core/printstate.h"
 #include "grid/uctMyGrid.h"
+#include "mainwin/frmMain.h"
 #include "platform/vbruntime.h"
 #include "support/recordingui.h"
 
@@ -686,6 +687,29 @@ TEST_F(GameWindowTest, ClosingAnUnmodifiedGameAsksNothing)
     EXPECT_TRUE(closeWindow());
     EXPECT_TRUE(recordingUi().messages.empty());
     EXPECT_EQ(showMainCalls, 1);
+}
+
+TEST_F(GameWindowTest, ClosingHandsBackToTheMainWindowWithTheGameSelected)
+{
+    frmParvona::showMainHook() = nullptr;
+    auto* main = new frmMain();
+    main->show();
+    newGameWithEntries();
+    window = new frmParvona(main);
+    window->show();
+    main->hide();
+
+    recordingUi().answers.push_back(platform::vbYes);
+    EXPECT_TRUE(closeWindow());
+    EXPECT_TRUE(main->isVisible());
+    ASSERT_FALSE(gGame.GameFileName.isEmpty());
+    EXPECT_EQ(gfReadIniFile(gstrIniFile, QStringLiteral("Setup"), QStringLiteral("SelectedGame")),
+              gGame.GameFileName);
+    bool listed = false;
+    for (const GameInfo& g : gGameList)
+        listed = listed || g.GameFileName == gGame.GameFileName;
+    EXPECT_TRUE(listed);
+    delete main;
 }
 
 // ---------------------------------------------------------------- geometry
