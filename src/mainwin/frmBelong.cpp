@@ -1,0 +1,307 @@
+#include "mainwin/frmBelong.h"
+
+#include "core/ini.h"
+#include "grid/uctMyGrid.h"
+#include "mainwin/frmRegiGroup.h"
+#include "mainwin/modRegisters.h"
+#include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral("所属登録/編集");
+constexpr int kRowHeight = 350;
+constexpr quint32 kEvenRowColor = 250 + 250 * 256 + 250 * 65536;   // RGB(250, 250, 250)
+
+// The body's inner size in pixels: the grid is 3500 twips high.
+constexpr int kBodyWidthPx = 420;
+constexpr int kBodyHeightPx = 233;
+
+QString groupSection(Long id) { return QStringLiteral("group") + QString::number(id); }
+
+}  // namespace
+
+frmBelong::frmBelong(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("frmBelong");
+    setWindowTitle(QStringLiteral("所属一覧"));
+    setModal(true);
+
+    picBody = new QFrame(this);
+    picBody->setObjectName("picBody");
+    picBody->setFixedSize(kBodyWidthPx, kBodyHeightPx);
+    uctGroupList = new uctMyGrid(picBody);
+    uctGroupList->setObjectName("uctGroupList");
+    btnAdd = new QPushButton(QStringLiteral("新規登録"), this);
+    btnAdd->setObjectName("btnAdd");
+    btnEdit = new QPushButton(QStringLiteral("編集"), this);
+    btnEdit->setObjectName("btnEdit");
+    btnDelete = new QPushButton(QStringLiteral("削除"), this);
+    btnDelete->setObjectName("btnDelete");
+    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
+    btnClose->setObjectName("btnClose");
+
+    auto* buttons = new QHBoxLayout;
+    for (auto* b : {btnAdd, btnEdit, btnDelete}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    btnClose->setAutoDefault(false);
+    buttons->addWidget(btnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(picBody);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(btnAdd, btnEdit);
+    setTabOrder(btnEdit, btnDelete);
+    setTabOrder(btnDelete, btnClose);
+
+    connect(uctGroupList, &uctMyGrid::MGCellClick, this, &frmBelong::uctGroupList_MGCellClick);
+    connect(uctGroupList, &uctMyGrid::MGCellDblClick, this, &frmBelong::uctGroupList_MGCellDblClick);
+    connect(btnAdd, &QPushButton::clicked, this, &frmBelong::btnAdd_Click);
+    connect(btnEdit, &QPushButton::clicked, this, &frmBelong::btnEdit_Click);
+    connect(btnDelete, &QPushButton::clicked, this, &frmBelong::btnDelete_Click);
+    connect(btnClose, &QPushButton::clicked, this, &frmBelong::btnClose_Click);
+
+    Form_Load();
+}
+
+void frmBelong::Form_Load()
+{
+    mGroupTopRow = -1;
+    uctGroupList->moveTwips(0, 0, kBodyWidthPx * uctMyGrid::TwipsPerPixel,
+                            kBodyHeightPx * uctMyGrid::TwipsPerPixel);
+    for (const BelongInfo& g : gBelongList) {
+        if (g.State != 2) {
+            mGroupTopRow = 1;
+            break;
+        }
+    }
+    gfWriteIniFile(gstrIniFile, "Setup", "SelectedBlong", QString());
+    psSetGroupList();
+}
+
+void frmBelong::psSetGroupList()
+{
+    try {
+        int m = 0;
+        for (const BelongInfo& g : gBelongList)
+            if (g.State != 2)
+                ++m;
+
+        uctMyGrid* grid = uctGroupList;
+        grid->gsClear();
+        grid->gsSetFixedTopRow(true, false);
+        grid->gsSetSelectRowColor(QVariant(quint32(0x8000000D)), QVariant(quint32(0x8000000E)));
+        grid->gsCreateColsRows(2, m + 1);
+        grid->gsSetColInfo(0, "Width", 4500);
+        grid->gsSetColInfo(1, "Width", 1200);
+        grid->gsSetText(0, 0, QStringLiteral("所属名"));
+        grid->gsSetCellData(0, 0, "Alignment", 0);
+        grid->gsSetText(1, 0, QStringLiteral("略名"));
+        grid->gsSetCellData(1, 0, "Alignment", 0);
+        grid->gsSetRowInfo(0, "Height", kRowHeight);
+
+        int r = 0;
+        for (const BelongInfo& g : gBelongList) {
+            if (g.State == 2)
+                continue;
+            ++r;
+            grid->gsSetRowInfo(r, "Height", kRowHeight);
+            grid->gsSetRowInfo(r, "RowItemData", static_cast<int>(g.BelongID));
+            if (r % 2 == 0) {
+                grid->gsSetCellData(0, r, "BackColor", QVariant(kEvenRowColor));
+                grid->gsSetCellData(1, r, "BackColor", QVariant(kEvenRowColor));
+            }
+            grid->gsSetText(0, r, vb::Trim(g.Name));
+            grid->gsSetCellData(0, r, "Alignment", 0);
+            grid->gsSetText(1, r, vb::Trim(g.ShortName));
+            grid->gsSetCellData(1, r, "Alignment", 0);
+        }
+
+        const double s = vb::Val(gfReadIniFile(gstrIniFile, "Setup", "SelectedBlong"));
+        int selectedRow = -1;
+        for (int row = 1; row <= grid->gfRowCount() - 1; ++row) {
+            const int id = grid->gfGetRowItemData(row);
+            if (id < 0)
+                break;
+            if (id == s) {
+                if (!grid->gfGetRowSelected(row))
+                    grid->gsSetSelectRow(row);
+                selectedRow = row;
+                break;
+            }
+        }
+
+        grid->gsUpdate();
+        if (mGroupTopRow != -1) {
+            grid->gsSetTopIndexOfRowsY(mGroupTopRow);
+            mGroupTopRow = -1;
+        } else if (selectedRow > 0) {
+            const int v = vb::CInt(static_cast<double>(grid->twipsHeight()) / kRowHeight);
+            const int t = selectedRow - (v - 3);
+            if (t >= 1)
+                grid->gsSetTopIndexOfRowsY(t);
+        }
+        grid->gsUpdate();
+    } catch (const vb::VbError& e) {
+        platform::MsgBox(QStringLiteral("psSetGroupList() : ") + e.description(), platform::vbCritical,
+                         QStringLiteral("エラー"), this);
+    } catch (const std::exception& e) {
+        platform::MsgBox(QStringLiteral("psSetGroupList() : ") + QString::fromLocal8Bit(e.what()),
+                         platform::vbCritical, QStringLiteral("エラー"), this);
+    }
+}
+
+void frmBelong::uctGroupList_MGCellClick(int lngCol, int lngRow)
+{
+    const int id = uctGroupList->gfGetRowItemData(lngRow);
+    if (id > 0)
+        gfWriteIniFile(gstrIniFile, "Setup", "SelectedBlong", QString::number(id));
+}
+
+void frmBelong::uctGroupList_MGCellDblClick(int lngCol, int lngRow)
+{
+    btnEdit_Click();
+}
+
+int frmBelong::pfSelectedRow() const
+{
+    for (int row = 1; row <= uctGroupList->gfRowCount() - 1; ++row)
+        if (uctGroupList->gfGetRowSelected(row))
+            return row;
+    return -1;
+}
+
+void frmBelong::btnAdd_Click()
+{
+    gstrDialogCaption = kCaption;
+    gstrDialogText1.clear();
+    gstrDialogText2.clear();
+    {
+        frmRegiGroup dlg(this);
+        dlg.exec();
+    }
+    if (gintDialogResult == -1)
+        return;
+    try {
+        registers::Hourglass hourglass;
+        const Long n = vb::CInt(vb::Val(gfReadIniFile(gstrGroupFile, "Management", "MaxGroupNo")) + 1);
+        const QString name = vb::Trim(gstrDialogText1);
+        const QString shortName = vb::Trim(gstrDialogText2);
+        gfWriteIniFile(gstrGroupFile, "Management", "MaxGroupNo", QString::number(n));
+        gfWriteIniFile(gstrGroupFile, groupSection(n), "Name", name);
+        gfWriteIniFile(gstrGroupFile, groupSection(n), "ShortName", shortName);
+        gfWriteIniFile(gstrGroupFile, groupSection(n), "State", "0");
+        BelongInfo g;
+        g.BelongID = n;
+        g.Name = name;
+        g.ShortName = shortName;
+        g.State = 0;
+        gBelongList.push_back(g);
+        gfWriteIniFile(gstrIniFile, "Setup", "SelectedBlong", QString::number(n));
+        psSetGroupList();
+    } catch (const std::exception&) {
+        // Ends without a message; what was written stays.
+    }
+}
+
+void frmBelong::btnEdit_Click()
+{
+    const int row = pfSelectedRow();
+    if (row < 0) {
+        platform::MsgBox(QStringLiteral("編集する所属を選択してください。"), platform::vbOKOnly,
+                         QStringLiteral("エラー"), this);
+        return;
+    }
+    const int id = uctGroupList->gfGetRowItemData(row);
+    if (id < 1)
+        return;
+    BelongInfo* entry = nullptr;
+    for (BelongInfo& g : gBelongList) {
+        if (g.BelongID == id) {
+            entry = &g;
+            break;
+        }
+    }
+    if (!entry)
+        return;
+    gstrDialogText1 = entry->Name;
+    gstrDialogText2 = entry->ShortName;
+    gstrDialogCaption = kCaption;
+    {
+        frmRegiGroup dlg(this);
+        dlg.exec();
+    }
+    if (gintDialogResult == -1)
+        return;
+    try {
+        registers::Hourglass hourglass;
+        const QString name = vb::Trim(gstrDialogText1);
+        const QString shortName = vb::Trim(gstrDialogText2);
+        gfWriteIniFile(gstrGroupFile, groupSection(id), "Name", name);
+        gfWriteIniFile(gstrGroupFile, groupSection(id), "ShortName", shortName);
+        entry->Name = name;
+        entry->ShortName = shortName;
+        mGroupTopRow = uctGroupList->gfGetTopIndexOfRowsY();
+        psSetGroupList();
+    } catch (const std::exception&) {
+    }
+}
+
+void frmBelong::btnDelete_Click()
+{
+    const int row = pfSelectedRow();
+    if (row < 0) {
+        platform::MsgBox(QStringLiteral("削除する所属を選択してください。"), platform::vbOKOnly,
+                         QStringLiteral("エラー"), this);
+        return;
+    }
+    const int id = uctGroupList->gfGetRowItemData(row);
+    if (id < 1)
+        return;
+    BelongInfo* entry = nullptr;
+    for (BelongInfo& g : gBelongList) {
+        if (g.BelongID == id) {
+            entry = &g;
+            break;
+        }
+    }
+    if (!entry)
+        return;
+    const int answer = platform::MsgBox(QStringLiteral("所属：") + entry->Name + QStringLiteral("\nを削除します。"),
+                                        platform::vbOKCancel, QStringLiteral("所属削除確認"), this);
+    if (answer == platform::vbCancel)
+        return;
+    try {
+        registers::Hourglass hourglass;
+        gfWriteIniFile(gstrGroupFile, groupSection(id), "State", "2");
+        entry->State = 2;
+        mGroupTopRow = uctGroupList->gfGetTopIndexOfRowsY();
+        psSetGroupList();
+    } catch (const std::exception&) {
+    }
+}
+
+void frmBelong::btnClose_Click()
+{
+    done(QDialog::Accepted);
+}
+
+void frmBelong::reject()
+{
+}
+
+void frmBelong::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    done(QDialog::Rejected);
+}

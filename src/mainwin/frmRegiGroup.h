@@ -1,0 +1,32 @@
+// The group dialog: one group's name and short name.
+//
+//   gstrDialogCaption = caption ("所属登録/編集"); gstrDialogText1 = name,
+//   gstrDialogText2 = short name; frmRegiGroup dlg(owner); dlg.exec();
+//   gintDialogResult == 0 -> gstrDialogText1/2 hold the trimmed texts;
+//   -1 (ｷｬﾝｾﾙ, Esc, close box) -> nothing changed.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class frmRegiGroup : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmRegiGroup(QWidget* owner = nullptr);
+
+    void btnOK_Click();
+    void btnCancel_Click();
+
+    QLabel* lblItemName = nullptr;
+    QLineEdit* txtAddGroup = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtShortName = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+protected:
+    void reject() override;   // Esc and the close box
+};
