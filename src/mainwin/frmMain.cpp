@@ -8,7 +8,11 @@
 #include "core/series.h"
 #include "grid/uctMyGrid.h"
 #include "mainwin/frmAbout.h"
+#include "mainwin/frmCourceRegi.h"
+#include "mainwin/frmMember.h"
 #include "mainwin/frmPeriod.h"
+#include "mainwin/frmSeriesRegi.h"
+#include "mainwin/frmSetTeam.h"
 #include "platform/eradate.h"
 #include "platform/folders.h"
 #include "platform/uiservice.h"
@@ -634,20 +638,29 @@ void frmMain::btnBelong_Click()
 
 void frmMain::btnMember_Click()
 {
-    // The player register is not available yet.
+    {
+        frmMember dlg(this);
+        dlg.exec();
+    }
     psSetButtonsEnabled();
 }
 
 void frmMain::btnSeries_Click()
 {
-    // The series register is not available yet.
+    {
+        frmSeriesRegi dlg(this);
+        dlg.exec();
+    }
     psClearDeletedRefs();
     psSetSeasonList();
 }
 
 void frmMain::btnCource_Click()
 {
-    // The course register is not available yet.
+    {
+        frmCourceRegi dlg(this);
+        dlg.exec();
+    }
     psClearDeletedRefs();
     psSetSeasonList();
 }
@@ -655,7 +668,8 @@ void frmMain::btnCource_Click()
 void frmMain::btnTeamRegi_Click()
 {
     glngDialogParam = 1;
-    // The team dialog is not available yet.
+    frmSetTeam dlg(this);
+    dlg.exec();
 }
 
 void frmMain::psClearDeletedRefs()

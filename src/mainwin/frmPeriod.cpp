@@ -64,6 +64,10 @@ frmPeriod::frmPeriod(QWidget* parent)
     btnCancel->setGeometry(208, 64, 90, 30);
 
     setFixedSize(314, 108);
+    for (QPushButton* b : {btnHelpDate, btnOK, btnCancel}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
 
     setTabOrder(txtFromDate, txtToDate);
     setTabOrder(txtToDate, btnHelpDate);
@@ -109,17 +113,20 @@ QString frmPeriod::dateHelpText()
 void frmPeriod::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // No button answers Enter for the dialog: Enter in a box moves on, on a
-    // focused button it presses that button only.
-    for (QPushButton* b : {btnHelpDate, btnOK, btnCancel})
-        b->setDefault(false);
     txtFromDate->setFocus(Qt::OtherFocusReason);
 }
 
 void frmPeriod::keyPressEvent(QKeyEvent* event)
 {
-    // Esc does not cancel this dialog, and Enter presses no default button.
-    if (event->key() == Qt::Key_Escape || formhelpers::isEnterKey(event)) {
+    // Esc does not cancel this dialog, and no button is the dialog's
+    // default: Enter presses only the button that has the focus.
+    if (formhelpers::isEnterKey(event)) {
+        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
+            b->animateClick();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }
