@@ -8,6 +8,7 @@
 #include "core/series.h"
 #include "grid/uctMyGrid.h"
 #include "mainwin/frmAbout.h"
+#include "mainwin/frmBelong.h"
 #include "mainwin/frmCourceRegi.h"
 #include "mainwin/frmMember.h"
 #include "mainwin/frmPeriod.h"
@@ -633,7 +634,8 @@ void frmMain::psSetButtonsEnabled()
 
 void frmMain::btnBelong_Click()
 {
-    // The group register is not available yet.
+    frmBelong dlg(this);
+    dlg.exec();
 }
 
 void frmMain::btnMember_Click()

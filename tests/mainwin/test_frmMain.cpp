@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -55,6 +56,8 @@ protected:
         gstrSeriesFile = gstrDataFolder + "/series.dat";
         gstrGroupFile = gstrDataFolder + "/group.dat";
         gstrCourceFile = gstrDataFolder + "/cource.dat";
+        gstrTeamFile = gstrDataFolder + "/team.dat";
+        gstrLocationFile = gstrDataFolder + "/location.dat";
         gstrReExecuteFile = gstrAppFolder + "/Tallicor.rex";
         gstrIniFile = gstrAppFolder + "/Tallicor.ini";
         gGameList.clear();
@@ -505,6 +508,36 @@ TEST_F(FrmMainTest, GroupsAreReadLiveAndDeleted)
     EXPECT_EQ(gBelongList[0].ShortName, "ひ");
     EXPECT_EQ(gBelongList[1].BelongID, 3);
     EXPECT_EQ(gBelongList[1].State, 2);
+}
+
+TEST_F(FrmMainTest, RegisterButtonsOpenTheirDialogsAndRefreshAfterwards)
+{
+    writeSeries({{"A", 0, 0}});
+    open();
+    // Runs `during` while the modal dialog opened by `click` is up, then
+    // closes it; returns the dialog's object name.
+    auto withDialog = [&](QPushButton* button, const std::function<void()>& during) {
+        QString name;
+        QTimer::singleShot(0, [&] {
+            QWidget* dlg = QApplication::activeModalWidget();
+            ASSERT_NE(dlg, nullptr);
+            name = dlg->metaObject()->className();
+            EXPECT_EQ(dlg->parentWidget(), w.get());
+            during();
+            dlg->close();
+        });
+        button->click();
+        return name;
+    };
+    EXPECT_EQ(withDialog(w->btnSeries, [&] { writeSeries({{"A", 0, 0}, {"B", 0, 0}}); }), "frmSeriesRegi");
+    EXPECT_EQ(comboTexts(w->cobSeason), QStringList({"すべて", "指定なし", "A", "B"}));
+    EXPECT_EQ(withDialog(w->btnCource, [&] { writeSeries({{"A", 2, 0}, {"B", 0, 0}}); }), "frmCourceRegi");
+    EXPECT_EQ(comboTexts(w->cobSeason), QStringList({"すべて", "指定なし", "B"}));
+    EXPECT_EQ(withDialog(w->btnTeamRegi, [] { EXPECT_EQ(glngDialogParam, 1); }), "frmSetTeam");
+    EXPECT_EQ(withDialog(w->btnBelong, [] {}), "frmBelong");
+    EXPECT_FALSE(w->btnNewGame->isEnabled());
+    EXPECT_EQ(withDialog(w->btnMember, [&] { gMemberList.push_back(MemberInfo{}); }), "frmMember");
+    EXPECT_TRUE(w->btnNewGame->isEnabled());
 }
 
 // ---------------------------------------------------------------- return from a game
