@@ -7,7 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
 using namespace Qt::StringLiterals;
@@ -32,6 +37,51 @@ protected:
             return QByteArray("<missing>");
         return f.readAll();
     }
+};
+
+// Makes a folder read-only for the duration of a test. Permission bits do not
+// stop root, so for root the folder gets the immutable attribute instead
+// (no entry can be added, renamed or removed, while the files in it stay
+// writable: a write that went around the temporary file would still pass).
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path) : m_path(path.toLocal8Bit())
+    {
+        if (geteuid() != 0) {
+            m_ok = chmod(m_path.constData(), 0555) == 0;
+            return;
+        }
+        const int fd = open(m_path.constData(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0)
+            return;
+        int flags = 0;
+        if (ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags |= FS_IMMUTABLE_FL;
+            m_ok = m_immutable = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        close(fd);
+    }
+    ~ReadOnlyFolder()
+    {
+        if (!m_immutable) {
+            chmod(m_path.constData(), 0755);
+            return;
+        }
+        const int fd = open(m_path.constData(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        if (fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags &= ~FS_IMMUTABLE_FL;
+            ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0)
+            close(fd);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    QByteArray m_path;
+    bool m_ok = false;
+    bool m_immutable = false;
 };
 
 }  // namespace
@@ -221,4 +271,23 @@ TEST_F(Profile, WriteInterruptedByTheDeviceKeepsTheOldFile)
     EXPECT_FALSE(ok);
     EXPECT_EQ(bytes(), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});
+}
+
+TEST_F(Profile, WriteIntoAReadOnlyFolderReturnsFalseAndKeepsTheFile)
+{
+    const QByteArray old = "[S]\r\nk=old\r\n";
+    put(old);
+    {
+        ReadOnlyFolder readOnly(dir.path());
+        if (!readOnly.ok())
+            GTEST_SKIP() << "cannot make a read-only folder here";
+        EXPECT_FALSE(profileWrite(path, "S", "k", "new"));
+        EXPECT_FALSE(profileWrite(path, "T", "k", "new"));
+        EXPECT_FALSE(profileDeleteSection(path, "S"));
+        EXPECT_FALSE(profileWrite(dir.filePath("new.ini"), "S", "k", "v"));
+        EXPECT_EQ(bytes(), old);
+        EXPECT_EQ(profileRead(path, "S", "k"), "old");
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});
+    EXPECT_TRUE(profileWrite(path, "S", "k", "new"));
 }
