@@ -157,3 +157,26 @@ TEST_F(CourceRegiTest, NameDialogReturnsThroughTheDialogVariables)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CourceRegiTest, NoIdBeyondTheSixteenBitRange)
+{
+    const QString file = QStringLiteral("[Management]\r\nMaxCourceNo=32767\r\n");
+    regtest::writeFile(gstrCourceFile, file);
+    frmCourceRegi f;
+    regtest::showActive(f);
+    onNextDialog<frmGetName>([](frmGetName* d) {
+        regtest::setText(d->txtAddGroup, QStringLiteral("満杯"));
+        QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.btnAdd, Qt::LeftButton);
+    // The add ends before anything is written, without a message, with the
+    // arrow pointer back.
+    EXPECT_EQ(readFile(gstrCourceFile), file);
+    EXPECT_TRUE(f.lstList->findItems(QStringLiteral("満杯"), Qt::MatchExactly).isEmpty());
+    EXPECT_TRUE(recordingUi().messages.empty());
+    EXPECT_EQ(recordingUi().mousePointer(), platform::vbDefault);
+}
+
+}  // namespace
