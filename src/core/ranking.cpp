@@ -9,6 +9,15 @@
 
 namespace {
 
+// A whole number in a zero pattern of `width` digits ("000", "00000"): the
+// runtime's Format for these patterns, with a quick path for the common
+// non-negative case (longer numbers print whole).
+QString pfPad(std::int64_t v, int width)
+{
+    if (v >= 0) return QString::number(v).rightJustified(width, QLatin1Char('0'));
+    return vb::Format(static_cast<double>(v), QString(width, QLatin1Char('0')));
+}
+
 // Birthday part of a sort key when no birthday can be compared.
 const QString kNoBirthday = QStringLiteral("9999/99/99");
 
@@ -77,7 +86,7 @@ QString pfClassKey(const std::array<Integer, 5>& classes)
 {
     QString key;
     for (int i = 0; i < gGame.JudgeDaSu; ++i)
-        key += vb::Format(500 - classes[i], QStringLiteral("000"));
+        key += pfPad(500 - classes[i], 3);
     return key;
 }
 
@@ -156,8 +165,8 @@ void gsCalPersonRanking(Integer noHandicap)
     std::vector<QString> keys(static_cast<size_t>(n));
     for (Long p = 0; p < n; ++p) {
         const PersonRank& r = work[static_cast<size_t>(p)];
-        keys[static_cast<size_t>(p)] = vb::Format(100 - r.Rounds, QStringLiteral("000"))
-            + vb::Format(static_cast<double>(r.Net) + 10000, QStringLiteral("00000"))
+        keys[static_cast<size_t>(p)] = pfPad(100 - r.Rounds, 3)
+            + pfPad(static_cast<std::int64_t>(r.Net) + 10000, 5)
             + pfClassKey(r.StrokeCount) + pfBirthdayKey(r.IDNo, r.Gross);
     }
     const std::vector<Long> index = pfSortedIndex(keys);
@@ -243,7 +252,7 @@ void gsCalRoundRanking()
             const RoundMeasure m = pfMeasureRound(line, nullptr);
             const Long net = pfAddLong(m.sum, -3LL * m.holesInOne);
             const QString key = QString(m.sum > 0 ? QStringLiteral("099") : QStringLiteral("100"))
-                + vb::Format(static_cast<double>(net) + 10000, QStringLiteral("00000"))
+                + pfPad(static_cast<std::int64_t>(net) + 10000, 5)
                 + pfClassKey(m.classes) + pfBirthdayKey(line.IDNo, m.sum);
             if (key < best) {
                 r.IDNo = line.IDNo;
@@ -287,8 +296,8 @@ void gsCalTeamList()
         const PersonRank& r = work[i];
         QString score;
         if (byTotal) {
-            score = vb::Format(100 - r.Rounds, QStringLiteral("000"))
-                + vb::Format(static_cast<double>(r.Net) + 10000, QStringLiteral("00000"));
+            score = pfPad(100 - r.Rounds, 3)
+                + pfPad(static_cast<std::int64_t>(r.Net) + 10000, 5);
         } else if (r.Rounds > 0) {
             score = vb::FormatRatio(r.Net, r.Rounds, QStringLiteral("0000.00"));
         } else {
@@ -336,13 +345,13 @@ void gsCalTeamRanking()
         const TeamRank& t = teams[i];
         QString key;
         if (byTotal) {
-            key = vb::Format(10000.0 - t.Rounds, QStringLiteral("00000"))
-                + vb::Format(static_cast<double>(t.Net) + 1000000, QStringLiteral("0000000"));
+            key = pfPad(10000LL - t.Rounds, 5)
+                + pfPad(static_cast<std::int64_t>(t.Net) + 1000000, 7);
             for (Long m = 0; m < 10; ++m) {
                 if (m < t.Members) {
                     const PersonRank& r = gRanking[static_cast<size_t>(t.FirstRow + m)];
-                    key += vb::Format(10000 - r.Rounds, QStringLiteral("00000"))
-                        + vb::Format(static_cast<double>(r.Net) + 100000, QStringLiteral("000000"));
+                    key += pfPad(10000 - r.Rounds, 5)
+                        + pfPad(static_cast<std::int64_t>(r.Net) + 100000, 6);
                 } else {
                     key += QStringLiteral("99999999999");
                 }

@@ -290,6 +290,102 @@ TEST(GameFile, GameListReadsHandWrittenFilesWithTheirDefaults)
     EXPECT_EQ(glngGameListUBound(), -1);
 }
 
+// The header of a game file read key by key through the profile reader, as
+// the list reader must see it.
+GameInfo headerByProfile(const QString& path)
+{
+    auto v = [&](const char* section, const QString& key) {
+        return gfReadIniFile(path, QString::fromLatin1(section), key);
+    };
+    auto m = [&](const char* key) { return v("Management", QString::fromLatin1(key)); };
+    auto orDefault = [&](const char* key, Integer d) {
+        const QString t = m(key);
+        return vb::Trim(t).isEmpty() ? d : vb::CIntText(t);
+    };
+    GameInfo g;
+    g.Date = vb::Trim(m("Date"));
+    g.Tittle = vb::Trim(m("Tittle"));
+    g.MaxScoreNo = vb::CLngText(m("MaxScoreNo"));
+    g.SeriesID = vb::CLngText(m("SeriesID"));
+    g.CourceID = vb::CLngText(m("CourceID"));
+    g.Hole = vb::CIntText(m("Hole"));
+    g.Round = vb::CIntText(m("Round"));
+    g.TeamHowtoRank = vb::CIntText(m("TeamHowtoRank"));
+    g.CategoryGender = vb::CIntText(m("CategoryGender"));
+    g.CategoryAgeLow = vb::CIntText(m("CategoryAgeLow"));
+    g.CategoryAgeHigh = vb::CIntText(m("CategoryAgeHigh"));
+    g.JudgeDaSu = orDefault("JudgeDaSu", 5);
+    g.JudgeBirthday = orDefault("JudgeBirthday", 1);
+    g.HandiCapKind = orDefault("HandiCapKind", 0);
+    g.PointGame = orDefault("PointGame", 1);
+    g.RealEntries = vb::CLngText(v("Ranking", QStringLiteral("RealEntries")));
+    g.RGUmu = vb::CIntText(v("RoundGrouping", QStringLiteral("RGUmu")));
+    g.RGWhichBy = vb::CIntText(v("RoundGrouping", QStringLiteral("RGWhichBy")));
+    g.RGCT = vb::CIntText(v("RoundGrouping", QStringLiteral("RGCT")));
+    for (int p = 0; p < 5; ++p)
+        g.RGPriority[p] = vb::CIntText(v("RoundGrouping", QStringLiteral("RGPriority") + QString::number(p)));
+    return g;
+}
+
+TEST(GameFile, GameListReadsOddFilesAsTheProfileReaderDoes)
+{
+    DataFolder data;
+    const QByteArray longTitle = QByteArray("Tittle=") + platform::encodeCp932(QString(300, QChar(u'春')));
+    const QByteArray files[] = {
+        // Names in other letter cases, blanks around names and values.
+        "[management]\r\n hole = 7 \r\nROUND=2\r\n\tTittle\t=\t a b \r\n[RANKING]\r\nrealentries=4\r\n",
+        // Quotes: one matching pair goes; a single quote stays.
+        "[Management]\r\nTittle=\"quoted\"\r\nDate='2010/01/02'\r\nCourceID=\"5\r\n",
+        // The first section of a name and the first key in it win.
+        "[Management]\r\nHole=3\r\nHole=4\r\n[Other]\r\nRound=9\r\n[Management]\r\nRound=5\r\nHole=6\r\n",
+        // Sections whose names hold CP932 characters, one with "]" as its second
+        // byte, and an unclosed bracket read as a key line.
+        "[\x95\x5c]\r\nHole=9\r\n[\x83\x5d]\r\nRound=9\r\n[Management]\r\n[Hole=8\r\nRound=3\r\n"
+        "[RoundGrouping]\r\nRGCT=5\r\n",
+        // Line ends of every kind, keys before any section, values of non-ASCII.
+        "Hole=1\r\n[Management]\rHole=2\nRound=4\n\nTittle=\x8f\x74\x8b\x47\r\n[RoundGrouping]\nRGPriority4=1",
+        // A long value is cut; a "]" inside a value, "=" in a value.
+        "[Management]\r\n" + longTitle + "\r\nDate=a]b=c\r\n [ RoundGrouping ] trailing\r\nRGUmu=1\r\n",
+        // Blank values with defaults and numbers that are not numbers.
+        "[Management]\r\nJudgeDaSu=\r\nJudgeBirthday= \r\nPointGame=x\r\nHandiCapKind=2abc\r\nHole=-3.5\r\n",
+    };
+    int n = 0;
+    for (const QByteArray& bytes : files) writeBytes(data.game(gfGameFileName(++n)), bytes);
+    writeLines(gstrManagerFile, {QStringLiteral("[Management]"), QStringLiteral("MaxGameNo=") + QString::number(n)});
+
+    gsReadGameList();
+    ASSERT_EQ(glngGameListUBound(), n - 1);
+    for (int i = 0; i < n; ++i) {
+        GameInfo expected = headerByProfile(data.game(gfGameFileName(i + 1)));
+        expected.GameFileName = gfGameFileName(i + 1);
+        const GameInfo& got = gGameList[static_cast<size_t>(i)];
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(got.Date, expected.Date);
+        EXPECT_EQ(got.Tittle, expected.Tittle);
+        EXPECT_EQ(gfIsGameInfoChanged(got, expected), 0);
+        EXPECT_EQ(got.RealEntries, expected.RealEntries);
+        EXPECT_EQ(got.RGUmu, expected.RGUmu);
+        EXPECT_EQ(got.RGWhichBy, expected.RGWhichBy);
+        EXPECT_EQ(got.RGCT, expected.RGCT);
+        EXPECT_EQ(got.RGPriority, expected.RGPriority);
+    }
+    // A few of the values spelled out, so the comparison cannot pass on two
+    // readers that both read nothing.
+    EXPECT_EQ(gGameList[0].Hole, 7);
+    EXPECT_EQ(gGameList[0].Tittle, QStringLiteral("a b"));
+    EXPECT_EQ(gGameList[0].RealEntries, 4);
+    EXPECT_EQ(gGameList[1].Tittle, QStringLiteral("quoted"));
+    EXPECT_EQ(gGameList[2].Hole, 3);
+    EXPECT_EQ(gGameList[2].Round, 0);
+    EXPECT_EQ(gGameList[3].Round, 3);
+    EXPECT_EQ(gGameList[3].RGCT, 5);
+    EXPECT_EQ(gGameList[4].Tittle, QStringLiteral("春季"));
+    EXPECT_EQ(gGameList[4].RGPriority[4], 1);
+    EXPECT_EQ(gGameList[5].Tittle.size(), 255);
+    EXPECT_EQ(gGameList[6].JudgeDaSu, 5);
+    EXPECT_EQ(gGameList[6].PointGame, 0);
+}
+
 TEST(GameFile, ScoreDataReaderGivesAnEntryPerCount)
 {
     DataFolder data;
