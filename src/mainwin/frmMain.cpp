@@ -674,25 +674,8 @@ void frmMain::btnTeamRegi_Click()
     dlg.exec();
 }
 
-void frmMain::psClearDeletedRefs()
-{
-    // Not available yet: references to deleted series and courses are kept.
-}
-
-void frmMain::btnNewGame_Click()
-{
-    // The new-game command is not available yet.
-}
-
-void frmMain::btnOpenGame_Click()
-{
-    // The open command is not available yet.
-}
-
-void frmMain::btnDeleteGame_Click()
-{
-    // The delete command is not available yet.
-}
+// The game commands (new, open, delete) and psClearDeletedRefs are in
+// frmMainGameCommands.cpp.
 
 void frmMain::btnGamePrint_Click()
 {
