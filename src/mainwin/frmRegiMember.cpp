@@ -66,6 +66,7 @@ frmRegiMember::frmRegiMember(QWidget* owner) : QDialog(owner)
     btnHelpDate = new QPushButton(QStringLiteral("?"), this);
     btnHelpDate->setObjectName("btnHelpDate");
     lblBirthday = label("lblBirthday", QString());
+    lblBirthday->setMinimumWidth(220);   // room for the era date and the age
     lblBelong = label("lblBelong", QStringLiteral("所属："));
     cobBelong = new QComboBox(this);
     cobBelong->setObjectName("cobBelong");
