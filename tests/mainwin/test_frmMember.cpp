@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 using regtest::onNextDialog;
 using regtest::readFile;
@@ -202,6 +203,30 @@ TEST_F(MemberTest, ChangeAndDeleteKeepStateAndNumbers)
     QTest::mouseClick(f.btnAdd, Qt::LeftButton);
     EXPECT_EQ(readFile(gstrMemberFile), before);
     EXPECT_EQ(gMemberList.size(), 3u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MemberTest, ChangeKeepsTheScrollPosition)
+{
+    QString file = QStringLiteral("[Management]\r\nMaxMemberNo=40\r\n");
+    for (int n = 1; n <= 40; ++n)
+        file += QStringLiteral("[member%1]\r\nName=P%1\r\nState=0\r\nGender=1\r\nBelongID=0\r\n").arg(n);
+    players(file);
+    frmMember f;
+    regtest::showActive(f);
+    f.lstMember->verticalScrollBar()->setValue(10);
+    f.lstMember->setCurrentRow(15);
+    onNextDialog<frmRegiMember>([](frmRegiMember* d) {
+        regtest::setText(d->txtName, QStringLiteral("P16x"));
+        QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.btnEdit, Qt::LeftButton);
+    EXPECT_EQ(f.lstMember->item(15)->text(), QStringLiteral(" P16x (男)"));
+    EXPECT_EQ(selected(f), 15);
+    EXPECT_EQ(f.lstMember->verticalScrollBar()->value(), 10);
 }
 
 }  // namespace
