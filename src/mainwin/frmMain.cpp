@@ -14,6 +14,7 @@
 #include "mainwin/frmPeriod.h"
 #include "mainwin/frmSeriesRegi.h"
 #include "mainwin/frmSetTeam.h"
+#include "mainwin/modWebUpload.h"
 #include "platform/eradate.h"
 #include "platform/folders.h"
 #include "platform/uiservice.h"
@@ -24,7 +25,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -240,10 +240,6 @@ void frmMain::psBuildControls()
     btnUploadFile = makeButton(body, "btnUploadFile", QStringLiteral("ｱｯﾌﾟﾛｰﾄﾞ･ﾌｧｲﾙの作成"), 530, by, 150,
                                32);
     btnClose = makeButton(body, "btnClose", QStringLiteral("終了"), 693, by, 84, 32);
-
-    CommonDialog1 = new QFileDialog(this);
-    CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
-    CommonDialog1->hide();
 
     timMain = new QTimer(this);
     timMain->setObjectName(QStringLiteral("timMain"));
@@ -697,7 +693,7 @@ void frmMain::btnSeasonPrint_Click()
 
 void frmMain::btnUploadFile_Click()
 {
-    // The upload export is not available yet.
+    gsUploadFileExport(this, cobSeason->currentIndex() >= 0, uctGameList);
 }
 
 void frmMain::btnPeriod_Click()

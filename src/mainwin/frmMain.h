@@ -16,7 +16,6 @@
 
 class QAction;
 class QComboBox;
-class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -73,7 +72,6 @@ public:
     QPushButton* btnDeleteGame = nullptr;
     QPushButton* btnUploadFile = nullptr;
     QPushButton* btnClose = nullptr;
-    QFileDialog* CommonDialog1 = nullptr;   // save-file dialog of the export
     QTimer* timMain = nullptr;
 
     QMenu* mnuFile = nullptr;

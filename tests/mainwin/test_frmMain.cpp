@@ -5,6 +5,7 @@
 #include "grid/uctMyGrid.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmPeriod.h"
+#include "mainwin/modWebUpload.h"
 #include "platform/textfile.h"
 #include "support/recordingui.h"
 
@@ -538,6 +539,26 @@ TEST_F(FrmMainTest, RegisterButtonsOpenTheirDialogsAndRefreshAfterwards)
     EXPECT_FALSE(w->btnNewGame->isEnabled());
     EXPECT_EQ(withDialog(w->btnMember, [&] { gMemberList.push_back(MemberInfo{}); }), "frmMember");
     EXPECT_TRUE(w->btnNewGame->isEnabled());
+}
+
+TEST_F(FrmMainTest, UploadButtonExportsTheSelectedGame)
+{
+    writeMembers({0});
+    writeFile(gstrGamesFolder + "/game00001.tcg",
+              {"[Management]", "Date=2024/01/01", "Tittle=一", "MaxScoreNo=1", "SeriesID=0", "CourceID=0",
+               "Hole=2", "Round=1", "[Score1]", "IDNo=1", "Holes=3,4,", "Handicap=0", "RoundGNo=0",
+               "SeedNo=0", "[Ranking]", "RealEntries=1"});
+    writeFile(gstrManagerFile, {"[Management]", "MaxGameNo=1"});
+    setting("SelectedGame", "game00001.tcg");
+    open();
+    QWidget* askedBy = nullptr;
+    webupload::setSaveFileChooser([&](QWidget* owner, const QString&) {
+        askedBy = owner;
+        return QString();
+    });
+    w->btnUploadFile->click();
+    webupload::setSaveFileChooser({});
+    EXPECT_EQ(askedBy, w.get());
 }
 
 // ---------------------------------------------------------------- return from a game
