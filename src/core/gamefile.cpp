@@ -25,6 +25,17 @@ const QString kManagement = QStringLiteral("Management");
 // so a stored entry count above this can only come from a damaged file.
 constexpr Long kMaxStoredEntries = 32767;
 
+// A text written on one line: a line break inside it would end the line and
+// could start a section of its own, so it becomes a blank (as the profile
+// writer does).
+QString pfOneLine(const QString& text)
+{
+    QString v = text;
+    for (QChar& c : v)
+        if (c == u'\r' || c == u'\n') c = u' ';
+    return v;
+}
+
 QString pfNum(std::int64_t v) { return vb::Format(static_cast<double>(v), kZero); }
 
 QString pfGamePath(const QString& name) { return gstrGamesFolder + QStringLiteral("/") + name; }
@@ -311,8 +322,8 @@ QStringList gfGameFileLines()
     const GameInfo& g = gGame;
     QStringList lines;
     lines << QStringLiteral("[Management]")
-          << QStringLiteral("Date=") + vb::FormatDateText(vb::Trim(g.Date), QStringLiteral("yyyy/mm/dd"))
-          << QStringLiteral("Tittle=") + vb::Trim(g.Tittle)
+          << QStringLiteral("Date=") + pfOneLine(vb::FormatDateText(vb::Trim(g.Date), QStringLiteral("yyyy/mm/dd")))
+          << QStringLiteral("Tittle=") + pfOneLine(vb::Trim(g.Tittle))
           // The entry count written is final: the file needs no second write.
           << QStringLiteral("MaxScoreNo=") + pfNum(static_cast<std::int64_t>(gScoreData.size()))
           << QStringLiteral("SeriesID=") + pfNum(g.SeriesID)
@@ -332,8 +343,8 @@ QStringList gfGameFileLines()
         const StoredScore& e = gScoreData[i];
         lines << QStringLiteral("[Score") + QString::number(i + 1) + QStringLiteral("]")
               << QStringLiteral("IDNo=") + pfNum(e.IDNo)
-              << QStringLiteral("Holes=") + vb::Trim(e.Holes);
-        const QString team = vb::Trim(e.TeamID);
+              << QStringLiteral("Holes=") + pfOneLine(vb::Trim(e.Holes));
+        const QString team = pfOneLine(vb::Trim(e.TeamID));
         if (!team.isEmpty()) lines << QStringLiteral("TeamID=") + team;
         lines << QStringLiteral("Handicap=") + pfNum(e.Handicap)
               << QStringLiteral("RoundGNo=") + pfNum(e.RoundGNo)

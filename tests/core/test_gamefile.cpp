@@ -161,6 +161,21 @@ TEST(GameFile, DatesAreStoredAsDatesOrTrimmedAsTyped)
     }
 }
 
+TEST(GameFile, LineBreaksInTextsCannotStartLinesOfTheirOwn)
+{
+    newGame(1, 1);
+    gGame.Tittle = QStringLiteral("a\r\n[Score1]\nIDNo=99");
+    addPlayer(1, {"3"}, QStringLiteral("A\rB"));
+    gsScoreLinesToData();
+    gsCalPersonRanking(0);
+    const QStringList lines = gfGameFileLines();
+    EXPECT_EQ(lines[2], QStringLiteral("Tittle=a  [Score1] IDNo=99"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("TeamID=A B")));
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const QString& l) { return l.startsWith(QLatin1Char('[')); }),
+              4);   // Management, Score1, Ranking, RoundGrouping
+}
+
 TEST(GameFile, NumbersAreTakenOnceAndNeverOverwriteAGame)
 {
     DataFolder data;
