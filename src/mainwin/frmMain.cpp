@@ -273,9 +273,11 @@ void frmMain::psBuildControls()
 
     // A user's choice in a list runs its click handler; the program's own
     // changes happen with signals blocked and call the handler themselves.
-    for (QComboBox* cob : {cobSeason, cobCource, cobHoleRound}) {
-        connect(cob, &QComboBox::currentIndexChanged, this, [this, cob](int) {
-            guarded(this, "cob_Click", [this, cob] { psRunComboClick(cob); });
+    const std::pair<QComboBox*, const char*> lists[] = {
+        {cobSeason, "cobSeason_Click"}, {cobCource, "cobCource_Click"}, {cobHoleRound, "cobHoleRound_Click"}};
+    for (const auto& [cob, name] : lists) {
+        connect(cob, &QComboBox::currentIndexChanged, this, [this, cob = cob, name = name](int) {
+            guarded(this, name, [this, cob] { psRunComboClick(cob); });
         });
     }
 

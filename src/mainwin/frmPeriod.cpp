@@ -6,6 +6,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -139,16 +140,19 @@ bool frmPeriod::eventFilter(QObject* watched, QEvent* event)
         auto* fe = static_cast<QFocusEvent*>(event);
         // Only a move to another control of this dialog leaves the box; the
         // window losing the focus (a message box, another window) does not.
-        // Cancel is never blocked by an invalid box, and OK checks both
-        // boxes itself.
+        // Cancel is never blocked by an invalid box. A button pressed with
+        // the mouse gets its click first (a message box in between would
+        // swallow the release): OK checks both boxes itself and the help
+        // button changes nothing.
         QWidget* next = QApplication::focusWidget();
         const bool movedWithin = fe->reason() == Qt::TabFocusReason
                                  || fe->reason() == Qt::BacktabFocusReason
                                  || fe->reason() == Qt::MouseFocusReason
                                  || fe->reason() == Qt::ShortcutFocusReason
                                  || fe->reason() == Qt::OtherFocusReason;
-        const bool clickedOK = next == btnOK && fe->reason() == Qt::MouseFocusReason;
-        if (movedWithin && !mInMessage && next != btnCancel && !clickedOK
+        const bool buttonPressed =
+            qobject_cast<QAbstractButton*>(next) != nullptr && fe->reason() == Qt::MouseFocusReason;
+        if (movedWithin && !mInMessage && next != btnCancel && !buttonPressed
             && (next == nullptr || next->window() == this))
             psDateBoxLostFocus(static_cast<QLineEdit*>(watched));
     }
