@@ -150,3 +150,31 @@ bool gfOpenWebPage(const QString& address, bool flag)
         return true;
     }
 }
+
+namespace {
+
+std::vector<Long> identityIndex(std::size_t n)
+{
+    std::vector<Long> index(n);
+    for (std::size_t i = 0; i < n; ++i)
+        index[i] = static_cast<Long>(i);
+    return index;
+}
+
+}  // namespace
+
+std::vector<Long> gfSortedIndexAsc(const std::vector<QString>& keys)
+{
+    std::vector<Long> index = identityIndex(keys.size());
+    if (!keys.empty())
+        csQuickSort_Asc(0, static_cast<Long>(keys.size()) - 1, index, keys, 0);
+    return index;
+}
+
+std::vector<Long> gfSortedIndexDesc(const std::vector<QString>& keys)
+{
+    std::vector<Long> index = identityIndex(keys.size());
+    if (!keys.empty())
+        csQuickSort_Desc(0, static_cast<Long>(keys.size()) - 1, index, keys, 0);
+    return index;
+}

@@ -19,6 +19,10 @@ void csQuickSort_Asc(Long low, Long high, std::vector<Long>& index,
 // The same, descending.
 void csQuickSort_Desc(Long low, Long high, std::vector<Long>& index,
                       const std::vector<QString>& keys, Integer mode);
+// The index list 0..n-1 sorted by the keys in text mode with the quicksort
+// above (ascending, or descending with csQuickSort_Desc).
+std::vector<Long> gfSortedIndexAsc(const std::vector<QString>& keys);
+std::vector<Long> gfSortedIndexDesc(const std::vector<QString>& keys);
 // Swaps two entries of the index list.
 void psSwapIndex(Long a, Long b, std::vector<Long>& index);
 

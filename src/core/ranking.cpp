@@ -99,14 +99,6 @@ QString pfBirthdayKey(Long idNo, Long gross)
     return birthday;
 }
 
-// Index list 0..n-1 sorted by the keys (text mode).
-std::vector<Long> pfSortedIndex(const std::vector<QString>& keys)
-{
-    std::vector<Long> index(keys.size());
-    for (size_t i = 0; i < index.size(); ++i) index[i] = static_cast<Long>(i);
-    if (!keys.empty()) csQuickSort_Asc(0, static_cast<Long>(keys.size()) - 1, index, keys, 0);
-    return index;
-}
 
 Long pfAddLong(Long a, std::int64_t b)
 {
@@ -169,7 +161,7 @@ void gsCalPersonRanking(Integer noHandicap)
             + pfPad(static_cast<std::int64_t>(r.Net) + 10000, 5)
             + pfClassKey(r.StrokeCount) + pfBirthdayKey(r.IDNo, r.Gross);
     }
-    const std::vector<Long> index = pfSortedIndex(keys);
+    const std::vector<Long> index = gfSortedIndexAsc(keys);
     for (Long k = 0; k < n; ++k) {
         const Long src = index[static_cast<size_t>(k)];
         PersonRank& out = gRanking[static_cast<size_t>(k)];
@@ -270,7 +262,7 @@ void gsCalRoundRanking()
 
     std::vector<QString> keys(static_cast<size_t>(n));
     for (Long p = 0; p < n; ++p) keys[static_cast<size_t>(p)] = work[static_cast<size_t>(p)].SortKey;
-    const std::vector<Long> index = pfSortedIndex(keys);
+    const std::vector<Long> index = gfSortedIndexAsc(keys);
     for (Long k = 0; k < n; ++k) {
         RoundRank& out = gRoundRanking[static_cast<size_t>(k)];
         out = work[static_cast<size_t>(index[static_cast<size_t>(k)])];
@@ -309,7 +301,7 @@ void gsCalTeamList()
         // start of another ("AB", "AB1") keeps its rows together.
         keys[i] = vb::FormatText(r.TeamID, QStringLiteral("@@")) + QChar(0) + score;
     }
-    const std::vector<Long> index = pfSortedIndex(keys);
+    const std::vector<Long> index = gfSortedIndexAsc(keys);
     gRanking.reserve(work.size());
     for (Long src : index) gRanking.push_back(work[static_cast<size_t>(src)]);
 }
@@ -372,7 +364,7 @@ void gsCalTeamRanking()
         }
         keys[i] = key;
     }
-    const std::vector<Long> index = pfSortedIndex(keys);
+    const std::vector<Long> index = gfSortedIndexAsc(keys);
     gTeamRanking.reserve(teams.size());
     for (size_t k = 0; k < index.size(); ++k) {
         TeamRank t = teams[static_cast<size_t>(index[k])];

@@ -1,6 +1,7 @@
 #include "core/season.h"
 
 #include "core/gamefile.h"
+#include "core/helpers.h"
 #include "core/ini.h"
 #include "core/masterlists.h"
 #include "core/printstate.h"
@@ -90,17 +91,6 @@ Long addChecked(Long a, qint64 b)
     return static_cast<Long>(sum);
 }
 
-// Index list 0..n-1 ordered ascending by the text keys (code-unit compare).
-// Equal keys keep their table order.
-std::vector<Long> sortedIndex(const std::vector<QString>& keys)
-{
-    std::vector<Long> index(keys.size());
-    std::iota(index.begin(), index.end(), 0);
-    std::stable_sort(index.begin(), index.end(),
-                     [&](Long a, Long b) { return keys[a] < keys[b]; });
-    return index;
-}
-
 // Copies the rows in key order with ranks from 1; a row whose key equals the
 // key of the row placed before takes that row's rank.
 template <typename Row>
@@ -108,7 +98,7 @@ std::vector<Row> rankedByKeys(const std::vector<Row>& rows, const std::vector<QS
 {
     std::vector<Row> out;
     out.reserve(rows.size());
-    const std::vector<Long> order = sortedIndex(keys);
+    const std::vector<Long> order = gfSortedIndexAsc(keys);
     for (size_t pos = 0; pos < order.size(); ++pos) {
         Row row = rows[order[pos]];
         row.Rank = static_cast<Long>(pos) + 1;
@@ -179,7 +169,7 @@ std::vector<SeasonScore> sumPerPlayer(bool keepGameNo, bool withHoleCount, bool 
         keys.push_back(padNum(s.IDNo, 8));
     std::vector<SeasonScore> rows;
     Long previous = 0;
-    for (Long i : sortedIndex(keys)) {
+    for (Long i : gfSortedIndexAsc(keys)) {
         const SeasonScore& rec = gSeasonScores[i];
         if (rec.IDNo != previous) {
             SeasonScore row;
@@ -427,7 +417,7 @@ bool gfSortSeasonTallicor()
         }
         std::vector<SeasonScore> sorted;
         sorted.reserve(gSeasonScores.size());
-        for (Long i : sortedIndex(keys))
+        for (Long i : gfSortedIndexAsc(keys))
             sorted.push_back(gSeasonScores[i]);
         gSeasonScores = std::move(sorted);
         return false;
@@ -511,7 +501,7 @@ bool gsCalSeasonGameRanking()
         std::vector<SeasonScore> kept;
         std::vector<QString> keptParts;
         Long lastKept = 0;
-        for (Long i : sortedIndex(keys)) {
+        for (Long i : gfSortedIndexAsc(keys)) {
             if (gSeasonScores[i].IDNo == lastKept)
                 continue;
             kept.push_back(gSeasonScores[i]);
@@ -555,7 +545,7 @@ bool gsCalSeasonEntryList(Integer byBelong, Integer order)
         // Positions 1 to n, never shared.
         std::vector<SeasonScore> list;
         list.reserve(rows.size());
-        for (Long i : sortedIndex(keys)) {
+        for (Long i : gfSortedIndexAsc(keys)) {
             list.push_back(rows[i]);
             list.back().Rank = static_cast<Long>(list.size());
         }
@@ -590,7 +580,7 @@ bool gsCalSeasonTeamList()
         std::vector<SeasonScore> rows;
         QString previousTeam;
         Long previousId = 0;
-        for (Long i : sortedIndex(recordKeys)) {
+        for (Long i : gfSortedIndexAsc(recordKeys)) {
             const SeasonScore& rec = records[i];
             const QString team = vb::Trim(rec.TeamID);
             if (rows.empty() || team != previousTeam || rec.IDNo != previousId) {

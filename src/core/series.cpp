@@ -1,5 +1,6 @@
 #include "core/series.h"
 
+#include "core/helpers.h"
 #include "core/ini.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
@@ -22,21 +23,6 @@ QString padNum(qint64 v, int width)
     if (digits.size() < width)
         digits.prepend(QString(width - digits.size(), QLatin1Char('0')));
     return negative ? QLatin1Char('-') + digits : digits;
-}
-
-// Index list 0..n-1 ordered by the text keys (code-unit compare). Equal keys
-// keep their table order.
-std::vector<Long> sortedIndex(const std::vector<QString>& keys, bool descending)
-{
-    std::vector<Long> index(keys.size());
-    std::iota(index.begin(), index.end(), 0);
-    if (descending)
-        std::stable_sort(index.begin(), index.end(),
-                         [&](Long a, Long b) { return keys[b] < keys[a]; });
-    else
-        std::stable_sort(index.begin(), index.end(),
-                         [&](Long a, Long b) { return keys[a] < keys[b]; });
-    return index;
 }
 
 // num / den rounded to a whole number, halves to the even neighbour
@@ -118,7 +104,7 @@ std::vector<PointRank> sumPerPlayer(const std::vector<PointRank>& rows)
         keys.push_back(padNum(r.IDNo, 8));
     std::vector<PointRank> players;
     Long previous = 0;
-    for (Long i : sortedIndex(keys, false)) {
+    for (Long i : gfSortedIndexAsc(keys)) {
         const PointRank& r = rows[i];
         if (r.IDNo != previous) {
             PointRank p;
@@ -186,7 +172,7 @@ void gsCalSeriesPointsRanking(Long id)
             keys.push_back(padNum(p.Points, 10));
         std::vector<PointRank> ranking;
         ranking.reserve(players.size());
-        const std::vector<Long> order = sortedIndex(keys, true);
+        const std::vector<Long> order = gfSortedIndexDesc(keys);
         for (size_t pos = 0; pos < order.size(); ++pos) {
             PointRank row = players[order[pos]];
             row.Rank = static_cast<Long>(pos) + 1;
