@@ -119,6 +119,13 @@ private:
     void btnCategory_Click();
     void btnPrint_Click();
     void btnScore_Click();
+    // Opens the score entry dialog for the selected score row; startMode 1
+    // starts it in the handicap box.
+    void psScoreEntry(Integer& startMode);
+    // Marks the game modified and shows it in the caption.
+    void psSetModified();
+    // The trapped commands' message: "name():" and the error's description.
+    void psShowSystemError(const char* procedure, const std::exception& e);
     void uctGridList_MGCellClick(int lngCol, int lngRow);
     void uctGridList0_MGCellClick(int lngCol, int lngRow);
     void uctGridList0_MGCellDblClick(int lngCol, int lngRow);

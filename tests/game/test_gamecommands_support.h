@@ -1,0 +1,213 @@
+// Fixture of the game window command tests: a stored game of three players
+// (three holes, two rounds, handicaps) in a temporary data folder, a fourth
+// player who does not play, and a driver for the modal dialogs the commands
+// open.
+#pragma once
+
+#include "core/core.h"
+#include "core/ini.h"
+#include "game/frmParvona.h"
+#include "grid/uctMyGrid.h"
+#include "support/recordingui.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+
+namespace cmdtest {
+
+// Calls `fn` with the next modal dialog of type T that the code under test
+// opens with exec(). A dialog still open after `fn` is rejected, so a wrong
+// test fails instead of hanging. `opened` counts the dialogs handled.
+template <class T>
+void onNextDialog(std::function<void(T*)> fn, int* opened = nullptr)
+{
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, fn, opened] {
+        T* dlg = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dlg) {
+            if (++*tries > 300) {
+                ADD_FAILURE() << "no dialog opened";
+                timer->stop();
+                timer->deleteLater();
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        if (opened)
+            ++*opened;
+        QPointer<T> guard(dlg);
+        fn(dlg);
+        if (guard && guard->isVisible()) {
+            ADD_FAILURE() << "dialog left open";
+            guard->done(QDialog::Rejected);
+        }
+    });
+    timer->start(10);
+}
+
+inline void addMember(Long id, const QString& name, const QString& birthday, Integer gender)
+{
+    MemberInfo m;
+    m.IDNo = id;
+    m.Name = name;
+    m.Birthday = birthday;
+    m.Gender = gender;
+    gMemberList.push_back(m);
+}
+
+inline void addPlayer(Long id, std::initializer_list<const char*> rounds, const QString& team, Long handicap = 0)
+{
+    Integer r = 0;
+    for (const char* text : rounds) {
+        ScoreLine line;
+        line.IDNo = id;
+        line.RoundNo = ++r;
+        line.TeamID = team;
+        line.Handicap = handicap;
+        const QStringList holes = QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (int h = 0; h < holes.size(); ++h)
+            line.Holes[h] = holes[h] == QStringLiteral(".") ? QString() : holes[h];
+        gScoreLines.push_back(line);
+    }
+}
+
+// The players of the lines in order, one entry per line: "id/round".
+inline QString lineKeys()
+{
+    QStringList out;
+    for (const ScoreLine& l : gScoreLines)
+        out << QString::number(l.IDNo) + QLatin1Char('/') + QString::number(l.RoundNo);
+    return out.join(QLatin1Char(' '));
+}
+
+inline QString holesOf(const ScoreLine& line, int holes)
+{
+    QStringList out;
+    for (int h = 0; h < holes; ++h)
+        out << (line.Holes[h].isEmpty() ? QStringLiteral(".") : line.Holes[h]);
+    return out.join(QLatin1Char(' '));
+}
+
+inline QString cell(const uctMyGrid* g, int col, int row)
+{
+    const MGCell* c = g->cellAt(col, row);
+    return c ? c->Text : QStringLiteral("<none>");
+}
+
+class CommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString root = dir.path();
+        gstrAppFolder = root + QStringLiteral("/app");
+        gstrDocFolder = root + QStringLiteral("/doc");
+        gstrDataFolder = gstrDocFolder + QStringLiteral("/data");
+        gstrGamesFolder = gstrDataFolder + QStringLiteral("/games");
+        gstrTempFolder = gstrAppFolder + QStringLiteral("/temp");
+        gstrManagerFile = gstrGamesFolder + QStringLiteral("/manager.dat");
+        gstrMemberFile = gstrDataFolder + QStringLiteral("/member.dat");
+        gstrSeriesFile = gstrDataFolder + QStringLiteral("/series.dat");
+        gstrCourceFile = gstrDataFolder + QStringLiteral("/cource.dat");
+        gstrGroupFile = gstrDataFolder + QStringLiteral("/group.dat");
+        gstrTeamFile = gstrDataFolder + QStringLiteral("/team.dat");
+        gstrIniFile = gstrAppFolder + QStringLiteral("/Tallicor.ini");
+        QDir().mkpath(gstrGamesFolder);
+        QDir().mkpath(gstrTempFolder);
+        gfWriteIniFile(gstrTeamFile, QStringLiteral("Team"), QStringLiteral("ID1"), QStringLiteral("A"));
+        gfWriteIniFile(gstrTeamFile, QStringLiteral("Team"), QStringLiteral("ID2"), QStringLiteral("B"));
+
+        gMemberList.clear();
+        gBelongList.clear();
+        gNewEntries.clear();
+        gScoreData.clear();
+        gsClearCalcResults();
+        addMember(1, QStringLiteral("山田太郎"), QStringLiteral("1950/04/01"), 1);
+        addMember(2, QStringLiteral("佐藤花子"), QStringLiteral("1960/12/31"), 2);
+        addMember(3, QStringLiteral("鈴木一郎"), QString(), 0);
+        addMember(4, QStringLiteral("田中次郎"), QStringLiteral("1970/01/01"), 1);
+
+        gGame = gfNewGameDefaults();
+        gGame.Date = QStringLiteral("2026/05/10");
+        gGame.Tittle = QStringLiteral("春季大会");
+        gGame.Hole = 3;
+        gGame.Round = 2;
+        gGame.HandiCapKind = 2;
+        gGame.JudgeDaSu = 3;
+        gGame.CategoryGender = 0;
+        gGame.CategoryAgeLow = -1;
+        gGame.CategoryAgeHigh = -1;
+        gGame.GameFileName.clear();
+
+        resetRecordingUi();
+        frmParvona::showMainHook() = [] {};
+    }
+
+    void TearDown() override
+    {
+        if (window) {
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete window.data();
+        }
+        frmParvona::showMainHook() = nullptr;
+        resetRecordingUi();
+    }
+
+    // Stores the game (players 1 to 3) and opens it as the main window does.
+    frmParvona* openStoredGame()
+    {
+        gScoreLines.clear();
+        addPlayer(1, {"2 1 3", "4 . 5"}, QStringLiteral("A"), 3);
+        addPlayer(2, {"1 1 1", "2 2 2"}, QStringLiteral("B"), -5);
+        addPlayer(3, {"3 3 3", "10 3 3"}, QStringLiteral("A"), 0);
+        gsScoreLinesToData();
+        EXPECT_FALSE(gfGameDataSave().isEmpty());
+        gsClearCalcResults();
+        gScoreData.clear();
+        window = new frmParvona();
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.data()));
+        resetRecordingUi();
+        return window.data();
+    }
+
+    uctMyGrid* grid(const char* name) const { return window->findChild<uctMyGrid*>(QLatin1String(name)); }
+    uctMyGrid* entries() const { return grid("uctGridList0"); }
+    uctMyGrid* scores() const { return grid("uctGridList"); }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(QLatin1String(name)); }
+    QTabBar* tabs() const { return window->findChild<QTabBar*>(QStringLiteral("tabBody")); }
+    int currentTab() const { return tabs()->currentIndex() + 1; }
+    void chooseTab(int k) { tabs()->setCurrentIndex(k - 1); }
+    bool modified() const { return window->windowTitle().endsWith(QStringLiteral(" *")); }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    // Selects a data row of a grid as a click does (only when not selected).
+    static void select(uctMyGrid* g, int row)
+    {
+        if (!g->gfGetRowSelected(row))
+            g->gsSetSelectRow(row);
+    }
+    QString lastMessage() const
+    {
+        const auto& m = recordingUi().messages;
+        return m.empty() ? QString() : m.back().title + QLatin1Char('|') + m.back().prompt;
+    }
+
+    QTemporaryDir dir;
+    QPointer<frmParvona> window;
+};
+
+}  // namespace cmdtest
