@@ -33,6 +33,20 @@ int px(double twips)
     return int(std::floor(twips / kPx));
 }
 
+// The cells' font in a size (points); no size, the default one.
+QFont cellFont(double size)
+{
+    QFont f(kFontFamily);
+    f.setPointSizeF(size > 0 ? size : kDefaultFontSize);
+    return f;
+}
+
+void showLabel(uctMGRow::LabelState& l, bool shown)
+{
+    l.visible = shown;
+    l.enabled = shown;
+}
+
 quint64 fontKey(double size, bool bold)
 {
     return (quint64(std::llround(size * 1000)) << 1) | (bold ? 1 : 0);
@@ -51,8 +65,7 @@ const LabelFont& labelFontEntry(double size, bool bold)
     auto it = cache.constFind(key);
     if (it != cache.constEnd())
         return *it.value();
-    QFont f(kFontFamily);
-    f.setPointSizeF(size > 0 ? size : kDefaultFontSize);
+    QFont f = cellFont(size);
     f.setBold(bold);
     auto* e = new LabelFont{f, QFontMetrics(f)};
     cache.insert(key, e);
@@ -63,6 +76,12 @@ const LabelFont& labelFontEntry(double size, bool bold)
 double labelHeightTwips(double size, bool bold)
 {
     return labelFontEntry(size, bold).metrics.height() * kPx;
+}
+
+// A label's rectangle in pixels: each edge cut down to its pixel.
+QRect labelRect(const uctMGRow::LabelState& l)
+{
+    return QRect(px(l.left), px(l.top), px(l.left + l.width) - px(l.left), px(l.top + l.height) - px(l.top));
 }
 
 Qt::Alignment hAlignFlag(int code)
@@ -153,8 +172,7 @@ void uctMGRow::clearChildren(ColChildren& c)
 {
     for (LabelState* l : {&c.lbl, &c.lbl2}) {
         l->caption.clear();
-        l->visible = false;
-        l->enabled = false;
+        showLabel(*l, false);
     }
     c.txtText.clear();
     if (c.txt)
@@ -234,108 +252,92 @@ void uctMGRow::gsCreateRows(int lngCols)
     gsClear();
 }
 
+namespace {
+
+// Whether a new value differs from the stored one: variants (colours, font
+// sizes) compare the runtime's way, by number or text.
+template <typename T>
+bool differs(const T& stored, const T& value)
+{
+    return stored != value;
+}
+
+bool differs(const QVariant& stored, const QVariant& value)
+{
+    return mg::notEqual(stored, value);
+}
+
+}  // namespace
+
+template <typename T>
+void uctMGRow::assignMarkingDirty(T& slot, const T& value)
+{
+    if (differs(slot, value))
+        mDirty = true;
+    slot = value;
+}
+
+template <typename T>
+void uctMGRow::setCellField(int lngCol, T MGRowCell::*field, const T& value)
+{
+    if (!validCol(lngCol))
+        return;
+    assignMarkingDirty(mRowCells[size_t(lngCol)].*field, value);
+}
+
 void uctMGRow::gsSetKind(int intKind)
 {
-    if (mRowKind != intKind)
-        mDirty = true;
-    mRowKind = intKind;
+    assignMarkingDirty(mRowKind, intKind);
 }
 
 void uctMGRow::gsSetRowOfCellData(int lngRow)
 {
-    if (mRowOfCellData != lngRow)
-        mDirty = true;
-    mRowOfCellData = lngRow;
+    assignMarkingDirty(mRowOfCellData, lngRow);
 }
 
 void uctMGRow::gsSetColWidth(int lngCol, int lngWidth)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (c.Width != lngWidth)
-        mDirty = true;
-    c.Width = lngWidth;
+    setCellField(lngCol, &MGRowCell::Width, lngWidth);
 }
 
 void uctMGRow::gsSetType(int lngCol, int intType)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (c.Type != intType)
-        mDirty = true;
-    c.Type = intType;
+    setCellField(lngCol, &MGRowCell::Type, intType);
 }
 
 void uctMGRow::gsSetAlignment(int lngCol, int lngAlignment)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (c.Alignment != lngAlignment)
-        mDirty = true;
-    c.Alignment = lngAlignment;
+    setCellField(lngCol, &MGRowCell::Alignment, lngAlignment);
 }
 
 void uctMGRow::gsSetText(int lngCol, const QString& strText)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (c.Text != strText)
-        mDirty = true;
-    c.Text = strText;
+    setCellField(lngCol, &MGRowCell::Text, strText);
 }
 
 void uctMGRow::gsSetText2(int lngCol, const QString& strText2)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (c.Text2 != strText2)
-        mDirty = true;
-    c.Text2 = strText2;
+    setCellField(lngCol, &MGRowCell::Text2, strText2);
 }
 
 void uctMGRow::gsSetValue(int lngCol, int lngValue)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (c.Value != lngValue)
-        mDirty = true;
-    c.Value = lngValue;
+    setCellField(lngCol, &MGRowCell::Value, lngValue);
 }
 
 void uctMGRow::gsSetEnabled(int lngCol, bool bolEnabled)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (c.Enabled != bolEnabled)
-        mDirty = true;
-    c.Enabled = bolEnabled;
+    setCellField(lngCol, &MGRowCell::Enabled, bolEnabled);
 }
 
 void uctMGRow::gsSetTextFontSize(int lngCol, const QVariant& varFontSize)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (mg::notEqual(c.FontSize, varFontSize))
-        mDirty = true;
-    c.FontSize = varFontSize;
+    setCellField(lngCol, &MGRowCell::FontSize, varFontSize);
 }
 
 void uctMGRow::gsSetTextFontBold(int lngCol, bool bolFontBold)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (c.FontBold != bolFontBold)
-        mDirty = true;
-    c.FontBold = bolFontBold;
+    setCellField(lngCol, &MGRowCell::FontBold, bolFontBold);
 }
 
 QVariant uctMGRow::gfGetDefaultFontSize() const
@@ -385,22 +387,12 @@ void uctMGRow::gsSetSelected(bool bolVal)
 
 void uctMGRow::gsSetBackColor(int lngCol, const QVariant& varColor)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (mg::notEqual(c.BackColor, varColor))
-        mDirty = true;
-    c.BackColor = varColor;
+    setCellField(lngCol, &MGRowCell::BackColor, varColor);
 }
 
 void uctMGRow::gsSetForeColor(int lngCol, const QVariant& varColor)
 {
-    if (!validCol(lngCol))
-        return;
-    MGRowCell& c = mRowCells[size_t(lngCol)];
-    if (mg::notEqual(c.ForeColor, varColor))
-        mDirty = true;
-    c.ForeColor = varColor;
+    setCellField(lngCol, &MGRowCell::ForeColor, varColor);
 }
 
 // ------------------------------------------------------------ drawing
@@ -410,12 +402,12 @@ double uctMGRow::pfSnapToPixelX(double v) const
     return double(vb::CLng(std::floor(v / kPx) * kPx));
 }
 
-void uctMGRow::placeLabelVertical(LabelState& l, int code, double SH)
+double uctMGRow::alignedTop(int code, double height, double SH) const
 {
     switch (code / 3) {
-    case 0: l.top = (SH - l.height) / 2; break;
-    case 1: l.top = mMarginY; break;
-    default: l.top = SH - (l.height + mMarginY); break;
+    case 0: return (SH - height) / 2;
+    case 1: return mMarginY;
+    default: return SH - (height + mMarginY);
     }
 }
 
@@ -482,12 +474,11 @@ void uctMGRow::gsUpdate()
         case 3: {
             L.caption = cell.Text;
             if (!wide) {
-                L.visible = false;
-                L.enabled = false;
+                showLabel(L, false);
                 break;
             }
             if (codeOk) {
-                placeLabelVertical(L, code, SH);
+                L.top = alignedTop(code, L.height, SH);
                 L.left = mMarginX + x;
                 L.width = w;
                 L.hAlign = code % 3;
@@ -495,8 +486,7 @@ void uctMGRow::gsUpdate()
             mg::toColor(cell.ForeColor);
             L.backColor = cell.BackColor;
             L.foreColor = cell.ForeColor;
-            L.visible = true;
-            L.enabled = true;
+            showLabel(L, true);
             break;
         }
         case 5: {
@@ -508,8 +498,7 @@ void uctMGRow::gsUpdate()
             if (!wide) {
                 chkObj->hide();
                 chkObj->setEnabled(false);
-                L.visible = false;
-                L.enabled = false;
+                showLabel(L, false);
                 break;
             }
             QString caption = cell.Text;
@@ -525,14 +514,8 @@ void uctMGRow::gsUpdate()
             chkObj->setChecked(cell.Value != 0);
             mSettingCheck = 0;
             if (codeOk) {
-                const double H = CheckBoxHeight;
                 const double C = CheckBoxWidth;
-                double topY = 0;
-                switch (code / 3) {
-                case 0: topY = (SH - H) / 2; break;
-                case 1: topY = mMarginY; break;
-                default: topY = SH - (H + mMarginY); break;
-                }
+                const double topY = alignedTop(code, CheckBoxHeight, SH);
                 double leftX = 0;
                 switch (code % 3) {
                 case 0: leftX = mMarginX + x; break;
@@ -544,8 +527,7 @@ void uctMGRow::gsUpdate()
             chkObj->show();
             chkObj->setEnabled(cell.Enabled);
             chkObj->raise();
-            L.visible = false;
-            L.enabled = false;
+            showLabel(L, false);
             break;
         }
         case 8: {
@@ -567,9 +549,7 @@ void uctMGRow::gsUpdate()
                 opt.setAlignment(hAlignFlag(code % 3));
                 T->document()->setDefaultTextOption(opt);
             }
-            QFont f(kFontFamily);
-            f.setPointSizeF(L.fontSize > 0 ? L.fontSize : kDefaultFontSize);
-            T->setFont(f);
+            T->setFont(cellFont(L.fontSize));
             if (ch.txtText != cell.Text || T->toPlainText() != cell.Text) {
                 ch.txtText = cell.Text;
                 T->setPlainText(cell.Text);
@@ -577,60 +557,45 @@ void uctMGRow::gsUpdate()
             T->show();
             break;
         }
-        case 9: {
+        case 9:
+        case 10: {
+            // Two labels, one above the other. Type 9: both in the cell's
+            // size, the caption sitting on the middle, in the cell's
+            // alignment. Type 10: a 10 pt caption over a 12 pt bold value,
+            // both left.
             LabelState& B = ch.lbl2;
             if (!wide) {
-                L.visible = L.enabled = false;
-                B.visible = B.enabled = false;
+                showLabel(L, false);
+                showLabel(B, false);
                 break;
             }
+            const bool type9 = cell.Type == 9;
             mg::toColor(cell.ForeColor);
             L.backColor = B.backColor = cell.BackColor;
             L.foreColor = B.foreColor = cell.ForeColor;
-            B.fontSize = L.fontSize;
+            if (type9) {
+                B.fontSize = L.fontSize;
+            } else {
+                L.fontSize = 10;
+                L.height = labelHeightTwips(L.fontSize, L.fontBold);
+                B.fontSize = 12;
+                B.fontBold = true;
+            }
             B.height = labelHeightTwips(B.fontSize, B.fontBold);
             L.caption = cell.Text;
-            L.top = SH / 2 - L.height + 2 * pyY;
-            L.left = mMarginX + x;
-            L.width = w;
-            if (codeOk)
+            L.top = type9 ? SH / 2 - L.height + 2 * pyY : (SH / 2 - L.height) / 2;
+            if (!type9)
+                L.hAlign = 0;
+            else if (codeOk)
                 L.hAlign = code % 3;
             B.caption = cell.Text2;
-            B.top = (SH / 2 - B.height) / 2 + SH / 2;
-            B.left = mMarginX + x;
-            B.width = w;
+            B.top = (SH / 2 - B.height) / 2 + SH / 2 - (type9 ? 0 : 2 * pyY);
             B.hAlign = L.hAlign;
-            L.visible = L.enabled = true;
-            B.visible = B.enabled = true;
-            break;
-        }
-        case 10: {
-            LabelState& B = ch.lbl2;
-            if (!wide) {
-                L.visible = L.enabled = false;
-                B.visible = B.enabled = false;
-                break;
+            for (LabelState* l : {&L, &B}) {
+                l->left = mMarginX + x;
+                l->width = w;
+                showLabel(*l, true);
             }
-            mg::toColor(cell.ForeColor);
-            L.backColor = B.backColor = cell.BackColor;
-            L.foreColor = B.foreColor = cell.ForeColor;
-            L.fontSize = 10;
-            L.height = labelHeightTwips(L.fontSize, L.fontBold);
-            B.fontSize = 12;
-            B.fontBold = true;
-            B.height = labelHeightTwips(B.fontSize, B.fontBold);
-            L.caption = cell.Text;
-            L.top = (SH / 2 - L.height) / 2;
-            L.left = mMarginX + x;
-            L.width = w;
-            L.hAlign = 0;
-            L.visible = L.enabled = true;
-            B.caption = cell.Text2;
-            B.top = (SH / 2 - B.height) / 2 + SH / 2 - 2 * pyY;
-            B.left = mMarginX + x;
-            B.width = w;
-            B.hAlign = 0;
-            B.visible = B.enabled = true;
             break;
         }
         default:
@@ -718,8 +683,7 @@ void uctMGRow::paintEvent(QPaintEvent* event)
         for (const LabelState* l : {&ch.lbl, &ch.lbl2}) {
             if (!l->visible || l->caption.isEmpty())
                 continue;
-            const QRect lr(px(l->left), px(l->top), px(l->left + l->width) - px(l->left),
-                           px(l->top + l->height) - px(l->top));
+            const QRect lr = labelRect(*l);
             if (!lr.intersects(clip) || lr.isEmpty())
                 continue;
             quint32 fore = 0;
@@ -760,24 +724,25 @@ QWidget* uctMGRow::makeHandle(int LorR, int index)
     return new MGRowHandle(this, LorR, index);
 }
 
-QWidget* uctMGRow::handleL(int col) const
+QWidget* uctMGRow::handle(int LorR, int col) const
 {
     if (!validCol(col))
         return nullptr;
     auto& ch = const_cast<ColChildren&>(mChildren[size_t(col)]);
-    if (!ch.barL)
-        ch.barL = const_cast<uctMGRow*>(this)->makeHandle(0, col);
-    return ch.barL;
+    QWidget*& h = LorR == 0 ? ch.barL : ch.barR;
+    if (!h)
+        h = const_cast<uctMGRow*>(this)->makeHandle(LorR == 0 ? 0 : 1, col);
+    return h;
+}
+
+QWidget* uctMGRow::handleL(int col) const
+{
+    return handle(0, col);
 }
 
 QWidget* uctMGRow::handleR(int col) const
 {
-    if (!validCol(col))
-        return nullptr;
-    auto& ch = const_cast<ColChildren&>(mChildren[size_t(col)]);
-    if (!ch.barR)
-        ch.barR = const_cast<uctMGRow*>(this)->makeHandle(1, col);
-    return ch.barR;
+    return handle(1, col);
 }
 
 QPlainTextEdit* uctMGRow::textBox(int col) const
@@ -843,8 +808,7 @@ uctMGRow::Target uctMGRow::hitTest(const QPoint& pixel, int* index) const
             const LabelState* l = labels[k];
             if (!l->visible || !l->enabled)
                 continue;
-            const QRect lr(px(l->left), px(l->top), px(l->left + l->width) - px(l->left),
-                           px(l->top + l->height) - px(l->top));
+            const QRect lr = labelRect(*l);
             if (lr.contains(pixel)) {
                 *index = i;
                 return k == 0 ? Target::Label2 : Target::Label;
@@ -855,40 +819,30 @@ uctMGRow::Target uctMGRow::hitTest(const QPoint& pixel, int* index) const
     return Target::Surface;
 }
 
-void uctMGRow::raiseCellClickFor(Target t, int index)
+int uctMGRow::colOfTarget(Target t, int index) const
 {
-    const int row = mRowOfCellData;
     switch (t) {
     case Target::Label:
-        emit CellClick(index, row);
-        break;
+        return index;
     case Target::Label2:
-        emit CellClick(pfGetColIndexOfX(vb::CLng(mChildren[size_t(index)].lbl2.left)), row);
-        break;
+        return pfGetColIndexOfX(vb::CLng(mChildren[size_t(index)].lbl2.left));
     case Target::Surface:
-        emit CellClick(pfGetColIndexOfX(mDragStartX), row);
-        break;
+        return pfGetColIndexOfX(mDragStartX);
     default:
-        break;
+        return -1;
     }
+}
+
+void uctMGRow::raiseCellClickFor(Target t, int index)
+{
+    if (t != Target::None)
+        emit CellClick(colOfTarget(t, index), mRowOfCellData);
 }
 
 void uctMGRow::raiseCellDblClickFor(Target t, int index)
 {
-    const int row = mRowOfCellData;
-    switch (t) {
-    case Target::Label:
-        emit CellDblClick(index, row);
-        break;
-    case Target::Label2:
-        emit CellDblClick(pfGetColIndexOfX(vb::CLng(mChildren[size_t(index)].lbl2.left)), row);
-        break;
-    case Target::Surface:
-        emit CellDblClick(pfGetColIndexOfX(mDragStartX), row);
-        break;
-    default:
-        break;
-    }
+    if (t != Target::None)
+        emit CellDblClick(colOfTarget(t, index), mRowOfCellData);
 }
 
 void uctMGRow::mousePressEvent(QMouseEvent* event)
@@ -993,22 +947,21 @@ void uctMGRow::chkObjClick()
 
 // -------------------------------------------------------- resize handles
 
+// X is relative to the handle. The left handle sits right of its column
+// (over the next one), so its positions count from the row's origin; the
+// right handle's count from the handle itself.
+double uctMGRow::dragX(int LorR, int index, double X) const
+{
+    const double hx = double(handle(LorR, index)->x()) * kPx;
+    return (LorR == 0 ? hx : 0.0) + pfSnapToPixelX(X);
+}
+
 void uctMGRow::barMouseDown(int LorR, int index, double X)
 {
     if (!validCol(index))
         return;
-    QWidget* h = LorR == 0 ? handleL(index) : handleR(index);
-    const double hx = double(h->x()) * kPx;
-    const double s = pfSnapToPixelX(X);
-    int d = 0;
-    if (LorR == 0) {
-        mDragStartX = vb::CLng(hx + s);
-        d = vb::CLng(hx + pfSnapToPixelX(X) - mDragStartX);
-    } else {
-        mDragStartX = vb::CLng(s);
-        d = vb::CLng(pfSnapToPixelX(X) - mDragStartX);
-    }
-    emit CellResizeCol(0, index, LorR, d);
+    mDragStartX = vb::CLng(dragX(LorR, index, X));
+    emit CellResizeCol(0, index, LorR, vb::CLng(dragX(LorR, index, X) - mDragStartX));
     mDragging = 1;
 }
 
@@ -1016,18 +969,13 @@ void uctMGRow::barMouseMove(int LorR, int index, double X)
 {
     if (mDragging != 1 || !validCol(index))
         return;
-    QWidget* h = LorR == 0 ? handleL(index) : handleR(index);
-    const double hx = LorR == 0 ? double(h->x()) * kPx : 0.0;
-    emit CellResizeCol(1, index, LorR, vb::CLng(hx + pfSnapToPixelX(X) - mDragStartX));
+    emit CellResizeCol(1, index, LorR, vb::CLng(dragX(LorR, index, X) - mDragStartX));
 }
 
 void uctMGRow::barMouseUp(int LorR, int index, double X)
 {
-    if (mDragging == 1 && validCol(index)) {
-        QWidget* h = LorR == 0 ? handleL(index) : handleR(index);
-        const double hx = LorR == 0 ? double(h->x()) * kPx : 0.0;
-        emit CellResizeCol(2, index, LorR, vb::CLng(hx + pfSnapToPixelX(X) - mDragStartX));
-    }
+    if (mDragging == 1 && validCol(index))
+        emit CellResizeCol(2, index, LorR, vb::CLng(dragX(LorR, index, X) - mDragStartX));
     mDragging = 0;
     platform::resetMousePointer();
 }

@@ -156,15 +156,27 @@ private:
     enum class Target { None, Surface, Label, Label2 };
 
     bool validCol(int col) const { return col >= 0 && col < mRowColCount; }
+    // Stores a value, marking the row for redraw when it differs.
+    template <typename T>
+    void assignMarkingDirty(T& slot, const T& value);
+    // The same for one field of a cell; an out-of-range column is ignored.
+    template <typename T>
+    void setCellField(int lngCol, T MGRowCell::*field, const T& value);
     double pfSnapToPixelX(double v) const;
     void clearChildren(ColChildren& c);
     QWidget* makeHandle(int LorR, int index);
+    QWidget* handle(int LorR, int col) const;   // made on first use
+    // A drag position in twips, snapped, as the row's drag arithmetic counts it.
+    double dragX(int LorR, int index, double X) const;
     QPlainTextEdit* ensureTextBox(int col);
     void chkObjClick();
+    int colOfTarget(Target t, int index) const;
     void raiseCellClickFor(Target t, int index);
     void raiseCellDblClickFor(Target t, int index);
     Target hitTest(const QPoint& pixel, int* index) const;
-    void placeLabelVertical(LabelState& l, int code, double SH);
+    // Top of a control of a height in a row of height SH for an alignment
+    // code: middle, top or bottom, within the margin.
+    double alignedTop(int code, double height, double SH) const;
 
     std::vector<MGRowCell> mRowCells;
     std::vector<ColChildren> mChildren;
