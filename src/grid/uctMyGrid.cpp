@@ -100,6 +100,29 @@ void uctMyGrid::showError(const char* procedure, const QString& description)
                      platform::vbOKOnly);
 }
 
+template <typename Body>
+auto uctMyGrid::trapped(const char* procedure, Body&& body) -> decltype(body())
+{
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        showError(procedure, describe(e));
+        return decltype(body())();
+    }
+}
+
+void uctMyGrid::refreshRowsTrapped()
+{
+    trapped("psRefreshRows", [this] { psRefreshRows(); });
+}
+
+void uctMyGrid::selectOnly(int row)
+{
+    for (int i = mFixedTopRow; i < mRowCount; ++i)
+        mRows[size_t(i)].Selected = false;
+    mRows[size_t(row)].Selected = true;
+}
+
 int uctMyGrid::pfSnapToPixelX(const QVariant& v)
 {
     return vb::CLng(std::floor(mg::toNumber(v) / kPx) * kPx);
@@ -107,7 +130,7 @@ int uctMyGrid::pfSnapToPixelX(const QVariant& v)
 
 int uctMyGrid::pfSnapToPixelY(const QVariant& v)
 {
-    return vb::CLng(std::floor(mg::toNumber(v) / kPx) * kPx);
+    return pfSnapToPixelX(v);   // pixels are square
 }
 
 int uctMyGrid::bodyScaleWidth() const
@@ -123,11 +146,7 @@ int uctMyGrid::bodyScaleHeight() const
 void uctMyGrid::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    try {
-        psResizeBody();
-    } catch (const std::exception& e) {
-        showError("psResizeBody", describe(e));
-    }
+    trapped("psResizeBody", [this] { psResizeBody(); });
 }
 
 void uctMyGrid::psResizeBody()
@@ -157,7 +176,7 @@ void uctMyGrid::gsUpdate()
 
 void uctMyGrid::gsClear()
 {
-    try {
+    trapped("gsClear", [&] {
         // Rows may be in the middle of raising the event that led here:
         // hide and disconnect them now, delete them once the event is done.
         for (uctMGRow* r : mPool) {
@@ -180,9 +199,7 @@ void uctMyGrid::gsClear()
         mLastBoundRow = 0;
         picMoveingBar->hide();
         mResizeCol = -1;
-    } catch (const std::exception& e) {
-        showError("gsClear", describe(e));
-    }
+    });
 }
 
 void uctMyGrid::gsSetFixedTopRow(bool bolFixed, bool bolResizeEnabled)
@@ -199,7 +216,7 @@ void uctMyGrid::gsSetSelectMode(int intMode)
 
 void uctMyGrid::gsCreateColsRows(int lngCols, int lngRows)
 {
-    try {
+    trapped("gsCreateColsRows", [&] {
         if (lngCols < 1)
             return;
         const int oldCols = int(mCols.size()) < mColCount ? int(mCols.size()) : mColCount;
@@ -246,15 +263,13 @@ void uctMyGrid::gsCreateColsRows(int lngCols, int lngRows)
         }
         mColCount = lngCols;
         mRowCount = lngRows;
-    } catch (const std::exception& e) {
-        showError("gsCreateColsRows", describe(e));
-    }
+    });
 }
 
 void uctMyGrid::gsSetColInfo(int lngCol, const QString& strKind, const QVariant& varVal)
 {
-    try {
-        if (lngCol < 0 || lngCol >= mColCount)
+    trapped("gsSetColInfo", [&] {
+        if (!validCol(lngCol))
             return;
         MGColInfo& ci = mCols[size_t(lngCol)];
         const QString key = vb::Trim(strKind);
@@ -264,26 +279,22 @@ void uctMyGrid::gsSetColInfo(int lngCol, const QString& strKind, const QVariant&
             ci.Width = pfSnapToPixelX(varVal);
         else if (key == QLatin1String("Alignment"))
             ci.Alignment = mg::toLong(varVal);
-    } catch (const std::exception& e) {
-        showError("gsSetColInfo", describe(e));
-    }
+    });
 }
 
 void uctMyGrid::gsExSetColInfo(int lngCol, QWidget* frmCell)
 {
-    try {
-        if (lngCol < 0 || lngCol >= mColCount)
+    trapped("gsExSetColInfo", [&] {
+        if (!validCol(lngCol))
             return;
         mCols[size_t(lngCol)].frmCell = frmCell;
-    } catch (const std::exception& e) {
-        showError("gsExSetColInfo", describe(e));
-    }
+    });
 }
 
 void uctMyGrid::gsSetRowInfo(int lngRow, const QString& strKind, const QVariant& varVal)
 {
-    try {
-        if (lngRow < 0 || lngRow >= mRowCount)
+    trapped("gsSetRowInfo", [&] {
+        if (!validRow(lngRow))
             return;
         MGRowInfo& ri = mRows[size_t(lngRow)];
         const QString key = vb::Trim(strKind);
@@ -293,44 +304,35 @@ void uctMyGrid::gsSetRowInfo(int lngRow, const QString& strKind, const QVariant&
             ri.Height = pfSnapToPixelY(varVal);
         else if (key == QLatin1String("RowItemData"))
             ri.RowItemData = mg::toLong(varVal);
-    } catch (const std::exception& e) {
-        showError("gsSetRowInfo", describe(e));
-    }
+    });
 }
 
 void uctMyGrid::gsSetSelectRow(int lngRowOfCellData)
 {
-    try {
+    trapped("gsSetSelectRow", [&] {
         const int r = lngRowOfCellData;
         if (r < mFixedTopRow)
             return;
         if (r >= mRowCount)
             vb::raiseSubscriptOutOfRange();
         if (mSelectMode == 1) {
-            if (mRows[size_t(r)].Selected) {
+            if (mRows[size_t(r)].Selected)
                 mRows[size_t(r)].Selected = false;
-            } else {
-                for (int i = mFixedTopRow; i < mRowCount; ++i)
-                    mRows[size_t(i)].Selected = false;
-                mRows[size_t(r)].Selected = true;
-            }
+            else
+                selectOnly(r);
         } else if (mSelectMode == 2) {
             mRows[size_t(r)].Selected = !mRows[size_t(r)].Selected;
         }
-    } catch (const std::exception& e) {
-        showError("gsSetSelectRow", describe(e));
-    }
+    });
 }
 
 void uctMyGrid::gsSetText(int lngCol, int lngRow, const QString& strText)
 {
-    try {
-        if (lngCol < 0 || lngCol >= mColCount || lngRow < 0 || lngRow >= mRowCount)
+    trapped("gsSetText", [&] {
+        if (!validCell(lngCol, lngRow))
             return;
         mCells[size_t(lngRow)][size_t(lngCol)].Text = strText;
-    } catch (const std::exception& e) {
-        showError("gsSetText", describe(e));
-    }
+    });
 }
 
 void uctMyGrid::gsSetSelectRowColor(const QVariant& varBackColor, const QVariant& varForeColor)
@@ -341,8 +343,8 @@ void uctMyGrid::gsSetSelectRowColor(const QVariant& varBackColor, const QVariant
 
 void uctMyGrid::gsSetCellData(int lngCol, int lngRow, const QString& strKind, const QVariant& varVal)
 {
-    try {
-        if (lngCol < 0 || lngCol >= mColCount || lngRow < 0 || lngRow >= mRowCount)
+    trapped("gsSetCellData", [&] {
+        if (!validCell(lngCol, lngRow))
             return;
         MGCell& c = mCells[size_t(lngRow)][size_t(lngCol)];
         const QString key = vb::Trim(strKind);
@@ -366,16 +368,14 @@ void uctMyGrid::gsSetCellData(int lngCol, int lngRow, const QString& strKind, co
             c.Enabled = mg::toBool(varVal);
         else if (key == QLatin1String("FontBold"))
             c.FontBold = mg::toBool(varVal);
-    } catch (const std::exception& e) {
-        showError("gsSetCellData", describe(e));
-    }
+    });
 }
 
 QVariant uctMyGrid::gfGetCellData(int lngCol, int lngRow, const QString& strKind)
 {
     const QString key = vb::Trim(strKind);
-    try {
-        if (lngCol < 0 || lngCol >= mColCount || lngRow < 0 || lngRow >= mRowCount) {
+    return trapped("gfGetCellData", [&]() -> QVariant {
+        if (!validCell(lngCol, lngRow)) {
             if (key == QLatin1String("Text") || key == QLatin1String("Text2"))
                 return QVariant(QString());
             if (key == QLatin1String("Value"))
@@ -390,22 +390,19 @@ QVariant uctMyGrid::gfGetCellData(int lngCol, int lngRow, const QString& strKind
         if (key == QLatin1String("Value"))
             return QVariant(c.Value);
         return QVariant();
-    } catch (const std::exception& e) {
-        showError("gfGetCellData", describe(e));
-        return QVariant();
-    }
+    });
 }
 
 bool uctMyGrid::gfGetRowSelected(int lngRow) const
 {
-    if (lngRow < 0 || lngRow >= mRowCount)
+    if (!validRow(lngRow))
         return false;
     return mRows[size_t(lngRow)].Selected;
 }
 
 int uctMyGrid::gfGetRowItemData(int lngRow) const
 {
-    if (lngRow < 0 || lngRow >= mRowCount)
+    if (!validRow(lngRow))
         return 0;
     return mRows[size_t(lngRow)].RowItemData;
 }
@@ -417,7 +414,7 @@ int uctMyGrid::gfRowCount() const
 
 int uctMyGrid::gfGetColWidth(int lngCol)
 {
-    if (lngCol < 0 || lngCol >= mColCount)
+    if (!validCol(lngCol))
         return 0;
     return mCols[size_t(lngCol)].Width;
 }
@@ -449,14 +446,14 @@ int uctMyGrid::gfGetListSpaceHeight() const
 
 const MGCell* uctMyGrid::cellAt(int col, int row) const
 {
-    if (col < 0 || col >= mColCount || row < 0 || row >= mRowCount)
+    if (!validCell(col, row))
         return nullptr;
     return &mCells[size_t(row)][size_t(col)];
 }
 
 const MGRowInfo* uctMyGrid::rowInfo(int row) const
 {
-    if (row < 0 || row >= mRowCount)
+    if (!validRow(row))
         return nullptr;
     return &mRows[size_t(row)];
 }
@@ -578,12 +575,7 @@ void uctMyGrid::psRefreshRows()
             measureCols(room, &ww, &ffc);
         }
         const int n = ww < room ? ffc - mLeftIndexOfCols + 1 : ffc - mLeftIndexOfCols;
-        const QSignalBlocker block(hscMG);
-        hscMG->setMinimum(0);
-        hscMG->setMaximum(mColCount - 1);
-        hscMG->setSingleStep(1);
-        hscMG->setPageStep(std::max(1, n));
-        hscMG->setValue(mLeftIndexOfCols);
+        setBarRange(hscMG, 0, mColCount - 1, n, mLeftIndexOfCols);
     }
     // 12. The vertical bar's range.
     if (kase == 2 || kase == 3) {
@@ -594,12 +586,7 @@ void uctMyGrid::psRefreshRows()
             measureRows(room, &HH, &ffr);
         }
         const int n = HH < room ? ffr - mTopIndexOfRowsY + 1 : ffr - mTopIndexOfRowsY;
-        const QSignalBlocker block(vscMG);
-        vscMG->setMinimum(mFixedTopRow);
-        vscMG->setMaximum(mRowCount - 1);
-        vscMG->setSingleStep(1);
-        vscMG->setPageStep(std::max(1, n));
-        vscMG->setValue(mTopIndexOfRowsY);
+        setBarRange(vscMG, mFixedTopRow, mRowCount - 1, n, mTopIndexOfRowsY);
     }
 
     // 13. Place the bars.
@@ -649,9 +636,19 @@ void uctMyGrid::psRefreshRows()
     }
 }
 
+void uctMyGrid::setBarRange(QScrollBar* bar, int minimum, int maximum, int page, int value)
+{
+    const QSignalBlocker block(bar);
+    bar->setMinimum(minimum);
+    bar->setMaximum(maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(std::max(1, page));
+    bar->setValue(value);
+}
+
 void uctMyGrid::psSetMGRow(int row, int top, int kind)
 {
-    try {
+    trapped("psSetMGRow", [&] {
         MGRowInfo& ri = mRows[size_t(row)];
         if (ri.MGRowIndex == 0) {
             const int idx = pfGetIndexOfMGRows();
@@ -700,14 +697,12 @@ void uctMyGrid::psSetMGRow(int row, int top, int kind)
         }
         R->gsUpdate();
         R->setVisible(ri.Height != 0);
-    } catch (const std::exception& e) {
-        showError("psSetMGRow", describe(e));
-    }
+    });
 }
 
 int uctMyGrid::pfGetIndexOfMGRows()
 {
-    try {
+    return trapped("pfGetIndexOfMGRows", [&] {
         int found = 0;
         for (int i = 1; i <= mMGRowsCount; ++i) {
             if (!mPool[size_t(i - 1)]->gfIsUsedNow()) {
@@ -734,10 +729,7 @@ int uctMyGrid::pfGetIndexOfMGRows()
         R->hide();
         R->gsSetUsedNow(true);
         return found;
-    } catch (const std::exception& e) {
-        showError("pfGetIndexOfMGRows", describe(e));
-        return 0;
-    }
+    });
 }
 
 void uctMyGrid::psReleaseMGRow(int row)
@@ -754,27 +746,24 @@ void uctMyGrid::psReleaseMGRow(int row)
 
 void uctMyGrid::vscMG_Change()
 {
-    try {
-        mTopIndexOfRowsY = vscMG->value();
-        psRefreshRows();
-        if (picBody->isVisible())
-            picBody->setFocus();
-    } catch (const std::exception& e) {
-        platform::resetMousePointer();
-        showError("vscMG_Change", describe(e));
-    }
+    scrollTo("vscMG_Change", mTopIndexOfRowsY, vscMG->value());
 }
 
 void uctMyGrid::hscMG_Change()
 {
+    scrollTo("hscMG_Change", mLeftIndexOfCols, hscMG->value());
+}
+
+void uctMyGrid::scrollTo(const char* procedure, int& position, int value)
+{
     try {
-        mLeftIndexOfCols = hscMG->value();
+        position = value;
         psRefreshRows();
         if (picBody->isVisible())
             picBody->setFocus();
     } catch (const std::exception& e) {
         platform::resetMousePointer();
-        showError("hscMG_Change", describe(e));
+        showError(procedure, describe(e));
     }
 }
 
@@ -783,24 +772,17 @@ void uctMyGrid::hscMG_Change()
 void uctMyGrid::uctMGRow_CellClick(int lngColOfCellData, int lngRowOfCellData)
 {
     const int c = lngColOfCellData, r = lngRowOfCellData;
-    if (r < 0 || r >= mRowCount || c < 0 || c >= mColCount)
+    if (!validCell(c, r))
         return;
     if (r < mFixedTopRow || mSelectMode == 0)
         return;
     if (mSelectMode == 1) {
-        if (!mRows[size_t(r)].Selected) {
-            for (int i = mFixedTopRow; i < mRowCount; ++i)
-                mRows[size_t(i)].Selected = false;
-            mRows[size_t(r)].Selected = true;
-        }
+        if (!mRows[size_t(r)].Selected)
+            selectOnly(r);
     } else if (mSelectMode == 2) {
         mRows[size_t(r)].Selected = !mRows[size_t(r)].Selected;
     }
-    try {
-        psRefreshRows();
-    } catch (const std::exception& e) {
-        showError("psRefreshRows", describe(e));
-    }
+    refreshRowsTrapped();
     if (r < mRowCount && mRows[size_t(r)].Selected)
         emit MGCellClick(c, r);
 }
@@ -808,29 +790,23 @@ void uctMyGrid::uctMGRow_CellClick(int lngColOfCellData, int lngRowOfCellData)
 void uctMyGrid::uctMGRow_CellDblClick(int lngColOfCellData, int lngRowOfCellData)
 {
     const int c = lngColOfCellData, r = lngRowOfCellData;
-    if (r < 0 || r >= mRowCount || c < 0 || c >= mColCount)
+    if (!validCell(c, r))
         return;
     if (r < mFixedTopRow || mSelectMode == 0)
         return;
     if (mSelectMode == 1) {
-        for (int i = mFixedTopRow; i < mRowCount; ++i)
-            mRows[size_t(i)].Selected = false;
-        mRows[size_t(r)].Selected = true;
+        selectOnly(r);
     } else if (mSelectMode == 2) {
         mRows[size_t(r)].Selected = true;
     }
-    try {
-        psRefreshRows();
-    } catch (const std::exception& e) {
-        showError("psRefreshRows", describe(e));
-    }
+    refreshRowsTrapped();
     emit MGCellDblClick(c, r);
 }
 
 void uctMyGrid::uctMGRow_CellCheckBoxClick(int lngColOfCellData, int lngRowOfCellData, int lngValue)
 {
     const int c = lngColOfCellData, r = lngRowOfCellData;
-    if (r < 0 || r >= mRowCount || c < 0 || c >= mColCount)
+    if (!validCell(c, r))
         return;
     mCells[size_t(r)][size_t(c)].Value = lngValue;
     emit MGCellCheckBoxClick(c, r, lngValue);
@@ -852,9 +828,7 @@ void uctMyGrid::uctMGRow_CellResizeCol(int intMode, int lngColOfCellData, int Lo
     if ((intMode == 1 || intMode == 2) && picMoveingBar->isHidden())
         return;
     mResizeCol = c;
-    long long left = 0;
-    for (int k = mLeftIndexOfCols; k <= c - 1; ++k)
-        left += mCols[size_t(k)].Width;
+    const long long left = colLeft(c);
     double w = double(mCols[size_t(c)].Width) + lngMoveXX;
     if (w <= 0)
         w = 0;
@@ -873,18 +847,8 @@ void uctMyGrid::uctMGRow_CellResizeCol(int intMode, int lngColOfCellData, int Lo
     case 2: {
         picMoveingBar->move(px(barLeft), 0);
         picMoveingBar->hide();
-        int width = ws;
-        // The limit counts the vertical bar whether it shows or not; a body
-        // narrower than the bar and five pixels gives 0, never a negative width.
-        const int limit = std::max(0, bodyScaleWidth() - vscMG->width() * kPx - 5 * kPx);
-        if (width >= limit)
-            width = limit;
-        mCols[size_t(c)].Width = width;
-        try {
-            psRefreshRows();
-        } catch (const std::exception& e) {
-            showError("psRefreshRows", describe(e));
-        }
+        mCols[size_t(c)].Width = std::min(ws, maxColWidth());
+        refreshRowsTrapped();
         emit MGCellColWidthChange();
         break;
     }
@@ -893,18 +857,27 @@ void uctMyGrid::uctMGRow_CellResizeCol(int intMode, int lngColOfCellData, int Lo
     }
 }
 
+long long uctMyGrid::colLeft(int col) const
+{
+    long long left = 0;
+    for (int k = mLeftIndexOfCols; k <= col - 1; ++k)
+        left += mCols[size_t(k)].Width;
+    return left;
+}
+
+int uctMyGrid::maxColWidth() const
+{
+    // The limit counts the vertical bar whether it shows or not; a body
+    // narrower than the bar and five pixels gives 0, never a negative width.
+    return std::max(0, bodyScaleWidth() - vscMG->width() * kPx - 5 * kPx);
+}
+
 void uctMyGrid::gsInterruptResizeCol()
 {
     if (mResizeCol < 0 || mResizeCol > mColCount - 1 || picMoveingBar->isHidden())
         return;
-    long long left = 0;
-    for (int k = mLeftIndexOfCols; k <= mResizeCol - 1; ++k)
-        left += mCols[size_t(k)].Width;
-    int width = int(picMoveingBar->x() * kPx - left);
-    const int limit = std::max(0, bodyScaleWidth() - vscMG->width() * kPx - 5 * kPx);
-    if (width >= limit)
-        width = limit;
-    mCols[size_t(mResizeCol)].Width = width;
+    const int width = int(picMoveingBar->x() * kPx - colLeft(mResizeCol));
+    mCols[size_t(mResizeCol)].Width = std::min(width, maxColWidth());
     picMoveingBar->hide();
     mResizeCol = -1;
     emit MGCellColWidthChange();

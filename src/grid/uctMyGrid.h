@@ -213,6 +213,23 @@ private:
     int bodyScaleWidth() const;
     int bodyScaleHeight() const;
     void showError(const char* procedure, const QString& description);
+    // Runs a member's body under its error trap: a run-time error is shown
+    // as "uctMyGrid::<procedure>():<description>" and the member returns
+    // normally (a value-returning body gives its type's default).
+    template <typename Body>
+    auto trapped(const char* procedure, Body&& body) -> decltype(body());
+    void refreshRowsTrapped();
+    void scrollTo(const char* procedure, int& position, int value);
+    // Selects a data row and clears every other one.
+    void selectOnly(int row);
+    // Left edge (twips) of a column counted from the first column shown.
+    long long colLeft(int col) const;
+    // Widest column a drag may leave: the body less the vertical bar and 5 px.
+    int maxColWidth() const;
+    static void setBarRange(QScrollBar* bar, int minimum, int maximum, int page, int value);
+    bool validCol(int col) const { return col >= 0 && col < mColCount; }
+    bool validRow(int row) const { return row >= 0 && row < mRowCount; }
+    bool validCell(int col, int row) const { return validCol(col) && validRow(row); }
 
     // Tables and state.
     std::vector<std::vector<MGCell>> mCells;   // [row][col]
