@@ -105,20 +105,33 @@ double toNumber(const QVariant& v)
     vb::raiseTypeMismatch();
 }
 
-int toLong(const QVariant& v)
+namespace {
+
+// The value rounded half to even; outside [lowest, highest] an overflow.
+double roundedWithin(const QVariant& v, double lowest, double highest)
 {
     const double r = roundHalfEven(toNumber(v));
-    if (r < -2147483648.0 || r > 2147483647.0)
+    if (r < lowest || r > highest)
         vb::raiseOverflow();
-    return int(r);
+    return r;
+}
+
+// A value that is no text as a number: True is -1.
+double numberOf(const QVariant& v)
+{
+    return v.typeId() == QMetaType::Bool ? (v.toBool() ? -1.0 : 0.0) : v.toDouble();
+}
+
+}  // namespace
+
+int toLong(const QVariant& v)
+{
+    return int(roundedWithin(v, -2147483648.0, 2147483647.0));
 }
 
 int toInteger(const QVariant& v)
 {
-    const double r = roundHalfEven(toNumber(v));
-    if (r < -32768.0 || r > 32767.0)
-        vb::raiseOverflow();
-    return int(r);
+    return int(roundedWithin(v, -32768.0, 32767.0));
 }
 
 double toSingle(const QVariant& v)
@@ -165,9 +178,7 @@ QString toStr(const QVariant& v)
 
 quint32 toColor(const QVariant& v)
 {
-    const double r = roundHalfEven(toNumber(v));
-    if (r < -2147483648.0 || r > 4294967295.0)
-        vb::raiseOverflow();
+    const double r = roundedWithin(v, -2147483648.0, 4294967295.0);
     if (r < 0)
         return quint32(qint32(r));
     return quint32(qint64(r));
@@ -179,8 +190,8 @@ bool notEqual(const QVariant& a, const QVariant& b)
     if (aText && bText)
         return a.toString() != b.toString();
     if (!aText && !bText) {
-        const double x = (a.isValid() && !a.isNull()) ? (a.typeId() == QMetaType::Bool ? (a.toBool() ? -1.0 : 0.0) : a.toDouble()) : 0.0;
-        const double y = (b.isValid() && !b.isNull()) ? (b.typeId() == QMetaType::Bool ? (b.toBool() ? -1.0 : 0.0) : b.toDouble()) : 0.0;
+        const double x = (a.isValid() && !a.isNull()) ? numberOf(a) : 0.0;
+        const double y = (b.isValid() && !b.isNull()) ? numberOf(b) : 0.0;
         return x != y;
     }
     // A number against a text: the text compares as a number when it is one.
@@ -189,8 +200,7 @@ bool notEqual(const QVariant& a, const QVariant& b)
     double d = 0;
     if (!parseNumber(text.toString(), &d))
         return true;
-    const double n = num.typeId() == QMetaType::Bool ? (num.toBool() ? -1.0 : 0.0) : num.toDouble();
-    return d != n;
+    return d != numberOf(num);
 }
 
 }  // namespace mg
