@@ -444,6 +444,11 @@ int uctMyGrid::gfGetListSpaceHeight() const
 
 // ------------------------------------------------------------- inspection
 
+bool uctMyGrid::selectableCell(int col, int row) const
+{
+    return validCell(col, row) && row >= mFixedTopRow && mSelectMode != 0;
+}
+
 const MGCell* uctMyGrid::cellAt(int col, int row) const
 {
     if (!validCell(col, row))
@@ -772,9 +777,7 @@ void uctMyGrid::scrollTo(const char* procedure, int& position, int value)
 void uctMyGrid::uctMGRow_CellClick(int lngColOfCellData, int lngRowOfCellData)
 {
     const int c = lngColOfCellData, r = lngRowOfCellData;
-    if (!validCell(c, r))
-        return;
-    if (r < mFixedTopRow || mSelectMode == 0)
+    if (!selectableCell(c, r))
         return;
     if (mSelectMode == 1) {
         if (!mRows[size_t(r)].Selected)
@@ -790,9 +793,7 @@ void uctMyGrid::uctMGRow_CellClick(int lngColOfCellData, int lngRowOfCellData)
 void uctMyGrid::uctMGRow_CellDblClick(int lngColOfCellData, int lngRowOfCellData)
 {
     const int c = lngColOfCellData, r = lngRowOfCellData;
-    if (!validCell(c, r))
-        return;
-    if (r < mFixedTopRow || mSelectMode == 0)
+    if (!selectableCell(c, r))
         return;
     if (mSelectMode == 1) {
         selectOnly(r);

@@ -230,6 +230,9 @@ private:
     bool validCol(int col) const { return col >= 0 && col < mColCount; }
     bool validRow(int row) const { return row >= 0 && row < mRowCount; }
     bool validCell(int col, int row) const { return validCol(col) && validRow(row); }
+    // A data cell a click may select: inside the table, below the fixed
+    // row, in a select mode that selects.
+    bool selectableCell(int col, int row) const;
 
     // Tables and state.
     std::vector<std::vector<MGCell>> mCells;   // [row][col]
