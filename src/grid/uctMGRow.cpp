@@ -47,6 +47,21 @@ void showLabel(uctMGRow::LabelState& l, bool shown)
     l.enabled = shown;
 }
 
+// A resize handle takes the mouse only while it shows.
+void showHandle(QWidget* h, bool shown)
+{
+    h->setVisible(shown);
+    h->setEnabled(shown);
+}
+
+void placeLine(uctMGRow::LineState& ln, double x1, double y1, double x2, double y2)
+{
+    ln.x1 = x1;
+    ln.y1 = y1;
+    ln.x2 = x2;
+    ln.y2 = y2;
+}
+
 quint64 fontKey(double size, bool bold)
 {
     return (quint64(std::llround(size * 1000)) << 1) | (bold ? 1 : 0);
@@ -180,10 +195,8 @@ void uctMGRow::clearChildren(ColChildren& c)
     for (LineState& ln : c.lines)
         ln.visible = false;
     for (QWidget* h : {c.barL, c.barR}) {
-        if (h) {
-            h->hide();
-            h->setEnabled(false);
-        }
+        if (h)
+            showHandle(h, false);
     }
 }
 
@@ -355,18 +368,13 @@ void uctMGRow::gsSetLeftIndexOfCols(int lngCol)
     for (int i = 0; i <= lngCol; ++i) {
         if (!validCol(i))
             vb::raiseSubscriptOutOfRange();
-        QWidget* h = mChildren[size_t(i)].barL;
-        if (h) {
-            h->setEnabled(false);
-            h->hide();
-        }
+        if (QWidget* h = mChildren[size_t(i)].barL)
+            showHandle(h, false);
     }
     for (int j = lngCol + 1; j < mRowColCount; ++j) {
         if (j < 0)
             vb::raiseSubscriptOutOfRange();
-        QWidget* h = handleL(j);
-        h->setEnabled(true);
-        h->show();
+        showHandle(handleL(j), true);
     }
 }
 
@@ -443,21 +451,17 @@ void uctMGRow::gsUpdate()
         LineState& bottom = ch.lines[1];
         LineState& left = ch.lines[2];
         LineState& right = ch.lines[3];
-        top.x1 = x; top.y1 = 0; top.x2 = x + W - pxX; top.y2 = 0;
-        bottom.x1 = x; bottom.y1 = SH - pyY; bottom.x2 = x + W; bottom.y2 = SH - pyY;
-        left.x1 = x; left.y1 = 0; left.x2 = x; left.y2 = SH - pyY;
-        right.x1 = x + W - pxX; right.y1 = 0; right.x2 = x + W - pxX; right.y2 = SH;
-        if (mRowKind == 1 || mRowKind == 2) {
-            top.color = left.color = kWhite;
-            top.visible = left.visible = true;
-            bottom.color = right.color = kBlack;
-            bottom.visible = right.visible = true;
-        } else {
-            top.color = left.color = kWhite;
-            top.visible = left.visible = false;
-            bottom.color = right.color = kGreyText;
-            bottom.visible = right.visible = true;
-        }
+        placeLine(top, x, 0, x + W - pxX, 0);
+        placeLine(bottom, x, SH - pyY, x + W, SH - pyY);
+        placeLine(left, x, 0, x, SH - pyY);
+        placeLine(right, x + W - pxX, 0, x + W - pxX, SH);
+        // A header cell is raised (white top and left, black bottom and
+        // right); a data cell has grey lines at its bottom and right only.
+        const bool header = mRowKind == 1 || mRowKind == 2;
+        top.color = left.color = kWhite;
+        top.visible = left.visible = header;
+        bottom.color = right.color = header ? kBlack : kGreyText;
+        bottom.visible = right.visible = true;
 
         // Cell background.
         const quint32 back = mg::toColor(cell.BackColor);
@@ -610,13 +614,11 @@ void uctMGRow::gsUpdate()
             HL->setGeometry(px(x + W), 0, mMarginX / kPx, px(SH));
             HR->setGeometry(px(x + W - mMarginX), 0, mMarginX / kPx, px(SH));
             if (i != mRowLeftCol + 1) {
-                HL->show();
-                HL->setEnabled(true);
+                showHandle(HL, true);
                 HL->raise();
             }
             if (wide) {
-                HR->show();
-                HR->setEnabled(true);
+                showHandle(HR, true);
                 HR->raise();
             }
         }
