@@ -3,6 +3,7 @@
 // conversions between the two modes and stored counts without a notation.
 #include "test_frmScore_support.h"
 
+#include <QFocusEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -95,6 +96,23 @@ TEST_F(FastScoreTest, CarriedTextKeepsItsLeadingBlankAndIsReadWhenLeft)
     EXPECT_EQ(easy(2)->text(), QStringLiteral(" 9"));
     QTest::mouseClick(d->btnOK, Qt::LeftButton);
     EXPECT_EQ(holesOf(gScoreLines[1], 3), QStringLiteral(". 9 ."));
+}
+
+TEST_F(FastScoreTest, LeavingTheWindowIsNoLeavingOfTheBox)
+{
+    addPlayer(1, {"", "", ""});
+    open(0);
+    QTest::keyClicks(easy(1), "1111111122");
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(easy(1), &out);
+        EXPECT_EQ(easy(1)->text(), QStringLiteral("1111111122"));
+        EXPECT_EQ(easy(2)->text(), QString());
+    }
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(easy(1), &out);
+    EXPECT_EQ(easy(1)->text(), QStringLiteral("11111111"));
+    EXPECT_EQ(easy(2)->text(), QStringLiteral("22"));
 }
 
 TEST_F(FastScoreTest, NormalisingWhenLeft)
