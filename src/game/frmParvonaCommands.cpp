@@ -358,7 +358,14 @@ void frmParvona::btnGotoScore2_Click()
 void frmParvona::btnGameInfo_Click()
 {
     const GameInfo before = gGame;
-    gsScoreLinesToData();
+    // The stored entries are rebuilt from lines that always hold Round lines
+    // per player; a table that does not is left alone and the command ends.
+    try {
+        gsScoreLinesToData();
+    } catch (const std::exception& e) {
+        psShowSystemError("btnGameInfo_Click", e);
+        return;
+    }
 
     glngDialogParam = 1;
     {
@@ -371,7 +378,19 @@ void frmParvona::btnGameInfo_Click()
     platform::setHourglass();
     psSetModified();
     if (gGame.Hole != before.Hole || gGame.Round != before.Round || gGame.HandiCapKind != before.HandiCapKind) {
-        gsScoreDataToLines();
+        const std::vector<ScoreLine> lines = gScoreLines;
+        try {
+            gsScoreDataToLines();
+        } catch (const std::exception& e) {
+            // Nothing of the game may be lost: the lines stay as they were,
+            // with the header they belong to.
+            gScoreLines = lines;
+            gGame.Hole = before.Hole;
+            gGame.Round = before.Round;
+            gGame.HandiCapKind = before.HandiCapKind;
+            psShowSystemError("btnGameInfo_Click", e);
+            return;
+        }
         bool clear = true;
         if (gGame.HandiCapKind != 0 && before.HandiCapKind != 0) {
             if (gGame.Hole != before.Hole) {

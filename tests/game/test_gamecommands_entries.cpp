@@ -253,6 +253,20 @@ TEST_F(CommandTest, SwitchingHandicapsOffClearsThemWithoutAMessage)
     EXPECT_EQ(cell(scores(), 11, 0), QStringLiteral("合計"));
 }
 
+TEST_F(CommandTest, GameInformationLeavesADamagedTableAlone)
+{
+    openStoredGame();
+    gScoreLines.pop_back();   // the last player lacks a round
+    const QString keys = lineKeys();
+    click("btnGameInfo");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_FALSE(recordingUi().messages.empty());
+    EXPECT_EQ(recordingUi().messages.back().title, QStringLiteral("System error"));
+    EXPECT_TRUE(recordingUi().messages.back().prompt.startsWith(QStringLiteral("btnGameInfo_Click():")));
+    EXPECT_EQ(lineKeys(), keys);
+    EXPECT_FALSE(modified());
+}
+
 TEST_F(CommandTest, CategoryChangeRetitlesTheRankingTabAndShowsIt)
 {
     openStoredGame();
