@@ -9,6 +9,7 @@
 #include "mainwin/frmGameInfo.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmNewScoreSetup.h"
+#include "mainwin/frmSeriesRegi.h"
 #include "platform/eradate.h"
 #include "platform/textfile.h"
 #include "registers_support.h"
@@ -536,6 +537,29 @@ TEST_F(FrmMainGameCommandsTest, ReferencesToDeletedSeriesAndCoursesAreCleared)
     const QByteArray two = regtest::readBytes(gstrGamesFolder + "/" + gameFile(2));
     w->psClearDeletedRefs();
     EXPECT_EQ(regtest::readBytes(gstrGamesFolder + "/" + gameFile(2)), two);
+}
+
+TEST_F(FrmMainGameCommandsTest, DeletingASeriesInItsRegisterClearsItInTheGames)
+{
+    writeSeries({{"春季", 0}, {"秋季", 0}});
+    writeGames({{1, "2024/04/01", "一", 1}, {2, "2024/10/01", "二", 2}});
+    open();
+    const QByteArray one = regtest::readBytes(gstrGamesFolder + "/" + gameFile(1));
+    regtest::onNextDialog<frmSeriesRegi>([](frmSeriesRegi* d) {
+        ASSERT_EQ(d->lstList->count(), 2);
+        d->lstList->setCurrentRow(1);   // 秋季
+        recordingUi().answers.push_back(platform::vbOK);
+        d->btnDelete_Click();
+        d->done(QDialog::Accepted);
+    });
+    w->btnSeries_Click();
+    EXPECT_EQ(gfReadIniFile(gstrSeriesFile, "Series2", "State"), "2");
+    EXPECT_EQ(regtest::readBytes(gstrGamesFolder + "/" + gameFile(1)), one);
+    EXPECT_EQ(regtest::readBytes(gstrGamesFolder + "/" + gameFile(2)),
+              platform::encodeCp932(gameLines({2, "2024/10/01", "二", 0}).join("\r\n") + "\r\n"));
+    EXPECT_EQ(gGameList[1].SeriesID, 0);
+    choose(w->cobSeason, "指定なし");
+    EXPECT_EQ(titles(), QStringList({"二"}));
 }
 
 TEST_F(FrmMainGameCommandsTest, ClearingDoesNotCreateAVanishedGameFile)
