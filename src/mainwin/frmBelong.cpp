@@ -7,7 +7,6 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -27,34 +26,20 @@ QString groupSection(Long id) { return QStringLiteral("group") + QString::number
 
 }  // namespace
 
-frmBelong::frmBelong(QWidget* owner) : QDialog(owner)
+frmBelong::frmBelong(QWidget* owner) : ListRegister(owner)
 {
     setObjectName("frmBelong");
     setWindowTitle(QStringLiteral("所属一覧"));
-    setModal(true);
 
     picBody = new QFrame(this);
     picBody->setObjectName("picBody");
     picBody->setFixedSize(kBodyWidthPx, kBodyHeightPx);
     uctGroupList = new uctMyGrid(picBody);
     uctGroupList->setObjectName("uctGroupList");
-    btnAdd = new QPushButton(QStringLiteral("新規登録"), this);
-    btnAdd->setObjectName("btnAdd");
-    btnEdit = new QPushButton(QStringLiteral("編集"), this);
-    btnEdit->setObjectName("btnEdit");
-    btnDelete = new QPushButton(QStringLiteral("削除"), this);
-    btnDelete->setObjectName("btnDelete");
-    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
-    btnClose->setObjectName("btnClose");
+    createButtons(QStringLiteral("編集"));
 
     auto* buttons = new QHBoxLayout;
-    for (auto* b : {btnAdd, btnEdit, btnDelete}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    buttons->addStretch(1);
-    btnClose->setAutoDefault(false);
-    buttons->addWidget(btnClose);
+    addButtons(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picBody);
     layout->addLayout(buttons);
@@ -66,10 +51,6 @@ frmBelong::frmBelong(QWidget* owner) : QDialog(owner)
 
     connect(uctGroupList, &uctMyGrid::MGCellClick, this, &frmBelong::uctGroupList_MGCellClick);
     connect(uctGroupList, &uctMyGrid::MGCellDblClick, this, &frmBelong::uctGroupList_MGCellDblClick);
-    connect(btnAdd, &QPushButton::clicked, this, &frmBelong::btnAdd_Click);
-    connect(btnEdit, &QPushButton::clicked, this, &frmBelong::btnEdit_Click);
-    connect(btnDelete, &QPushButton::clicked, this, &frmBelong::btnDelete_Click);
-    connect(btnClose, &QPushButton::clicked, this, &frmBelong::btnClose_Click);
 
     Form_Load();
 }
@@ -173,12 +154,21 @@ void frmBelong::uctGroupList_MGCellDblClick(int lngCol, int lngRow)
     btnEdit_Click();
 }
 
-int frmBelong::pfSelectedRow() const
+// The group of the selected row; with none selected, shows the message.
+BelongInfo* frmBelong::pfSelectedGroup(const QString& noSelectionMessage)
 {
-    for (int row = 1; row <= uctGroupList->gfRowCount() - 1; ++row)
-        if (uctGroupList->gfGetRowSelected(row))
-            return row;
-    return -1;
+    const int row = registers::firstSelectedRow(uctGroupList);
+    if (row < 0) {
+        registers::showError(noSelectionMessage, this);
+        return nullptr;
+    }
+    const int id = uctGroupList->gfGetRowItemData(row);
+    if (id < 1)
+        return nullptr;
+    for (BelongInfo& g : gBelongList)
+        if (g.BelongID == id)
+            return &g;
+    return nullptr;
 }
 
 void frmBelong::btnAdd_Click()
@@ -194,10 +184,9 @@ void frmBelong::btnAdd_Click()
         return;
     try {
         registers::Hourglass hourglass;
-        const Long n = vb::CInt(vb::Val(gfReadIniFile(gstrGroupFile, "Management", "MaxGroupNo")) + 1);
+        const Long n = registers::takeNextNumber(gstrGroupFile, "MaxGroupNo");
         const QString name = vb::Trim(gstrDialogText1);
         const QString shortName = vb::Trim(gstrDialogText2);
-        gfWriteIniFile(gstrGroupFile, "Management", "MaxGroupNo", QString::number(n));
         gfWriteIniFile(gstrGroupFile, groupSection(n), "Name", name);
         gfWriteIniFile(gstrGroupFile, groupSection(n), "ShortName", shortName);
         gfWriteIniFile(gstrGroupFile, groupSection(n), "State", "0");
@@ -216,24 +205,10 @@ void frmBelong::btnAdd_Click()
 
 void frmBelong::btnEdit_Click()
 {
-    const int row = pfSelectedRow();
-    if (row < 0) {
-        platform::MsgBox(QStringLiteral("編集する所属を選択してください。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        return;
-    }
-    const int id = uctGroupList->gfGetRowItemData(row);
-    if (id < 1)
-        return;
-    BelongInfo* entry = nullptr;
-    for (BelongInfo& g : gBelongList) {
-        if (g.BelongID == id) {
-            entry = &g;
-            break;
-        }
-    }
+    BelongInfo* entry = pfSelectedGroup(QStringLiteral("編集する所属を選択してください。"));
     if (!entry)
         return;
+    const Long id = entry->BelongID;
     gstrDialogText1 = entry->Name;
     gstrDialogText2 = entry->ShortName;
     gstrDialogCaption = kCaption;
@@ -259,49 +234,17 @@ void frmBelong::btnEdit_Click()
 
 void frmBelong::btnDelete_Click()
 {
-    const int row = pfSelectedRow();
-    if (row < 0) {
-        platform::MsgBox(QStringLiteral("削除する所属を選択してください。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        return;
-    }
-    const int id = uctGroupList->gfGetRowItemData(row);
-    if (id < 1)
-        return;
-    BelongInfo* entry = nullptr;
-    for (BelongInfo& g : gBelongList) {
-        if (g.BelongID == id) {
-            entry = &g;
-            break;
-        }
-    }
+    BelongInfo* entry = pfSelectedGroup(QStringLiteral("削除する所属を選択してください。"));
     if (!entry)
         return;
-    const int answer = platform::MsgBox(QStringLiteral("所属：") + entry->Name + QStringLiteral("\nを削除します。"),
-                                        platform::vbOKCancel, QStringLiteral("所属削除確認"), this);
-    if (answer == platform::vbCancel)
+    if (!registers::confirmDelete(QStringLiteral("所属"), entry->Name, QStringLiteral("所属削除確認"), this))
         return;
     try {
         registers::Hourglass hourglass;
-        gfWriteIniFile(gstrGroupFile, groupSection(id), "State", "2");
+        gfWriteIniFile(gstrGroupFile, groupSection(entry->BelongID), "State", "2");
         entry->State = 2;
         mGroupTopRow = uctGroupList->gfGetTopIndexOfRowsY();
         psSetGroupList();
     } catch (const std::exception&) {
     }
-}
-
-void frmBelong::btnClose_Click()
-{
-    done(QDialog::Accepted);
-}
-
-void frmBelong::reject()
-{
-}
-
-void frmBelong::closeEvent(QCloseEvent* e)
-{
-    e->accept();
-    done(QDialog::Rejected);
 }

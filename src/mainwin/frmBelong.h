@@ -14,38 +14,27 @@
 #pragma once
 
 #include "core/records.h"
+#include "mainwin/modRegisters.h"
 
-#include <QDialog>
-
-class QPushButton;
 class uctMyGrid;
 
-class frmBelong : public QDialog {
+class frmBelong : public registers::ListRegister {
     Q_OBJECT
 public:
     explicit frmBelong(QWidget* owner = nullptr);
 
-    void btnAdd_Click();
-    void btnEdit_Click();
-    void btnDelete_Click();
-    void btnClose_Click();
+    void btnAdd_Click() override;
+    void btnEdit_Click() override;
+    void btnDelete_Click() override;
     void uctGroupList_MGCellClick(int lngCol, int lngRow);
     void uctGroupList_MGCellDblClick(int lngCol, int lngRow);
 
     QWidget* picBody = nullptr;
     uctMyGrid* uctGroupList = nullptr;
-    QPushButton* btnAdd = nullptr;
-    QPushButton* btnEdit = nullptr;
-    QPushButton* btnDelete = nullptr;
-    QPushButton* btnClose = nullptr;
-
-protected:
-    void reject() override;                    // Esc does nothing
-    void closeEvent(QCloseEvent* e) override;  // the close box unloads
 
 private:
     void Form_Load();
     void psSetGroupList();
-    int pfSelectedRow() const;
+    BelongInfo* pfSelectedGroup(const QString& noSelectionMessage);
     Long mGroupTopRow = -1;
 };

@@ -9,30 +9,20 @@
 // Use: frmCourceRegi dlg(owner); dlg.exec(); then re-read the course file.
 #pragma once
 
-#include <QDialog>
+#include "mainwin/modRegisters.h"
 
 class QListWidget;
-class QPushButton;
 
-class frmCourceRegi : public QDialog {
+class frmCourceRegi : public registers::ListRegister {
     Q_OBJECT
 public:
     explicit frmCourceRegi(QWidget* owner = nullptr);
 
-    void btnAdd_Click();
-    void btnEdit_Click();
-    void btnDelete_Click();
-    void btnClose_Click();
+    void btnAdd_Click() override;
+    void btnEdit_Click() override;
+    void btnDelete_Click() override;
 
     QListWidget* lstList = nullptr;
-    QPushButton* btnAdd = nullptr;
-    QPushButton* btnEdit = nullptr;
-    QPushButton* btnDelete = nullptr;
-    QPushButton* btnClose = nullptr;
-
-protected:
-    void reject() override;                    // Esc does nothing
-    void closeEvent(QCloseEvent* e) override;  // the close box unloads
 
 private:
     void Form_Load();

@@ -9,7 +9,6 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,11 +28,10 @@ void writeMember(const QString& key, const QString& value, Long id)
 
 }  // namespace
 
-frmMember::frmMember(QWidget* owner) : QDialog(owner)
+frmMember::frmMember(QWidget* owner) : ListRegister(owner)
 {
     setObjectName("frmMember");
     setWindowTitle(QStringLiteral("プレイヤー一覧"));
-    setModal(true);
 
     lblBelong = new QLabel(QStringLiteral("所属："), this);
     lblBelong->setObjectName("lblBelong");
@@ -48,14 +46,7 @@ frmMember::frmMember(QWidget* owner) : QDialog(owner)
     registers::scrollByRows(lstMember);
     lblNumMembers = new QLabel(this);
     lblNumMembers->setObjectName("lblNumMembers");
-    btnAdd = new QPushButton(QStringLiteral("新規登録"), this);
-    btnAdd->setObjectName("btnAdd");
-    btnEdit = new QPushButton(QStringLiteral("変更"), this);
-    btnEdit->setObjectName("btnEdit");
-    btnDelete = new QPushButton(QStringLiteral("削除"), this);
-    btnDelete->setObjectName("btnDelete");
-    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
-    btnClose->setObjectName("btnClose");
+    createButtons(QStringLiteral("変更"));
 
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(lblBelong);
@@ -66,13 +57,7 @@ frmMember::frmMember(QWidget* owner) : QDialog(owner)
     left->addLayout(filterRow);
     left->addWidget(lstMember, 1);
     auto* buttons = new QVBoxLayout;
-    for (auto* b : {btnAdd, btnEdit, btnDelete}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    buttons->addStretch(1);
-    btnClose->setAutoDefault(false);
-    buttons->addWidget(btnClose);
+    addButtons(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
@@ -83,10 +68,6 @@ frmMember::frmMember(QWidget* owner) : QDialog(owner)
         if (index >= 0)
             cobBelong_Click();
     });
-    connect(btnAdd, &QPushButton::clicked, this, &frmMember::btnAdd_Click);
-    connect(btnEdit, &QPushButton::clicked, this, &frmMember::btnEdit_Click);
-    connect(btnDelete, &QPushButton::clicked, this, &frmMember::btnDelete_Click);
-    connect(btnClose, &QPushButton::clicked, this, &frmMember::btnClose_Click);
     connect(lstMember, &QListWidget::itemDoubleClicked, this, [this] { btnEdit_Click(); });
 
     Form_Load();
@@ -146,8 +127,7 @@ void frmMember::btnAdd_Click()
         return;
     try {
         registers::Hourglass hourglass;
-        const Long n = vb::CInt(vb::Val(gfReadIniFile(gstrMemberFile, "Management", "MaxMemberNo")) + 1);
-        gfWriteIniFile(gstrMemberFile, "Management", "MaxMemberNo", QString::number(n));
+        const Long n = registers::takeNextNumber(gstrMemberFile, "MaxMemberNo");
         writeMember("Name", gEditMember.Name, n);
         writeMember("State", "0", n);
         writeMember("Birthday", gEditMember.Birthday, n);
@@ -164,14 +144,7 @@ void frmMember::btnAdd_Click()
             const int entry = cobBelong->findData(static_cast<int>(gEditMember.BelongID));
             if (entry >= 0)
                 cobBelong->setCurrentIndex(entry);
-            int found = -1;
-            for (int i = 0; i < lstMember->count(); ++i) {
-                if (registers::itemData(lstMember->item(i)) == n) {
-                    found = i;
-                    break;
-                }
-            }
-            registers::selectRow(lstMember, found);
+            registers::selectRow(lstMember, registers::findRow(lstMember, n));
         } else {
             auto* item = registers::addItem(lstMember, gfGetMemberDescription(gEditMember), n);
             registers::selectRow(lstMember, lstMember->row(item));
@@ -184,13 +157,10 @@ void frmMember::btnAdd_Click()
 
 void frmMember::btnEdit_Click()
 {
-    const int row = registers::selectedIndex(lstMember);
-    if (row < 0) {
-        platform::MsgBox(QStringLiteral("変更するプレイヤーを選択してください。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        lstMember->setFocus();
+    const int row = registers::requireSelection(
+        lstMember, QStringLiteral("変更するプレイヤーを選択してください。"), this);
+    if (row < 0)
         return;
-    }
     const Long id = registers::itemData(lstMember->item(row));
     const Long i = gfGetMemberIndex(id);
     if (i < 0)
@@ -220,14 +190,7 @@ void frmMember::btnEdit_Click()
 
         const int top = registers::topIndex(lstMember);
         cobBelong_Click();
-        int found = -1;
-        for (int k = 0; k < lstMember->count(); ++k) {
-            if (registers::itemData(lstMember->item(k)) == id) {
-                found = k;
-                break;
-            }
-        }
-        registers::selectRow(lstMember, found);
+        registers::selectRow(lstMember, registers::findRow(lstMember, id));
         if (top >= 0 && top <= lstMember->count() - 1)
             registers::setTopIndex(lstMember, top);
     } catch (const std::exception&) {
@@ -236,19 +199,14 @@ void frmMember::btnEdit_Click()
 
 void frmMember::btnDelete_Click()
 {
-    const int row = registers::selectedIndex(lstMember);
-    if (row < 0) {
-        platform::MsgBox(QStringLiteral("削除するプレイヤーを選択してください。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        lstMember->setFocus();
+    const int row = registers::requireSelection(
+        lstMember, QStringLiteral("削除するプレイヤーを選択してください。"), this);
+    if (row < 0)
         return;
-    }
     QListWidgetItem* item = lstMember->item(row);
     const Long i = gfGetMemberIndex(registers::itemData(item));
-    const int answer = platform::MsgBox(QStringLiteral("プレイヤー：") + item->text()
-                                            + QStringLiteral("\nを削除します。"),
-                                        platform::vbOKCancel, QStringLiteral("プレイヤー削除確認"), this);
-    if (answer == platform::vbCancel)
+    if (!registers::confirmDelete(QStringLiteral("プレイヤー"), item->text(), QStringLiteral("プレイヤー削除確認"),
+                                  this))
         return;
     try {
         registers::Hourglass hourglass;
@@ -264,11 +222,6 @@ void frmMember::btnDelete_Click()
     }
 }
 
-void frmMember::btnClose_Click()
-{
-    done(QDialog::Accepted);
-}
-
 void frmMember::done(int r)
 {
     if (!mUnloaded) {
@@ -276,14 +229,4 @@ void frmMember::done(int r)
         gfWriteIniFile(gstrIniFile, "Setup", "LastBelong_at_Member", vb::Format(filterValue(), "0"));
     }
     QDialog::done(r);
-}
-
-void frmMember::reject()
-{
-}
-
-void frmMember::closeEvent(QCloseEvent* e)
-{
-    e->accept();
-    done(QDialog::Rejected);
 }

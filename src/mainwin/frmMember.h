@@ -7,38 +7,28 @@
 // Use: frmMember dlg(owner); dlg.exec();   (nothing in, nothing out)
 #pragma once
 
-#include <QDialog>
+#include "mainwin/modRegisters.h"
 
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 
-class frmMember : public QDialog {
+class frmMember : public registers::ListRegister {
     Q_OBJECT
 public:
     explicit frmMember(QWidget* owner = nullptr);
 
     void cobBelong_Click();
-    void btnAdd_Click();
-    void btnEdit_Click();
-    void btnDelete_Click();
-    void btnClose_Click();
+    void btnAdd_Click() override;
+    void btnEdit_Click() override;
+    void btnDelete_Click() override;
 
     QLabel* lblBelong = nullptr;
     QComboBox* cobBelong = nullptr;
     QListWidget* lstMember = nullptr;
     QLabel* lblNumMembers = nullptr;
-    QPushButton* btnAdd = nullptr;
-    QPushButton* btnEdit = nullptr;
-    QPushButton* btnDelete = nullptr;
-    QPushButton* btnClose = nullptr;
 
     void done(int r) override;   // unload: remembers the filter
-
-protected:
-    void reject() override;                    // Esc does nothing
-    void closeEvent(QCloseEvent* e) override;  // the close box unloads
 
 private:
     void Form_Load();

@@ -3,11 +3,9 @@
 #include "core/ini.h"
 #include "core/records.h"
 #include "mainwin/frmSeriesInfo.h"
-#include "mainwin/modRegisters.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,59 +13,36 @@
 
 namespace {
 
-QString seriesSection(int id) { return QStringLiteral("Series") + QString::number(id); }
+const QString kPrefix = QStringLiteral("Series");
+
+QString seriesSection(int id) { return kPrefix + QString::number(id); }
 
 }  // namespace
 
-frmSeriesRegi::frmSeriesRegi(QWidget* owner) : QDialog(owner)
+frmSeriesRegi::frmSeriesRegi(QWidget* owner) : ListRegister(owner)
 {
     setObjectName("frmSeriesRegi");
     setWindowTitle(QStringLiteral("シリーズ＆大会一覧"));
-    setModal(true);
 
     lstList = new QListWidget(this);
     lstList->setObjectName("lstList");
     lstList->setSelectionMode(QAbstractItemView::SingleSelection);
     lstList->setMinimumSize(320, 300);
-    btnAdd = new QPushButton(QStringLiteral("新規登録"), this);
-    btnAdd->setObjectName("btnAdd");
-    btnEdit = new QPushButton(QStringLiteral("編集"), this);
-    btnEdit->setObjectName("btnEdit");
-    btnDelete = new QPushButton(QStringLiteral("削除"), this);
-    btnDelete->setObjectName("btnDelete");
-    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
-    btnClose->setObjectName("btnClose");
+    createButtons(QStringLiteral("編集"));
+    connect(lstList, &QListWidget::itemDoubleClicked, this, [this] { btnEdit_Click(); });
 
     auto* buttons = new QVBoxLayout;
-    for (auto* b : {btnAdd, btnEdit, btnDelete}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    buttons->addStretch(1);
-    btnClose->setAutoDefault(false);
-    buttons->addWidget(btnClose);
+    addButtons(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(lstList, 1);
     layout->addLayout(buttons);
-
-    connect(btnAdd, &QPushButton::clicked, this, &frmSeriesRegi::btnAdd_Click);
-    connect(btnEdit, &QPushButton::clicked, this, &frmSeriesRegi::btnEdit_Click);
-    connect(btnDelete, &QPushButton::clicked, this, &frmSeriesRegi::btnDelete_Click);
-    connect(btnClose, &QPushButton::clicked, this, &frmSeriesRegi::btnClose_Click);
-    connect(lstList, &QListWidget::itemDoubleClicked, this, [this] { btnEdit_Click(); });
 
     Form_Load();
 }
 
 void frmSeriesRegi::Form_Load()
 {
-    lstList->clear();
-    const int maxNo = vb::CInt(vb::Val(gfReadIniFile(gstrSeriesFile, "Management", "MaxSeriesNo")));
-    for (int n = 1; n <= maxNo; ++n) {
-        if (vb::Val(gfReadIniFile(gstrSeriesFile, seriesSection(n), "State")) == 0)
-            registers::addItem(lstList, gfReadIniFile(gstrSeriesFile, seriesSection(n), "Name"), n);
-    }
-    registers::selectRow(lstList, -1);
+    registers::fillLiveEntries(lstList, gstrSeriesFile, "MaxSeriesNo", kPrefix);
 }
 
 void frmSeriesRegi::btnAdd_Click()
@@ -90,13 +65,10 @@ void frmSeriesRegi::btnAdd_Click()
 
 void frmSeriesRegi::btnEdit_Click()
 {
-    const int row = registers::selectedIndex(lstList);
-    if (row < 0) {
-        platform::MsgBox(QStringLiteral("編集する「シリーズ＆大会」を選択してください。"),
-                         platform::vbOKOnly, QStringLiteral("エラー"), this);
-        lstList->setFocus();
+    const int row = registers::requireSelection(
+        lstList, QStringLiteral("編集する「シリーズ＆大会」を選択してください。"), this);
+    if (row < 0)
         return;
-    }
     QListWidgetItem* item = lstList->item(row);
     glngDialogParam = registers::itemData(item);
     {
@@ -114,18 +86,12 @@ void frmSeriesRegi::btnEdit_Click()
 
 void frmSeriesRegi::btnDelete_Click()
 {
-    const int row = registers::selectedIndex(lstList);
-    if (row < 0) {
-        platform::MsgBox(QStringLiteral("削除する「シリーズ＆大会」を選択してください。"),
-                         platform::vbOKOnly, QStringLiteral("エラー"), this);
-        lstList->setFocus();
+    const int row = registers::requireSelection(
+        lstList, QStringLiteral("削除する「シリーズ＆大会」を選択してください。"), this);
+    if (row < 0)
         return;
-    }
     QListWidgetItem* item = lstList->item(row);
-    const int answer = platform::MsgBox(QStringLiteral("シリーズ＆大会：") + item->text()
-                                            + QStringLiteral("\nを削除します。"),
-                                        platform::vbOKCancel, QStringLiteral("削除確認"), this);
-    if (answer == platform::vbCancel)
+    if (!registers::confirmDelete(QStringLiteral("シリーズ＆大会"), item->text(), QStringLiteral("削除確認"), this))
         return;
     try {
         registers::Hourglass hourglass;
@@ -133,19 +99,4 @@ void frmSeriesRegi::btnDelete_Click()
         delete lstList->takeItem(row);
     } catch (const std::exception&) {
     }
-}
-
-void frmSeriesRegi::btnClose_Click()
-{
-    done(QDialog::Accepted);
-}
-
-void frmSeriesRegi::reject()
-{
-}
-
-void frmSeriesRegi::closeEvent(QCloseEvent* e)
-{
-    e->accept();
-    done(QDialog::Rejected);
 }

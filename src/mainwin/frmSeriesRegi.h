@@ -6,30 +6,20 @@
 // whose series is no longer live and refill the series filter.
 #pragma once
 
-#include <QDialog>
+#include "mainwin/modRegisters.h"
 
 class QListWidget;
-class QPushButton;
 
-class frmSeriesRegi : public QDialog {
+class frmSeriesRegi : public registers::ListRegister {
     Q_OBJECT
 public:
     explicit frmSeriesRegi(QWidget* owner = nullptr);
 
-    void btnAdd_Click();
-    void btnEdit_Click();
-    void btnDelete_Click();
-    void btnClose_Click();
+    void btnAdd_Click() override;
+    void btnEdit_Click() override;
+    void btnDelete_Click() override;
 
     QListWidget* lstList = nullptr;
-    QPushButton* btnAdd = nullptr;
-    QPushButton* btnEdit = nullptr;
-    QPushButton* btnDelete = nullptr;
-    QPushButton* btnClose = nullptr;
-
-protected:
-    void reject() override;                    // Esc does nothing
-    void closeEvent(QCloseEvent* e) override;  // the close box unloads
 
 private:
     void Form_Load();

@@ -1,12 +1,17 @@
 // Small pieces shared by the master-data registers and their dialogs: the
 // hourglass for the length of a handler, list-box rows that carry an item
-// value, and a focus-out hook for the boxes that check or rewrite their text
-// when the user leaves them.
+// value, a focus-out hook for the boxes that check or rewrite their text
+// when the user leaves them, the numbered register files, the common
+// messages, the OK/ｷｬﾝｾﾙ row of the entry dialogs and the frame of the list
+// registers (新規登録, edit, 削除, 閉じる).
 #pragma once
 
+#include "core/records.h"
+#include "platform/ui/formhelpers.h"
 #include "platform/uiservice.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QListWidget>
@@ -16,6 +21,13 @@
 #include <QWidget>
 
 #include <functional>
+
+class QBoxLayout;
+class QCloseEvent;
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+class uctMyGrid;
 
 namespace registers {
 
@@ -107,5 +119,81 @@ inline void onLostFocus(QWidget* w, std::function<void(QWidget*)> handler)
 {
     new LostFocusHook(w, std::move(handler));
 }
+
+// Row of the list whose item value is `value`, -1 when none.
+int findRow(const QListWidget* list, int value);
+
+// The first selected data row of a grid (row 0 is the heading), -1 when none.
+int firstSelectedRow(const uctMyGrid* grid);
+
+// --- Numbered register files --------------------------------------------
+// A register file keeps one section per entry, [<prefix><n>], and the
+// highest number handed out in [Management] <maxKey>; numbers are never
+// reused.
+
+// Reads the highest number, writes it again one higher and returns the new
+// number (raises when the file's value is out of range).
+Long takeNextNumber(const QString& file, const QString& maxKey);
+
+// Fills the list with the Name of every live entry (State 0 or missing), in
+// number order, each row carrying its number; no row is selected.
+void fillLiveEntries(QListWidget* list, const QString& file, const QString& maxKey,
+                     const QString& prefix);
+
+// --- Messages -------------------------------------------------------------
+
+// The plain error message: OK only, title "エラー".
+void showError(const QString& message, QWidget* owner);
+
+// The selected row of the list; with none, shows `message` as an error,
+// puts the focus on the list and returns -1.
+int requireSelection(QListWidget* list, const QString& message, QWidget* owner);
+
+// Asks "<label>：<name>\nを削除します。" with OK/ｷｬﾝｾﾙ; false when cancelled.
+bool confirmDelete(const QString& label, const QString& name, const QString& title, QWidget* owner);
+
+// The box's trimmed text; when it is blank, shows `message` as an error,
+// puts the focus back in the box and returns "".
+QString requireText(QLineEdit* box, const QString& message, QWidget* owner);
+
+// --- Entry dialogs --------------------------------------------------------
+
+// A typing box of an entry dialog: its input-method mode, the whole text
+// selected on entry, Enter moves on.
+void setUpTextBox(QLineEdit* box, formhelpers::ImeMode mode);
+
+// Creates the dialog's "OK" and "ｷｬﾝｾﾙ" buttons (btnOK, btnCancel; Enter
+// presses neither) and returns the row that holds them on the right.
+QHBoxLayout* createOkCancel(QDialog* dlg, QPushButton*& btnOK, QPushButton*& btnCancel);
+
+// --- List registers -------------------------------------------------------
+
+// The frame of a list register: the buttons 新規登録, edit, 削除 and 閉じる
+// (none pressed by Enter). 閉じる closes the register, Esc does nothing and
+// the close box closes it as well.
+class ListRegister : public QDialog {
+    Q_OBJECT
+public:
+    virtual void btnAdd_Click() = 0;
+    virtual void btnEdit_Click() = 0;
+    virtual void btnDelete_Click() = 0;
+    void btnClose_Click();
+
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnEdit = nullptr;
+    QPushButton* btnDelete = nullptr;
+    QPushButton* btnClose = nullptr;
+
+protected:
+    explicit ListRegister(QWidget* owner);
+
+    // Creates and wires the four buttons; the edit button shows `editCaption`.
+    void createButtons(const QString& editCaption);
+    // Adds the buttons to `box`: add, edit, delete, a stretch, close.
+    void addButtons(QBoxLayout* box);
+
+    void reject() override;                    // Esc does nothing
+    void closeEvent(QCloseEvent* e) override;  // the close box unloads
+};
 
 }  // namespace registers

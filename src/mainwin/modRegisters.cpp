@@ -1,0 +1,151 @@
+#include "mainwin/modRegisters.h"
+
+#include "core/ini.h"
+#include "grid/uctMyGrid.h"
+#include "platform/vbruntime.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace registers {
+
+int findRow(const QListWidget* list, int value)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (itemData(list->item(i)) == value)
+            return i;
+    return -1;
+}
+
+int firstSelectedRow(const uctMyGrid* grid)
+{
+    for (int row = 1; row <= grid->gfRowCount() - 1; ++row)
+        if (grid->gfGetRowSelected(row))
+            return row;
+    return -1;
+}
+
+Long takeNextNumber(const QString& file, const QString& maxKey)
+{
+    const Long n = vb::CInt(vb::Val(gfReadIniFile(file, "Management", maxKey)) + 1);
+    gfWriteIniFile(file, "Management", maxKey, QString::number(n));
+    return n;
+}
+
+void fillLiveEntries(QListWidget* list, const QString& file, const QString& maxKey, const QString& prefix)
+{
+    list->clear();
+    const int maxNo = vb::CInt(vb::Val(gfReadIniFile(file, "Management", maxKey)));
+    for (int n = 1; n <= maxNo; ++n) {
+        const QString section = prefix + QString::number(n);
+        if (vb::Val(gfReadIniFile(file, section, "State")) == 0)
+            addItem(list, gfReadIniFile(file, section, "Name"), n);
+    }
+    selectRow(list, -1);
+}
+
+void showError(const QString& message, QWidget* owner)
+{
+    platform::MsgBox(message, platform::vbOKOnly, QStringLiteral("エラー"), owner);
+}
+
+int requireSelection(QListWidget* list, const QString& message, QWidget* owner)
+{
+    const int row = selectedIndex(list);
+    if (row < 0) {
+        showError(message, owner);
+        list->setFocus();
+    }
+    return row;
+}
+
+bool confirmDelete(const QString& label, const QString& name, const QString& title, QWidget* owner)
+{
+    return platform::MsgBox(label + QStringLiteral("：") + name + QStringLiteral("\nを削除します。"),
+                            platform::vbOKCancel, title, owner)
+        != platform::vbCancel;
+}
+
+QString requireText(QLineEdit* box, const QString& message, QWidget* owner)
+{
+    const QString text = vb::Trim(box->text());
+    if (text.isEmpty()) {
+        showError(message, owner);
+        box->setFocus();
+    }
+    return text;
+}
+
+void setUpTextBox(QLineEdit* box, formhelpers::ImeMode mode)
+{
+    formhelpers::setImeMode(box, mode);
+    formhelpers::selectAllOnFocus(box);
+    formhelpers::enterAsTab(box);
+}
+
+QHBoxLayout* createOkCancel(QDialog* dlg, QPushButton*& btnOK, QPushButton*& btnCancel)
+{
+    btnOK = new QPushButton(QStringLiteral("OK"), dlg);
+    btnOK->setObjectName("btnOK");
+    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), dlg);
+    btnCancel->setObjectName("btnCancel");
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (auto* b : {btnOK, btnCancel}) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    return row;
+}
+
+ListRegister::ListRegister(QWidget* owner) : QDialog(owner)
+{
+    setModal(true);
+}
+
+void ListRegister::createButtons(const QString& editCaption)
+{
+    btnAdd = new QPushButton(QStringLiteral("新規登録"), this);
+    btnAdd->setObjectName("btnAdd");
+    btnEdit = new QPushButton(editCaption, this);
+    btnEdit->setObjectName("btnEdit");
+    btnDelete = new QPushButton(QStringLiteral("削除"), this);
+    btnDelete->setObjectName("btnDelete");
+    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
+    btnClose->setObjectName("btnClose");
+    for (auto* b : {btnAdd, btnEdit, btnDelete, btnClose})
+        b->setAutoDefault(false);
+
+    connect(btnAdd, &QPushButton::clicked, this, &ListRegister::btnAdd_Click);
+    connect(btnEdit, &QPushButton::clicked, this, &ListRegister::btnEdit_Click);
+    connect(btnDelete, &QPushButton::clicked, this, &ListRegister::btnDelete_Click);
+    connect(btnClose, &QPushButton::clicked, this, &ListRegister::btnClose_Click);
+}
+
+void ListRegister::addButtons(QBoxLayout* box)
+{
+    for (auto* b : {btnAdd, btnEdit, btnDelete})
+        box->addWidget(b);
+    box->addStretch(1);
+    box->addWidget(btnClose);
+}
+
+void ListRegister::btnClose_Click()
+{
+    done(QDialog::Accepted);
+}
+
+void ListRegister::reject()
+{
+}
+
+void ListRegister::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    done(QDialog::Rejected);
+}
+
+}  // namespace registers
