@@ -1,6 +1,7 @@
 #include "mainwin/frmGetName.h"
 
 #include "core/records.h"
+#include "mainwin/modRegisters.h"
 #include "platform/ui/formhelpers.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
@@ -22,20 +23,11 @@ frmGetName::frmGetName(QWidget* owner) : QDialog(owner)
     txtAddGroup = new QLineEdit(this);
     txtAddGroup->setObjectName("txtAddGroup");
     txtAddGroup->setMinimumWidth(300);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    btnCancel->setObjectName("btnCancel");
-    for (auto* b : {btnOK, btnCancel})
-        b->setAutoDefault(false);
+    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
 
     auto* row = new QHBoxLayout;
     row->addWidget(lblItemName);
     row->addWidget(txtAddGroup, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
@@ -43,9 +35,7 @@ frmGetName::frmGetName(QWidget* owner) : QDialog(owner)
     setTabOrder(txtAddGroup, btnOK);
     setTabOrder(btnOK, btnCancel);
 
-    formhelpers::setImeMode(txtAddGroup, formhelpers::ImeMode::Hiragana);
-    formhelpers::selectAllOnFocus(txtAddGroup);
-    formhelpers::enterAsTab(txtAddGroup);
+    registers::setUpTextBox(txtAddGroup, formhelpers::ImeMode::Hiragana);
 
     connect(btnOK, &QPushButton::clicked, this, &frmGetName::btnOK_Click);
     connect(btnCancel, &QPushButton::clicked, this, &frmGetName::btnCancel_Click);
@@ -59,13 +49,9 @@ frmGetName::frmGetName(QWidget* owner) : QDialog(owner)
 
 void frmGetName::btnOK_Click()
 {
-    const QString name = vb::Trim(txtAddGroup->text());
-    if (name.isEmpty()) {
-        platform::MsgBox(QStringLiteral("名称が未入力です。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        txtAddGroup->setFocus();
+    const QString name = registers::requireText(txtAddGroup, QStringLiteral("名称が未入力です。"), this);
+    if (name.isEmpty())
         return;
-    }
     gstrDialogText1 = name;
     gintDialogResult = 0;
     done(QDialog::Accepted);

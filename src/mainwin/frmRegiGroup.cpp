@@ -1,6 +1,7 @@
 #include "mainwin/frmRegiGroup.h"
 
 #include "core/records.h"
+#include "mainwin/modRegisters.h"
 #include "platform/ui/formhelpers.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
@@ -27,12 +28,7 @@ frmRegiGroup::frmRegiGroup(QWidget* owner) : QDialog(owner)
     txtShortName = new QLineEdit(this);
     txtShortName->setObjectName("txtShortName");
     txtShortName->setFixedWidth(100);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    btnCancel->setObjectName("btnCancel");
-    for (auto* b : {btnOK, btnCancel})
-        b->setAutoDefault(false);
+    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
 
     auto* grid = new QGridLayout;
     grid->addWidget(lblItemName, 0, 0);
@@ -42,10 +38,6 @@ frmRegiGroup::frmRegiGroup(QWidget* owner) : QDialog(owner)
     shortRow->addWidget(txtShortName);
     shortRow->addStretch(1);
     grid->addLayout(shortRow, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
@@ -55,11 +47,8 @@ frmRegiGroup::frmRegiGroup(QWidget* owner) : QDialog(owner)
     setTabOrder(btnOK, btnCancel);
 
     formhelpers::typingLimit(txtShortName, 5);
-    for (auto* box : {txtAddGroup, txtShortName}) {
-        formhelpers::setImeMode(box, formhelpers::ImeMode::Hiragana);
-        formhelpers::selectAllOnFocus(box);
-        formhelpers::enterAsTab(box);
-    }
+    for (auto* box : {txtAddGroup, txtShortName})
+        registers::setUpTextBox(box, formhelpers::ImeMode::Hiragana);
 
     connect(btnOK, &QPushButton::clicked, this, &frmRegiGroup::btnOK_Click);
     connect(btnCancel, &QPushButton::clicked, this, &frmRegiGroup::btnCancel_Click);
@@ -74,13 +63,9 @@ frmRegiGroup::frmRegiGroup(QWidget* owner) : QDialog(owner)
 
 void frmRegiGroup::btnOK_Click()
 {
-    const QString name = vb::Trim(txtAddGroup->text());
-    if (name.isEmpty()) {
-        platform::MsgBox(QStringLiteral("名称が未入力です。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        txtAddGroup->setFocus();
+    const QString name = registers::requireText(txtAddGroup, QStringLiteral("名称が未入力です。"), this);
+    if (name.isEmpty())
         return;
-    }
     gstrDialogText1 = name;
     gstrDialogText2 = vb::Trim(txtShortName->text());
     gintDialogResult = 0;

@@ -77,11 +77,8 @@ frmRegiMember::frmRegiMember(QWidget* owner) : QDialog(owner)
     cobLocation->setEditable(true);
     cobLocation->setInsertPolicy(QComboBox::NoInsert);
     lblLocationHint = label("lblLocationHint", QStringLiteral("（５文字以内で入力）"));
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    btnCancel->setObjectName("btnCancel");
-    for (auto* b : {btnHelpSporMoji, btnHelpDate, btnOK, btnCancel})
+    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
+    for (auto* b : {btnHelpSporMoji, btnHelpDate})
         b->setAutoDefault(false);
     // The two help buttons are no tab stops.
     btnHelpSporMoji->setFocusPolicy(Qt::NoFocus);
@@ -109,10 +106,6 @@ frmRegiMember::frmRegiMember(QWidget* owner) : QDialog(owner)
     locationRow->addWidget(cobLocation);
     locationRow->addWidget(lblLocationHint, 1);
     grid->addLayout(locationRow, 5, 1, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
@@ -216,10 +209,10 @@ void frmRegiMember::psShowBirthday(const QString& text)
 
 void frmRegiMember::showDateError()
 {
-    platform::MsgBox(QStringLiteral("日付入力に誤りがあります。\n"
-                                    "西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\n"
-                                    "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。"),
-                     platform::vbOKOnly, QStringLiteral("エラー"), this);
+    registers::showError(QStringLiteral("日付入力に誤りがあります。\n"
+                                        "西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\n"
+                                        "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。"),
+                         this);
 }
 
 void frmRegiMember::txtBirthday_LostFocus()
@@ -254,16 +247,11 @@ void frmRegiMember::cobLocation_LostFocus()
 
 void frmRegiMember::btnOK_Click()
 {
-    const QString name = vb::Trim(txtName->text());
-    if (name.isEmpty()) {
-        platform::MsgBox(QStringLiteral("名前が未入力です。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        txtName->setFocus();
+    const QString name = registers::requireText(txtName, QStringLiteral("名前が未入力です。"), this);
+    if (name.isEmpty())
         return;
-    }
     if (!optGender[0]->isChecked() && !optGender[1]->isChecked()) {
-        platform::MsgBox(QStringLiteral("性別が未選択です。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
+        registers::showError(QStringLiteral("性別が未選択です。"), this);
         optGender[0]->setFocus();
         return;
     }

@@ -1,6 +1,7 @@
 #include "mainwin/frmRegiTeam.h"
 
 #include "core/ini.h"
+#include "mainwin/modRegisters.h"
 #include "platform/ui/formhelpers.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
@@ -30,12 +31,7 @@ frmRegiTeam::frmRegiTeam(QWidget* owner) : QDialog(owner)
     txtDetail = new QLineEdit(this);
     txtDetail->setObjectName("txtDetail");
     txtDetail->setMinimumWidth(320);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    btnCancel->setObjectName("btnCancel");
-    for (auto* b : {btnOK, btnCancel})
-        b->setAutoDefault(false);
+    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
 
     auto* grid = new QGridLayout;
     grid->addWidget(lblTeamID, 0, 0);
@@ -46,10 +42,6 @@ frmRegiTeam::frmRegiTeam(QWidget* owner) : QDialog(owner)
     grid->addLayout(idRow, 0, 1);
     grid->addWidget(lblDetail, 1, 0);
     grid->addWidget(txtDetail, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
@@ -58,13 +50,9 @@ frmRegiTeam::frmRegiTeam(QWidget* owner) : QDialog(owner)
     setTabOrder(txtDetail, btnOK);
     setTabOrder(btnOK, btnCancel);
 
-    formhelpers::setImeMode(txtTeamID, formhelpers::ImeMode::Off);
-    formhelpers::setImeMode(txtDetail, formhelpers::ImeMode::Hiragana);
     formhelpers::typingLimit(txtDetail, 512);
-    for (auto* box : {txtTeamID, txtDetail}) {
-        formhelpers::selectAllOnFocus(box);
-        formhelpers::enterAsTab(box);
-    }
+    registers::setUpTextBox(txtTeamID, formhelpers::ImeMode::Off);
+    registers::setUpTextBox(txtDetail, formhelpers::ImeMode::Hiragana);
 
     connect(btnOK, &QPushButton::clicked, this, &frmRegiTeam::btnOK_Click);
     connect(btnCancel, &QPushButton::clicked, this, &frmRegiTeam::btnCancel_Click);
@@ -95,20 +83,15 @@ void frmRegiTeam::showEvent(QShowEvent* e)
 
 void frmRegiTeam::btnOK_Click()
 {
-    const QString id = vb::Trim(txtTeamID->text());
-    if (id.isEmpty()) {
-        platform::MsgBox(QStringLiteral("チーム識別が未入力です。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        txtTeamID->setFocus();
+    const QString id = registers::requireText(txtTeamID, QStringLiteral("チーム識別が未入力です。"), this);
+    if (id.isEmpty())
         return;
-    }
     for (int k = 1;; ++k) {
         const QString listed = vb::Trim(gfReadIniFile(gstrTeamFile, "Team", QStringLiteral("ID") + QString::number(k)));
         if (listed.isEmpty())
             break;
         if (listed == id && k != mTeamNo) {
-            platform::MsgBox(QStringLiteral("チーム識別 ") + id + QStringLiteral(" は既に存在します。"),
-                             platform::vbOKOnly, QStringLiteral("エラー"), this);
+            registers::showError(QStringLiteral("チーム識別 ") + id + QStringLiteral(" は既に存在します。"), this);
             txtTeamID->setFocus();
             return;
         }

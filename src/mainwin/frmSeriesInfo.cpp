@@ -48,27 +48,16 @@ frmSeriesInfo::frmSeriesInfo(QWidget* owner) : QDialog(owner)
         txtPoint[k]->setAlignment(Qt::AlignCenter);
         txtPoint[k]->setFixedWidth(40);
         formhelpers::typingLimit(txtPoint[k], 2);
-        formhelpers::setImeMode(txtPoint[k], formhelpers::ImeMode::Off);
-        formhelpers::selectAllOnFocus(txtPoint[k]);
-        formhelpers::enterAsTab(txtPoint[k]);
+        registers::setUpTextBox(txtPoint[k], formhelpers::ImeMode::Off);
         registers::onLostFocus(txtPoint[k], [this, k](QWidget*) { txtPoint_LostFocus(k); });
         grid->addWidget(lblRanking[k], k % 6, (k / 6) * 2);
         grid->addWidget(txtPoint[k], k % 6, (k / 6) * 2 + 1);
     }
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    btnCancel->setObjectName("btnCancel");
-    for (auto* b : {btnOK, btnCancel})
-        b->setAutoDefault(false);
+    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(lblItemName);
     nameRow->addWidget(txtName, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(nameRow);
     layout->addWidget(chkPoint);
@@ -83,9 +72,7 @@ frmSeriesInfo::frmSeriesInfo(QWidget* owner) : QDialog(owner)
     setTabOrder(txtPoint[10], btnOK);
     setTabOrder(btnOK, btnCancel);
 
-    formhelpers::setImeMode(txtName, formhelpers::ImeMode::Hiragana);
-    formhelpers::selectAllOnFocus(txtName);
-    formhelpers::enterAsTab(txtName);
+    registers::setUpTextBox(txtName, formhelpers::ImeMode::Hiragana);
     formhelpers::enterAsTab(chkPoint);
 
     // The frame follows the tick, whether the user or the load sets it.
@@ -132,18 +119,13 @@ void frmSeriesInfo::txtPoint_LostFocus(int index)
 
 void frmSeriesInfo::btnOK_Click()
 {
-    const QString name = vb::Trim(txtName->text());
-    if (name.isEmpty()) {
-        platform::MsgBox(QStringLiteral("名称が未入力です。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), this);
-        txtName->setFocus();
+    const QString name = registers::requireText(txtName, QStringLiteral("名称が未入力です。"), this);
+    if (name.isEmpty())
         return;
-    }
     if (chkPoint->isChecked()) {
         for (int k = 1; k <= 10; ++k) {
             if (vb::Val(txtPoint[k]->text()) > vb::Val(txtPoint[k - 1]->text())) {
-                platform::MsgBox(QStringLiteral("上位より高ポイントになってます。"), platform::vbOKOnly,
-                                 QStringLiteral("エラー"), this);
+                registers::showError(QStringLiteral("上位より高ポイントになってます。"), this);
                 txtPoint[k]->setFocus();
                 return;
             }
@@ -152,8 +134,7 @@ void frmSeriesInfo::btnOK_Click()
     try {
         registers::Hourglass hourglass;
         if (mSeriesID == 0) {
-            mSeriesID = vb::CInt(vb::Val(gfReadIniFile(gstrSeriesFile, "Management", "MaxSeriesNo")) + 1);
-            gfWriteIniFile(gstrSeriesFile, "Management", "MaxSeriesNo", QString::number(mSeriesID));
+            mSeriesID = registers::takeNextNumber(gstrSeriesFile, "MaxSeriesNo");
         }
         const QString section = seriesSection(mSeriesID);
         gfWriteIniFile(gstrSeriesFile, section, "Name", name);
