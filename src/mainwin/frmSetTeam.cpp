@@ -26,12 +26,6 @@ QString detailKey(int n) { return QStringLiteral("Detail") + QString::number(n);
 QString readID(int n) { return vb::Trim(gfReadIniFile(gstrTeamFile, kTeam, idKey(n))); }
 QString readDetail(int n) { return vb::Trim(gfReadIniFile(gstrTeamFile, kTeam, detailKey(n))); }
 
-void showNotSelected(QWidget* owner)
-{
-    platform::MsgBox(QStringLiteral("チーム識別が未選択です。"), platform::vbOKOnly,
-                     QStringLiteral("エラー"), owner);
-}
-
 }  // namespace
 
 QString gfTeamEntryText(const QString& id, const QString& detail)
@@ -146,6 +140,22 @@ void frmSetTeam::psLoadList(bool useLastUsed)
     registers::selectRow(lstTeams, selected);
 }
 
+// The selected row (its item value is the pair number) and the pair's
+// identifier; nullptr, after saying that no team is chosen, when no row is
+// selected or its pair has no identifier.
+QListWidgetItem* frmSetTeam::pfSelectedTeam(QString& id)
+{
+    const int row = registers::selectedIndex(lstTeams);
+    if (row >= 0) {
+        QListWidgetItem* item = lstTeams->item(row);
+        id = readID(registers::itemData(item));
+        if (!id.isEmpty())
+            return item;
+    }
+    registers::showError(QStringLiteral("チーム識別が未選択です。"), this);
+    return nullptr;
+}
+
 void frmSetTeam::btnSelect_Click()
 {
     if (mManagement) {
@@ -153,16 +163,9 @@ void frmSetTeam::btnSelect_Click()
         done(QDialog::Accepted);
         return;
     }
-    const int row = registers::selectedIndex(lstTeams);
-    if (row < 0) {
-        showNotSelected(this);
+    QString id;
+    if (!pfSelectedTeam(id))
         return;
-    }
-    const QString id = readID(registers::itemData(lstTeams->item(row)));
-    if (id.isEmpty()) {
-        showNotSelected(this);
-        return;
-    }
     gstrDialogText1 = id;
     gfWriteIniFile(gstrIniFile, "Setup", "lastUsedTeam", id);
     gintDialogResult = 0;
@@ -223,18 +226,11 @@ void frmSetTeam::btnRegiTeam_Click()
 
 void frmSetTeam::btnEdit_Click()
 {
-    const int row = registers::selectedIndex(lstTeams);
-    if (row < 0) {
-        showNotSelected(this);
+    QString id;
+    QListWidgetItem* item = pfSelectedTeam(id);
+    if (!item)
         return;
-    }
-    QListWidgetItem* item = lstTeams->item(row);
     const int n = registers::itemData(item);
-    const QString id = readID(n);
-    if (id.isEmpty()) {
-        showNotSelected(this);
-        return;
-    }
     const QString detail = readDetail(n);
     gintDialogResult = static_cast<Integer>(n);
     gstrDialogText1 = id;
@@ -254,16 +250,9 @@ void frmSetTeam::btnEdit_Click()
 
 void frmSetTeam::btnDelete_Click()
 {
-    const int row = registers::selectedIndex(lstTeams);
-    if (row < 0) {
-        showNotSelected(this);
+    QString id;
+    if (!pfSelectedTeam(id))
         return;
-    }
-    const QString id = readID(registers::itemData(lstTeams->item(row)));
-    if (id.isEmpty()) {
-        showNotSelected(this);
-        return;
-    }
     gstrDialogText1 = id;
     QStringList ids;
     QStringList details;

@@ -17,6 +17,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // A list entry: a blank, the identifier padded with blanks to 3 characters
@@ -52,5 +53,6 @@ protected:
 
 private:
     void psLoadList(bool useLastUsed);
+    QListWidgetItem* pfSelectedTeam(QString& id);
     bool mManagement = false;
 };

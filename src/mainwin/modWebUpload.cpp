@@ -134,16 +134,9 @@ void gsUploadFileExport(QWidget* owner, bool seriesSelected, uctMyGrid* gameList
 {
     if (!seriesSelected || !gameList)
         return;
-    int selectedRow = -1;
-    for (int row = 1; row <= gameList->gfRowCount() - 1; ++row) {
-        if (gameList->gfGetRowSelected(row)) {
-            selectedRow = row;
-            break;
-        }
-    }
+    const int selectedRow = registers::firstSelectedRow(gameList);
     if (selectedRow < 0) {
-        platform::MsgBox(QStringLiteral("ゲームを選択してください。"), platform::vbOKOnly,
-                         QStringLiteral("エラー"), owner);
+        registers::showError(QStringLiteral("ゲームを選択してください。"), owner);
         return;
     }
     const int i = gameList->gfGetRowItemData(selectedRow);
