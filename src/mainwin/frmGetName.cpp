@@ -12,18 +12,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmGetName::frmGetName(QWidget* owner) : QDialog(owner)
+frmGetName::frmGetName(QWidget* owner) : EntryDialog(owner)
 {
     setObjectName("frmGetName");
     setWindowTitle(QStringLiteral("名称登録"));
-    setModal(true);
 
     lblItemName = new QLabel(QStringLiteral("名称："), this);
     lblItemName->setObjectName("lblItemName");
     txtAddGroup = new QLineEdit(this);
     txtAddGroup->setObjectName("txtAddGroup");
     txtAddGroup->setMinimumWidth(300);
-    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
+    QHBoxLayout* buttons = createOkCancel();
 
     auto* row = new QHBoxLayout;
     row->addWidget(lblItemName);
@@ -37,8 +36,6 @@ frmGetName::frmGetName(QWidget* owner) : QDialog(owner)
 
     registers::setUpTextBox(txtAddGroup, formhelpers::ImeMode::Hiragana);
 
-    connect(btnOK, &QPushButton::clicked, this, &frmGetName::btnOK_Click);
-    connect(btnCancel, &QPushButton::clicked, this, &frmGetName::btnCancel_Click);
 
     // Load.
     setWindowTitle(gstrDialogText2);
@@ -55,15 +52,4 @@ void frmGetName::btnOK_Click()
     gstrDialogText1 = name;
     gintDialogResult = 0;
     done(QDialog::Accepted);
-}
-
-void frmGetName::btnCancel_Click()
-{
-    gintDialogResult = -1;
-    done(QDialog::Rejected);
-}
-
-void frmGetName::reject()
-{
-    btnCancel_Click();
 }

@@ -7,25 +7,18 @@
 //   -1 (キャンセル, Esc, close box) -> gstrDialogText1 unchanged.
 #pragma once
 
-#include <QDialog>
+#include "mainwin/modRegisters.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
-class frmGetName : public QDialog {
+class frmGetName : public registers::EntryDialog {
     Q_OBJECT
 public:
     explicit frmGetName(QWidget* owner = nullptr);
 
-    void btnOK_Click();
-    void btnCancel_Click();
+    void btnOK_Click() override;
 
     QLabel* lblItemName = nullptr;
     QLineEdit* txtAddGroup = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnCancel = nullptr;
-
-protected:
-    void reject() override;   // Esc and the close box
 };

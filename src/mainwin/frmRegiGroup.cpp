@@ -13,10 +13,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmRegiGroup::frmRegiGroup(QWidget* owner) : QDialog(owner)
+frmRegiGroup::frmRegiGroup(QWidget* owner) : EntryDialog(owner)
 {
     setObjectName("frmRegiGroup");
-    setModal(true);
 
     lblItemName = new QLabel(QStringLiteral("名称："), this);
     lblItemName->setObjectName("lblItemName");
@@ -28,7 +27,7 @@ frmRegiGroup::frmRegiGroup(QWidget* owner) : QDialog(owner)
     txtShortName = new QLineEdit(this);
     txtShortName->setObjectName("txtShortName");
     txtShortName->setFixedWidth(100);
-    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
+    QHBoxLayout* buttons = createOkCancel();
 
     auto* grid = new QGridLayout;
     grid->addWidget(lblItemName, 0, 0);
@@ -50,8 +49,6 @@ frmRegiGroup::frmRegiGroup(QWidget* owner) : QDialog(owner)
     for (auto* box : {txtAddGroup, txtShortName})
         registers::setUpTextBox(box, formhelpers::ImeMode::Hiragana);
 
-    connect(btnOK, &QPushButton::clicked, this, &frmRegiGroup::btnOK_Click);
-    connect(btnCancel, &QPushButton::clicked, this, &frmRegiGroup::btnCancel_Click);
 
     // Load.
     setWindowTitle(gstrDialogCaption);
@@ -70,15 +67,4 @@ void frmRegiGroup::btnOK_Click()
     gstrDialogText2 = vb::Trim(txtShortName->text());
     gintDialogResult = 0;
     done(QDialog::Accepted);
-}
-
-void frmRegiGroup::btnCancel_Click()
-{
-    gintDialogResult = -1;
-    done(QDialog::Rejected);
-}
-
-void frmRegiGroup::reject()
-{
-    btnCancel_Click();
 }

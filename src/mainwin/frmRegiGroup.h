@@ -6,27 +6,21 @@
 //   -1 (ｷｬﾝｾﾙ, Esc, close box) -> nothing changed.
 #pragma once
 
-#include <QDialog>
+#include "mainwin/modRegisters.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
-class frmRegiGroup : public QDialog {
+class frmRegiGroup : public registers::EntryDialog {
     Q_OBJECT
 public:
     explicit frmRegiGroup(QWidget* owner = nullptr);
 
-    void btnOK_Click();
-    void btnCancel_Click();
+    void btnOK_Click() override;
 
     QLabel* lblItemName = nullptr;
     QLineEdit* txtAddGroup = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* txtShortName = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnCancel = nullptr;
 
-protected:
-    void reject() override;   // Esc and the close box
 };

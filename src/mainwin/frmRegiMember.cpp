@@ -29,11 +29,10 @@ QString locationKey(int n) { return QStringLiteral("location") + QString::number
 
 }  // namespace
 
-frmRegiMember::frmRegiMember(QWidget* owner) : QDialog(owner)
+frmRegiMember::frmRegiMember(QWidget* owner) : EntryDialog(owner)
 {
     setObjectName("frmRegiMember");
     setWindowTitle(QStringLiteral("プレイヤー登録/変更"));
-    setModal(true);
 
     auto label = [this](const char* name, const QString& text) {
         auto* l = new QLabel(text, this);
@@ -77,7 +76,7 @@ frmRegiMember::frmRegiMember(QWidget* owner) : QDialog(owner)
     cobLocation->setEditable(true);
     cobLocation->setInsertPolicy(QComboBox::NoInsert);
     lblLocationHint = label("lblLocationHint", QStringLiteral("（５文字以内で入力）"));
-    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
+    QHBoxLayout* buttons = createOkCancel();
     for (auto* b : {btnHelpSporMoji, btnHelpDate})
         b->setAutoDefault(false);
     // The two help buttons are no tab stops.
@@ -144,8 +143,6 @@ frmRegiMember::frmRegiMember(QWidget* owner) : QDialog(owner)
             cobLocation_LostFocus();
     });
 
-    connect(btnOK, &QPushButton::clicked, this, &frmRegiMember::btnOK_Click);
-    connect(btnCancel, &QPushButton::clicked, this, &frmRegiMember::btnCancel_Click);
     connect(btnHelpDate, &QPushButton::clicked, this, &frmRegiMember::btnHelpDate_Click);
     connect(btnHelpSporMoji, &QPushButton::clicked, this, &frmRegiMember::btnHelpSporMoji_Click);
 
@@ -284,14 +281,8 @@ void frmRegiMember::btnOK_Click()
 
 void frmRegiMember::btnCancel_Click()
 {
-    gintDialogResult = -1;
     mClosing = true;
-    done(QDialog::Rejected);
-}
-
-void frmRegiMember::reject()
-{
-    btnCancel_Click();
+    EntryDialog::btnCancel_Click();
 }
 
 void frmRegiMember::btnHelpDate_Click()

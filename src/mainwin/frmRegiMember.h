@@ -12,23 +12,23 @@
 //   box) -> nothing written.
 #pragma once
 
-#include <QDialog>
+#include "mainwin/modRegisters.h"
+
 #include <array>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
-class frmRegiMember : public QDialog {
+class frmRegiMember : public registers::EntryDialog {
     Q_OBJECT
 public:
     explicit frmRegiMember(QWidget* owner = nullptr);
 
-    void btnOK_Click();
-    void btnCancel_Click();
+    void btnOK_Click() override;
+    void btnCancel_Click() override;
     void btnHelpDate_Click();
     void btnHelpSporMoji_Click();
     void txtBirthday_LostFocus();
@@ -50,11 +50,6 @@ public:
     QLabel* lblLocation = nullptr;
     QComboBox* cobLocation = nullptr;
     QLabel* lblLocationHint = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnCancel = nullptr;
-
-protected:
-    void reject() override;   // Esc and the close box
 
 private:
     void Form_Load();

@@ -14,10 +14,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-frmRegiTeam::frmRegiTeam(QWidget* owner) : QDialog(owner)
+frmRegiTeam::frmRegiTeam(QWidget* owner) : EntryDialog(owner)
 {
     setObjectName("frmRegiTeam");
-    setModal(true);
 
     lblTeamID = new QLabel(QStringLiteral("チーム識別："), this);
     lblTeamID->setObjectName("lblTeamID");
@@ -31,7 +30,7 @@ frmRegiTeam::frmRegiTeam(QWidget* owner) : QDialog(owner)
     txtDetail = new QLineEdit(this);
     txtDetail->setObjectName("txtDetail");
     txtDetail->setMinimumWidth(320);
-    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
+    QHBoxLayout* buttons = createOkCancel();
 
     auto* grid = new QGridLayout;
     grid->addWidget(lblTeamID, 0, 0);
@@ -54,8 +53,6 @@ frmRegiTeam::frmRegiTeam(QWidget* owner) : QDialog(owner)
     registers::setUpTextBox(txtTeamID, formhelpers::ImeMode::Off);
     registers::setUpTextBox(txtDetail, formhelpers::ImeMode::Hiragana);
 
-    connect(btnOK, &QPushButton::clicked, this, &frmRegiTeam::btnOK_Click);
-    connect(btnCancel, &QPushButton::clicked, this, &frmRegiTeam::btnCancel_Click);
 
     // Load.
     setWindowTitle(gintDialogResult == 0 ? QStringLiteral("チーム登録") : QStringLiteral("チーム編集"));
@@ -100,15 +97,4 @@ void frmRegiTeam::btnOK_Click()
     gstrDialogText2 = vb::Trim(txtDetail->text());
     gintDialogResult = 0;
     done(QDialog::Accepted);
-}
-
-void frmRegiTeam::btnCancel_Click()
-{
-    gintDialogResult = -1;
-    done(QDialog::Rejected);
-}
-
-void frmRegiTeam::reject()
-{
-    btnCancel_Click();
 }

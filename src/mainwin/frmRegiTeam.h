@@ -9,31 +9,25 @@
 #pragma once
 
 #include "core/records.h"
-
-#include <QDialog>
+#include "mainwin/modRegisters.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
-class frmRegiTeam : public QDialog {
+class frmRegiTeam : public registers::EntryDialog {
     Q_OBJECT
 public:
     explicit frmRegiTeam(QWidget* owner = nullptr);
 
-    void btnOK_Click();
-    void btnCancel_Click();
+    void btnOK_Click() override;
 
     QLabel* lblTeamID = nullptr;
     QLabel* lblTeamIDHint = nullptr;
     QLineEdit* txtTeamID = nullptr;
     QLabel* lblDetail = nullptr;
     QLineEdit* txtDetail = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnCancel = nullptr;
 
 protected:
-    void reject() override;               // Esc and the close box
     void showEvent(QShowEvent* e) override;   // first activation
 
 private:

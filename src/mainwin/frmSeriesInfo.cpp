@@ -22,11 +22,10 @@ QString seriesSection(Long id) { return QStringLiteral("Series") + QString::numb
 
 }  // namespace
 
-frmSeriesInfo::frmSeriesInfo(QWidget* owner) : QDialog(owner)
+frmSeriesInfo::frmSeriesInfo(QWidget* owner) : EntryDialog(owner)
 {
     setObjectName("frmSeriesInfo");
     setWindowTitle(QStringLiteral("シーズン＆大会"));
-    setModal(true);
 
     lblItemName = new QLabel(QStringLiteral("名称："), this);
     lblItemName->setObjectName("lblItemName");
@@ -53,7 +52,7 @@ frmSeriesInfo::frmSeriesInfo(QWidget* owner) : QDialog(owner)
         grid->addWidget(lblRanking[k], k % 6, (k / 6) * 2);
         grid->addWidget(txtPoint[k], k % 6, (k / 6) * 2 + 1);
     }
-    QHBoxLayout* buttons = registers::createOkCancel(this, btnOK, btnCancel);
+    QHBoxLayout* buttons = createOkCancel();
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(lblItemName);
@@ -77,8 +76,6 @@ frmSeriesInfo::frmSeriesInfo(QWidget* owner) : QDialog(owner)
 
     // The frame follows the tick, whether the user or the load sets it.
     connect(chkPoint, &QCheckBox::toggled, this, &frmSeriesInfo::chkPoint_Click);
-    connect(btnOK, &QPushButton::clicked, this, &frmSeriesInfo::btnOK_Click);
-    connect(btnCancel, &QPushButton::clicked, this, &frmSeriesInfo::btnCancel_Click);
 
     fraPoint->setVisible(false);
     Form_Load();
@@ -151,15 +148,4 @@ void frmSeriesInfo::btnOK_Click()
     glngDialogParam = mSeriesID;
     gintDialogResult = 0;
     done(QDialog::Accepted);
-}
-
-void frmSeriesInfo::btnCancel_Click()
-{
-    gintDialogResult = -1;
-    done(QDialog::Rejected);
-}
-
-void frmSeriesInfo::reject()
-{
-    btnCancel_Click();
 }

@@ -10,24 +10,22 @@
 
 #include "core/records.h"
 
-#include <QDialog>
+#include "mainwin/modRegisters.h"
 #include <array>
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
-class frmSeriesInfo : public QDialog {
+class frmSeriesInfo : public registers::EntryDialog {
     Q_OBJECT
 public:
     explicit frmSeriesInfo(QWidget* owner = nullptr);
 
     void chkPoint_Click();
     void txtPoint_LostFocus(int index);
-    void btnOK_Click();
-    void btnCancel_Click();
+    void btnOK_Click() override;
 
     QLabel* lblItemName = nullptr;
     QLineEdit* txtName = nullptr;
@@ -35,11 +33,6 @@ public:
     QGroupBox* fraPoint = nullptr;
     std::array<QLabel*, 11> lblRanking{};
     std::array<QLineEdit*, 11> txtPoint{};
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnCancel = nullptr;
-
-protected:
-    void reject() override;   // Esc and the close box
 
 private:
     void Form_Load();

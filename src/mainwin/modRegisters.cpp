@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace registers {
 
@@ -45,6 +46,23 @@ void fillLiveEntries(QListWidget* list, const QString& file, const QString& maxK
             addItem(list, gfReadIniFile(file, section, "Name"), n);
     }
     selectRow(list, -1);
+}
+
+void deleteSelectedEntry(QListWidget* list, const QString& file, const QString& prefix,
+                         const QString& noSelectionMessage, const QString& label, QWidget* owner)
+{
+    const int row = requireSelection(list, noSelectionMessage, owner);
+    if (row < 0)
+        return;
+    QListWidgetItem* item = list->item(row);
+    if (!confirmDelete(label, item->text(), QStringLiteral("削除確認"), owner))
+        return;
+    try {
+        Hourglass hourglass;
+        gfWriteIniFile(file, prefix + QString::number(itemData(item)), "State", "2");
+        delete list->takeItem(row);
+    } catch (const std::exception&) {
+    }
 }
 
 void showError(const QString& message, QWidget* owner)
@@ -86,11 +104,16 @@ void setUpTextBox(QLineEdit* box, formhelpers::ImeMode mode)
     formhelpers::enterAsTab(box);
 }
 
-QHBoxLayout* createOkCancel(QDialog* dlg, QPushButton*& btnOK, QPushButton*& btnCancel)
+EntryDialog::EntryDialog(QWidget* owner) : QDialog(owner)
 {
-    btnOK = new QPushButton(QStringLiteral("OK"), dlg);
+    setModal(true);
+}
+
+QHBoxLayout* EntryDialog::createOkCancel()
+{
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName("btnOK");
-    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), dlg);
+    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     btnCancel->setObjectName("btnCancel");
     auto* row = new QHBoxLayout;
     row->addStretch(1);
@@ -98,7 +121,20 @@ QHBoxLayout* createOkCancel(QDialog* dlg, QPushButton*& btnOK, QPushButton*& btn
         b->setAutoDefault(false);
         row->addWidget(b);
     }
+    connect(btnOK, &QPushButton::clicked, this, &EntryDialog::btnOK_Click);
+    connect(btnCancel, &QPushButton::clicked, this, &EntryDialog::btnCancel_Click);
     return row;
+}
+
+void EntryDialog::btnCancel_Click()
+{
+    gintDialogResult = -1;
+    done(QDialog::Rejected);
+}
+
+void EntryDialog::reject()
+{
+    btnCancel_Click();
 }
 
 ListRegister::ListRegister(QWidget* owner) : QDialog(owner)
@@ -131,6 +167,24 @@ void ListRegister::addButtons(QBoxLayout* box)
         box->addWidget(b);
     box->addStretch(1);
     box->addWidget(btnClose);
+}
+
+void ListRegister::layOutBeside(QWidget* body)
+{
+    auto* column = new QVBoxLayout;
+    addButtons(column);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(body, 1);
+    layout->addLayout(column);
+}
+
+void ListRegister::layOutBeside(QLayout* body)
+{
+    auto* column = new QVBoxLayout;
+    addButtons(column);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(column);
 }
 
 void ListRegister::btnClose_Click()

@@ -25,6 +25,7 @@
 class QBoxLayout;
 class QCloseEvent;
 class QHBoxLayout;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class uctMyGrid;
@@ -140,6 +141,13 @@ Long takeNextNumber(const QString& file, const QString& maxKey);
 void fillLiveEntries(QListWidget* list, const QString& file, const QString& maxKey,
                      const QString& prefix);
 
+// The delete button of such a list: with no row selected shows
+// `noSelectionMessage`; otherwise asks "<label>：<name>\nを削除します。"
+// (title "削除確認") and on OK marks the entry's section State "2" and
+// removes its row. A failure ends without a message.
+void deleteSelectedEntry(QListWidget* list, const QString& file, const QString& prefix,
+                         const QString& noSelectionMessage, const QString& label, QWidget* owner);
+
 // --- Messages -------------------------------------------------------------
 
 // The plain error message: OK only, title "エラー".
@@ -162,9 +170,26 @@ QString requireText(QLineEdit* box, const QString& message, QWidget* owner);
 // selected on entry, Enter moves on.
 void setUpTextBox(QLineEdit* box, formhelpers::ImeMode mode);
 
-// Creates the dialog's "OK" and "ｷｬﾝｾﾙ" buttons (btnOK, btnCancel; Enter
-// presses neither) and returns the row that holds them on the right.
-QHBoxLayout* createOkCancel(QDialog* dlg, QPushButton*& btnOK, QPushButton*& btnCancel);
+// The frame of an entry dialog: "OK" and "ｷｬﾝｾﾙ" (neither pressed by
+// Enter). ｷｬﾝｾﾙ, Esc and the close box leave with gintDialogResult = -1.
+class EntryDialog : public QDialog {
+    Q_OBJECT
+public:
+    virtual void btnOK_Click() = 0;
+    virtual void btnCancel_Click();
+
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+protected:
+    explicit EntryDialog(QWidget* owner);
+
+    // Creates and wires the two buttons and returns the row that holds them
+    // on the right.
+    QHBoxLayout* createOkCancel();
+
+    void reject() override;   // Esc and the close box: ｷｬﾝｾﾙ
+};
 
 // --- List registers -------------------------------------------------------
 
@@ -191,6 +216,10 @@ protected:
     void createButtons(const QString& editCaption);
     // Adds the buttons to `box`: add, edit, delete, a stretch, close.
     void addButtons(QBoxLayout* box);
+    // Lays the register out: `body` on the left taking the room, the buttons
+    // in a column on the right.
+    void layOutBeside(QWidget* body);
+    void layOutBeside(QLayout* body);
 
     void reject() override;                    // Esc does nothing
     void closeEvent(QCloseEvent* e) override;  // the close box unloads
