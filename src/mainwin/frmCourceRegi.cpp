@@ -6,10 +6,8 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -32,11 +30,7 @@ frmCourceRegi::frmCourceRegi(QWidget* owner) : ListRegister(owner)
     createButtons(QStringLiteral("編集"));
     // A double-click in the list does nothing here.
 
-    auto* buttons = new QVBoxLayout;
-    addButtons(buttons);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lstList, 1);
-    layout->addLayout(buttons);
+    layOutBeside(lstList);
 
     Form_Load();
 }
@@ -95,17 +89,6 @@ void frmCourceRegi::btnEdit_Click()
 
 void frmCourceRegi::btnDelete_Click()
 {
-    const int row = registers::requireSelection(
-        lstList, QStringLiteral("削除する「コース（会場）」を選択してください。"), this);
-    if (row < 0)
-        return;
-    QListWidgetItem* item = lstList->item(row);
-    if (!registers::confirmDelete(kKind, item->text(), QStringLiteral("削除確認"), this))
-        return;
-    try {
-        registers::Hourglass hourglass;
-        gfWriteIniFile(gstrCourceFile, courceSection(registers::itemData(item)), "State", "2");
-        delete lstList->takeItem(row);
-    } catch (const std::exception&) {
-    }
+    registers::deleteSelectedEntry(lstList, gstrCourceFile, kPrefix,
+                                   QStringLiteral("削除する「コース（会場）」を選択してください。"), kKind, this);
 }

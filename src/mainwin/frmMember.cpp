@@ -26,6 +26,19 @@ void writeMember(const QString& key, const QString& value, Long id)
     gfWriteIniFile(gstrMemberFile, memberSection(id), key, value);
 }
 
+// Writes the player's keys; a new player gets State "0" right after its name.
+void writeMemberKeys(const MemberInfo& m, Long id, bool isNew)
+{
+    writeMember("Name", m.Name, id);
+    if (isNew)
+        writeMember("State", "0", id);
+    writeMember("Birthday", m.Birthday, id);
+    writeMember("Gender", vb::Format(m.Gender, "0"), id);
+    writeMember("BelongID", vb::Format(m.BelongID, "0"), id);
+    writeMember("Sort", m.Sort, id);
+    writeMember("Location", m.Location, id);
+}
+
 }  // namespace
 
 frmMember::frmMember(QWidget* owner) : ListRegister(owner)
@@ -56,11 +69,7 @@ frmMember::frmMember(QWidget* owner) : ListRegister(owner)
     auto* left = new QVBoxLayout;
     left->addLayout(filterRow);
     left->addWidget(lstMember, 1);
-    auto* buttons = new QVBoxLayout;
-    addButtons(buttons);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(buttons);
+    layOutBeside(left);
 
     // Choosing an entry, by the user or by code, refills the list; filling
     // the combo box itself runs nothing.
@@ -128,13 +137,7 @@ void frmMember::btnAdd_Click()
     try {
         registers::Hourglass hourglass;
         const Long n = registers::takeNextNumber(gstrMemberFile, "MaxMemberNo");
-        writeMember("Name", gEditMember.Name, n);
-        writeMember("State", "0", n);
-        writeMember("Birthday", gEditMember.Birthday, n);
-        writeMember("Gender", vb::Format(gEditMember.Gender, "0"), n);
-        writeMember("BelongID", vb::Format(gEditMember.BelongID, "0"), n);
-        writeMember("Sort", gEditMember.Sort, n);
-        writeMember("Location", gEditMember.Location, n);
+        writeMemberKeys(gEditMember, n, true);
 
         gEditMember.IDNo = n;
         gEditMember.State = 0;
@@ -175,12 +178,7 @@ void frmMember::btnEdit_Click()
     try {
         registers::Hourglass hourglass;
         MemberInfo& m = gMemberList[static_cast<size_t>(i)];
-        writeMember("Name", gEditMember.Name, m.IDNo);
-        writeMember("Birthday", gEditMember.Birthday, m.IDNo);
-        writeMember("Gender", vb::Format(gEditMember.Gender, "0"), m.IDNo);
-        writeMember("BelongID", vb::Format(gEditMember.BelongID, "0"), m.IDNo);
-        writeMember("Sort", gEditMember.Sort, m.IDNo);
-        writeMember("Location", gEditMember.Location, m.IDNo);
+        writeMemberKeys(gEditMember, m.IDNo, false);
         m.Name = gEditMember.Name;
         m.Birthday = gEditMember.Birthday;
         m.Gender = gEditMember.Gender;

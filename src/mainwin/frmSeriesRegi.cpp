@@ -6,16 +6,12 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
 const QString kPrefix = QStringLiteral("Series");
-
-QString seriesSection(int id) { return kPrefix + QString::number(id); }
 
 }  // namespace
 
@@ -31,11 +27,7 @@ frmSeriesRegi::frmSeriesRegi(QWidget* owner) : ListRegister(owner)
     createButtons(QStringLiteral("編集"));
     connect(lstList, &QListWidget::itemDoubleClicked, this, [this] { btnEdit_Click(); });
 
-    auto* buttons = new QVBoxLayout;
-    addButtons(buttons);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lstList, 1);
-    layout->addLayout(buttons);
+    layOutBeside(lstList);
 
     Form_Load();
 }
@@ -86,17 +78,7 @@ void frmSeriesRegi::btnEdit_Click()
 
 void frmSeriesRegi::btnDelete_Click()
 {
-    const int row = registers::requireSelection(
-        lstList, QStringLiteral("削除する「シリーズ＆大会」を選択してください。"), this);
-    if (row < 0)
-        return;
-    QListWidgetItem* item = lstList->item(row);
-    if (!registers::confirmDelete(QStringLiteral("シリーズ＆大会"), item->text(), QStringLiteral("削除確認"), this))
-        return;
-    try {
-        registers::Hourglass hourglass;
-        gfWriteIniFile(gstrSeriesFile, seriesSection(registers::itemData(item)), "State", "2");
-        delete lstList->takeItem(row);
-    } catch (const std::exception&) {
-    }
+    registers::deleteSelectedEntry(lstList, gstrSeriesFile, kPrefix,
+                                   QStringLiteral("削除する「シリーズ＆大会」を選択してください。"),
+                                   QStringLiteral("シリーズ＆大会"), this);
 }
