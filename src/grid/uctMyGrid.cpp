@@ -216,54 +216,57 @@ void uctMyGrid::gsSetSelectMode(int intMode)
 
 void uctMyGrid::gsCreateColsRows(int lngCols, int lngRows)
 {
-    trapped("gsCreateColsRows", [&] {
-        if (lngCols < 1)
-            return;
-        const int oldCols = int(mCols.size()) < mColCount ? int(mCols.size()) : mColCount;
-        mCols.resize(size_t(lngCols));
-        for (int c = oldCols; c < lngCols; ++c) {
-            MGColInfo& ci = mCols[size_t(c)];
-            ci.Mode = 0;
-            ci.Width = pfSnapToPixelX(uctMGRow::TemplateWidth);
-            ci.Alignment = 0;
-            ci.frmCell = nullptr;
+    trapped("gsCreateColsRows", [&] { resizeTables(lngCols, lngRows); });
+}
+
+void uctMyGrid::resizeTables(int lngCols, int lngRows)
+{
+    if (lngCols < 1)
+        return;
+    const int oldCols = int(mCols.size()) < mColCount ? int(mCols.size()) : mColCount;
+    mCols.resize(size_t(lngCols));
+    for (int c = oldCols; c < lngCols; ++c) {
+        MGColInfo& ci = mCols[size_t(c)];
+        ci.Mode = 0;
+        ci.Width = pfSnapToPixelX(uctMGRow::TemplateWidth);
+        ci.Alignment = 0;
+        ci.frmCell = nullptr;
+    }
+    if (lngRows < 1)
+        return;
+    const QVariant defaultFontSize = mTemplate->gfGetDefaultFontSize();
+    const int oldRows = mRowCount;
+    mCells.resize(size_t(lngRows));
+    for (int r = 0; r < lngRows; ++r) {
+        std::vector<MGCell>& row = mCells[size_t(r)];
+        const int have = r < oldRows ? std::min(int(row.size()), mColCount) : 0;
+        row.resize(size_t(lngCols));
+        for (int c = have; c < lngCols; ++c) {
+            MGCell& cell = row[size_t(c)];
+            cell = MGCell();
+            cell.ForeColor = QVariant(0);
+            cell.BackColor = (r == 0 && mFixedTopRow == 1) ? QVariant(int(kButtonFace))
+                                                            : QVariant(int(0xFFFFFF));
+            cell.FontSize = defaultFontSize;
         }
-        if (lngRows < 1)
-            return;
-        const QVariant defaultFontSize = mTemplate->gfGetDefaultFontSize();
-        const int oldRows = mRowCount;
-        mCells.resize(size_t(lngRows));
-        for (int r = 0; r < lngRows; ++r) {
-            std::vector<MGCell>& row = mCells[size_t(r)];
-            const int have = r < oldRows ? std::min(int(row.size()), mColCount) : 0;
-            row.resize(size_t(lngCols));
-            for (int c = have; c < lngCols; ++c) {
-                MGCell& cell = row[size_t(c)];
-                cell = MGCell();
-                cell.ForeColor = QVariant(0);
-                cell.BackColor = (r == 0 && mFixedTopRow == 1) ? QVariant(int(kButtonFace))
-                                                                : QVariant(int(0xFFFFFF));
-                cell.FontSize = defaultFontSize;
-            }
+    }
+    mRows.resize(size_t(lngRows));
+    for (int r = oldRows; r < lngRows; ++r) {
+        MGRowInfo& ri = mRows[size_t(r)];
+        ri.Selected = false;
+        ri.Height = pfSnapToPixelY(uctMGRow::TemplateHeight);
+        ri.RowItemData = -1;
+        ri.MGRowIndex = 0;
+    }
+    // Rows dropped by a smaller table give their row controls back.
+    for (uctMGRow* r : mPool) {
+        if (r->gfIsUsedNow() && r->rowOfCellData() >= lngRows) {
+            r->hide();
+            r->gsSetUsedNow(false);
         }
-        mRows.resize(size_t(lngRows));
-        for (int r = oldRows; r < lngRows; ++r) {
-            MGRowInfo& ri = mRows[size_t(r)];
-            ri.Selected = false;
-            ri.Height = pfSnapToPixelY(uctMGRow::TemplateHeight);
-            ri.RowItemData = -1;
-            ri.MGRowIndex = 0;
-        }
-        // Rows dropped by a smaller table give their row controls back.
-        for (uctMGRow* r : mPool) {
-            if (r->gfIsUsedNow() && r->rowOfCellData() >= lngRows) {
-                r->hide();
-                r->gsSetUsedNow(false);
-            }
-        }
-        mColCount = lngCols;
-        mRowCount = lngRows;
-    });
+    }
+    mColCount = lngCols;
+    mRowCount = lngRows;
 }
 
 void uctMyGrid::gsSetColInfo(int lngCol, const QString& strKind, const QVariant& varVal)

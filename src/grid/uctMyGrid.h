@@ -219,6 +219,8 @@ private:
     template <typename Body>
     auto trapped(const char* procedure, Body&& body) -> decltype(body());
     void refreshRowsTrapped();
+    // The body of gsCreateColsRows, outside its trap.
+    void resizeTables(int lngCols, int lngRows);
     void scrollTo(const char* procedure, int& position, int value);
     // Selects a data row and clears every other one.
     void selectOnly(int row);
