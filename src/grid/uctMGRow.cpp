@@ -47,6 +47,16 @@ void showLabel(uctMGRow::LabelState& l, bool shown)
     l.enabled = shown;
 }
 
+// Background and text colours (OLE colours) of a child control.
+void setColors(QWidget* w, QPalette::ColorRole backRole, quint32 back, QPalette::ColorRole textRole,
+               quint32 fore)
+{
+    QPalette pal = w->palette();
+    pal.setColor(backRole, platform::oleColor(back));
+    pal.setColor(textRole, platform::oleColor(fore));
+    w->setPalette(pal);
+}
+
 // A resize handle takes the mouse only while it shows.
 void showHandle(QWidget* h, bool shown)
 {
@@ -494,11 +504,7 @@ void uctMGRow::gsUpdate()
             break;
         }
         case 5: {
-            const quint32 fore = mg::toColor(cell.ForeColor);
-            QPalette pal = chkObj->palette();
-            pal.setColor(QPalette::Window, platform::oleColor(back));
-            pal.setColor(QPalette::WindowText, platform::oleColor(fore));
-            chkObj->setPalette(pal);
+            setColors(chkObj, QPalette::Window, back, QPalette::WindowText, mg::toColor(cell.ForeColor));
             if (!wide) {
                 chkObj->hide();
                 chkObj->setEnabled(false);
@@ -543,11 +549,7 @@ void uctMGRow::gsUpdate()
             QPlainTextEdit* T = ensureTextBox(i);
             T->setGeometry(px(mMarginX + x), px(mMarginY), px(mMarginX + x + w) - px(mMarginX + x),
                            px(SH - 2.0 * mMarginY));
-            const quint32 fore = mg::toColor(cell.ForeColor);
-            QPalette pal = T->palette();
-            pal.setColor(QPalette::Base, platform::oleColor(back));
-            pal.setColor(QPalette::Text, platform::oleColor(fore));
-            T->setPalette(pal);
+            setColors(T, QPalette::Base, back, QPalette::Text, mg::toColor(cell.ForeColor));
             if (codeOk) {
                 QTextOption opt = T->document()->defaultTextOption();
                 opt.setAlignment(hAlignFlag(code % 3));
