@@ -176,11 +176,7 @@ void frmBelong::btnAdd_Click()
     gstrDialogCaption = kCaption;
     gstrDialogText1.clear();
     gstrDialogText2.clear();
-    {
-        frmRegiGroup dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmRegiGroup>(this))
         return;
     try {
         registers::Hourglass hourglass;
@@ -212,11 +208,7 @@ void frmBelong::btnEdit_Click()
     gstrDialogText1 = entry->Name;
     gstrDialogText2 = entry->ShortName;
     gstrDialogCaption = kCaption;
-    {
-        frmRegiGroup dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmRegiGroup>(this))
         return;
     try {
         registers::Hourglass hourglass;

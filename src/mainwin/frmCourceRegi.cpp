@@ -44,11 +44,7 @@ void frmCourceRegi::btnAdd_Click()
 {
     gstrDialogText1.clear();
     gstrDialogText2 = kKind;
-    {
-        frmGetName dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmGetName>(this))
         return;
     try {
         registers::Hourglass hourglass;
@@ -73,11 +69,7 @@ void frmCourceRegi::btnEdit_Click()
     gintDialogResult = -1;
     gstrDialogText1 = item->text();
     gstrDialogText2 = kKind;
-    {
-        frmGetName dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmGetName>(this))
         return;
     try {
         registers::Hourglass hourglass;

@@ -128,11 +128,7 @@ void frmMember::btnAdd_Click()
     gEditMember.Location.clear();
     gEditMember.Gender = 0;
     gEditMember.BelongID = filterValue();
-    {
-        frmRegiMember dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmRegiMember>(this))
         return;
     try {
         registers::Hourglass hourglass;
@@ -169,11 +165,7 @@ void frmMember::btnEdit_Click()
     if (i < 0)
         return;
     gEditMember = gMemberList[static_cast<size_t>(i)];
-    {
-        frmRegiMember dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmRegiMember>(this))
         return;
     try {
         registers::Hourglass hourglass;

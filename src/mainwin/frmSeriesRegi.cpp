@@ -41,11 +41,7 @@ void frmSeriesRegi::btnAdd_Click()
 {
     gstrDialogText1.clear();
     glngDialogParam = 0;
-    {
-        frmSeriesInfo dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmSeriesInfo>(this))
         return;
     try {
         registers::Hourglass hourglass;
@@ -63,11 +59,7 @@ void frmSeriesRegi::btnEdit_Click()
         return;
     QListWidgetItem* item = lstList->item(row);
     glngDialogParam = registers::itemData(item);
-    {
-        frmSeriesInfo dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmSeriesInfo>(this))
         return;
     try {
         registers::Hourglass hourglass;

@@ -207,11 +207,7 @@ void frmSetTeam::btnRegiTeam_Click()
     gintDialogResult = 0;
     gstrDialogText1.clear();
     gstrDialogText2.clear();
-    {
-        frmRegiTeam dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmRegiTeam>(this))
         return;
     int n = 1;
     while (!readID(n).isEmpty())
@@ -235,11 +231,7 @@ void frmSetTeam::btnEdit_Click()
     gintDialogResult = static_cast<Integer>(n);
     gstrDialogText1 = id;
     gstrDialogText2 = detail;
-    {
-        frmRegiTeam dlg(this);
-        dlg.exec();
-    }
-    if (gintDialogResult == -1)
+    if (!registers::runDialog<frmRegiTeam>(this))
         return;
     const QString newID = vb::Trim(gstrDialogText1);
     const QString newDetail = vb::Trim(gstrDialogText2);

@@ -166,6 +166,18 @@ QString requireText(QLineEdit* box, const QString& message, QWidget* owner);
 
 // --- Entry dialogs --------------------------------------------------------
 
+// Opens the dialog (which reads and writes the dialog variables) modally and
+// destroys it; true unless it ended with gintDialogResult = -1.
+template <class Dialog>
+bool runDialog(QWidget* owner)
+{
+    {
+        Dialog dlg(owner);
+        dlg.exec();
+    }
+    return gintDialogResult != -1;
+}
+
 // A typing box of an entry dialog: its input-method mode, the whole text
 // selected on entry, Enter moves on.
 void setUpTextBox(QLineEdit* box, formhelpers::ImeMode mode);
