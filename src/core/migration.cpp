@@ -154,6 +154,10 @@ void gsConvert200to210()
                 skipped << problem;
                 continue;
             }
+            // A header without holes or rounds (a lost key) has no place for
+            // the stored strokes: rewriting it would drop them all.
+            if ((gGame.Hole < 1 || gGame.Round < 1) && !gScoreData.empty())
+                vb::raiseSubscriptOutOfRange();
             gsScoreDataToLines();
             gsScoreLinesToData();
         } catch (const std::exception& e) {

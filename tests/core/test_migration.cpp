@@ -178,7 +178,7 @@ TEST(Conversion, RewritesEveryGameInTheCurrentFormatOnceAndAgainTheSame)
 TEST(Conversion, GamesThatCannotBeReadAreNamedAndLeftAsTheyAre)
 {
     DataFolder data;
-    writeLines(gstrManagerFile, {QStringLiteral("[Management]"), QStringLiteral("MaxGameNo=4")});
+    writeLines(gstrManagerFile, {QStringLiteral("[Management]"), QStringLiteral("MaxGameNo=6")});
     const QStringList good = {QStringLiteral("[Management]"), QStringLiteral("Hole=1"), QStringLiteral("Round=1"),
                               QStringLiteral("MaxScoreNo=1"), QStringLiteral("[Score1]"), QStringLiteral("IDNo=1"),
                               QStringLiteral("Holes=3,")};
@@ -190,6 +190,14 @@ TEST(Conversion, GamesThatCannotBeReadAreNamedAndLeftAsTheyAre)
         {"game00004.tcg", {QStringLiteral("[Management]"), QStringLiteral("Hole=1"), QStringLiteral("Round=1"),
                            QStringLiteral("MaxScoreNo=2"), QStringLiteral("[Score1]"), QStringLiteral("IDNo=1"),
                            QStringLiteral("[Score2]"), QStringLiteral("IDNo=1e99x"), QStringLiteral("SeedNo=9999999999")}},
+        // No holes (the key lost): a rewrite would drop every stroke stored.
+        {"game00005.tcg", {QStringLiteral("[Management]"), QStringLiteral("Round=3"),
+                           QStringLiteral("MaxScoreNo=1"), QStringLiteral("[Score1]"), QStringLiteral("IDNo=1"),
+                           QStringLiteral("Holes=3,4,5,3,4,5,")}},
+        // No rounds: nothing could be saved.
+        {"game00006.tcg", {QStringLiteral("[Management]"), QStringLiteral("Hole=2"), QStringLiteral("Round=0"),
+                           QStringLiteral("MaxScoreNo=1"), QStringLiteral("[Score1]"), QStringLiteral("IDNo=1"),
+                           QStringLiteral("Holes=3,4,")}},
     };
     std::vector<QByteArray> before;
     for (const auto& [name, lines] : damaged) {
