@@ -123,6 +123,10 @@ void gsMigrateOldData()
             gGame.GameFileName.clear();
             try {
                 psReadOldScoreFile(path);
+                // A series without holes or rounds (a lost key) has no place
+                // for the old strokes: a game saved from it would lose them.
+                if ((gGame.Hole < 1 || gGame.Round < 1) && !gScoreLines.empty())
+                    vb::raiseSubscriptOutOfRange();
                 gsScoreLinesToData();
             } catch (const std::exception& e) {
                 // One damaged old file must not stop the rest of the take-over:

@@ -139,6 +139,25 @@ TEST(Migration, DamagedOldFileIsNamedAndTheOthersStillMigrate)
     EXPECT_TRUE(recordingUi().messages[0].prompt.contains(QStringLiteral("Score_001_001.dat")));
 }
 
+TEST(Migration, SeriesWithoutHolesOrRoundsIsNamedNotSavedWithoutItsStrokes)
+{
+    // Series 1 lost its Hole key, series 2 its Round key: their games' strokes
+    // have no place in a game file.
+    DataFolder data;
+    writeOldSeries({QStringLiteral("[Management]"), QStringLiteral("MaxSeriesNo=2"), QStringLiteral("[Series1]"),
+                    QStringLiteral("MaxScoreNo=1"), QStringLiteral("Round=1"), QStringLiteral("[Series2]"),
+                    QStringLiteral("MaxScoreNo=1"), QStringLiteral("Hole=2")});
+    for (const char* file : {"Series001/Score_001_001.dat", "Series002/Score_002_001.dat"})
+        writeOldScore(file, {QStringLiteral("[Management]"), QStringLiteral("Date=2005/6/7"),
+                             QStringLiteral("MaxScoreSeq=1"), QStringLiteral("[Score1]"), QStringLiteral("IDNo=1"),
+                             QStringLiteral("SeqNo=1"), QStringLiteral("Holes=3,4")});
+    gsMigrateOldData();
+    EXPECT_EQ(QDir(gstrGamesFolder).entryList(QDir::Files), QStringList());
+    ASSERT_EQ(recordingUi().messages.size(), 1u);
+    EXPECT_TRUE(recordingUi().messages[0].prompt.contains(QStringLiteral("Score_001_001.dat")));
+    EXPECT_TRUE(recordingUi().messages[0].prompt.contains(QStringLiteral("Score_002_001.dat")));
+}
+
 TEST(Conversion, RewritesEveryGameInTheCurrentFormatOnceAndAgainTheSame)
 {
     DataFolder data;
