@@ -106,6 +106,13 @@ frmGameInfo::frmGameInfo(QWidget* owner) : QDialog(owner)
     fraPoint = new QGroupBox(this);
     fraPoint->setObjectName(QStringLiteral("fraPoint"));
     fraPoint->setFlat(true);
+    {
+        // The layout is fixed: the hidden frame keeps its room, so nothing
+        // moves (least of all OK and ｷｬﾝｾﾙ) when the series changes.
+        QSizePolicy keep = fraPoint->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        fraPoint->setSizePolicy(keep);
+    }
     chkPointGame = new QCheckBox(QStringLiteral("ポイント対象ゲーム"), fraPoint);
     chkPointGame->setObjectName(QStringLiteral("chkPointGame"));
     cobPointRate = makeList(fraPoint, "cobPointRate");
@@ -188,7 +195,9 @@ frmGameInfo::frmGameInfo(QWidget* owner) : QDialog(owner)
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnHelpDate->setAutoDefault(false);
+    // No button is the dialog's default button, not even by look.
+    for (QPushButton* b : {btnHelpDate, btnOK, btnCancel})
+        b->setAutoDefault(false);
 
     // Layout, top to bottom.
     auto* grid = new QGridLayout;

@@ -150,6 +150,32 @@ TEST_F(FrmGameInfoTest, PointFrameFollowsTheChosenSeries)
     EXPECT_TRUE(bare.fraPoint->isHidden());
 }
 
+// Showing or hiding the point frame moves nothing: OK and ｷｬﾝｾﾙ stay where
+// the user is about to click, and no button looks like a default button.
+TEST_F(FrmGameInfoTest, PointFrameLeavesTheLayoutAsItIs)
+{
+    gGame.SeriesID = 2;
+    frmGameInfo dlg;
+    dlg.show();
+    QApplication::processEvents();
+    const QSize size = dlg.size();
+    const QRect ok = dlg.btnOK->geometry();
+    const QRect cancel = dlg.btnCancel->geometry();
+    const QRect title = dlg.txtTittle->geometry();
+    for (const char* series : {"春季リーグ", "ポイント杯", "指定なし"}) {
+        dlg.cobSeries->setCurrentIndex(dlg.cobSeries->findText(QString::fromUtf8(series)));
+        QApplication::processEvents();
+        EXPECT_EQ(dlg.size(), size) << series;
+        EXPECT_EQ(dlg.btnOK->geometry(), ok) << series;
+        EXPECT_EQ(dlg.btnCancel->geometry(), cancel) << series;
+        EXPECT_EQ(dlg.txtTittle->geometry(), title) << series;
+    }
+    EXPECT_FALSE(dlg.btnOK->autoDefault());
+    EXPECT_FALSE(dlg.btnCancel->autoDefault());
+    EXPECT_FALSE(dlg.btnOK->isDefault());
+    EXPECT_FALSE(dlg.btnCancel->isDefault());
+}
+
 // What OK stores for a header as it comes in and the user's edits.
 TEST_F(FrmGameInfoTest, OkStoresTheHeaderFields)
 {
