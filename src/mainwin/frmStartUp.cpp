@@ -29,8 +29,11 @@ QPixmap productPicture(int size)
 
 }  // namespace
 
+// Not kept on top: a message box that start-up shows while this window is up
+// (the take-over of an older version's data names the files it could not
+// read) must come in front of it, or the program looks hung.
 frmStartUp::frmStartUp(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmStartUp"));
     setFixedSize(420, 180);

@@ -19,3 +19,12 @@ TEST(frmStartUpTest, ShowsTitleVersionAndMessage)
     EXPECT_EQ(w.lblMsg->text(), QStringLiteral("初期処理中…"));
     EXPECT_NE(w.lblMsg->grab().toImage(), before);   // the text is drawn
 }
+
+// A message box shown during start-up (the take-over of older data names the
+// files it could not read) must not open behind this window.
+TEST(frmStartUpTest, IsNotKeptAboveOtherWindows)
+{
+    frmStartUp w;
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(w.parentWidget(), nullptr);   // no owner
+}
