@@ -243,6 +243,13 @@ TEST_F(SeasonLists, TeamRankingMethodsAndTies)
     EXPECT_EQ(gTeamRanking[0].Members, 11);
     EXPECT_EQ(gTeamRanking[0].Rounds, 33);
     EXPECT_EQ(ranks(gTeamRanking), (std::vector<Long>{1, 1}));
+    // The equal players of each team share the rank of the team's first row,
+    // in whatever order the sort left them; the ranks run over the whole list.
+    ASSERT_EQ(gSeasonTeamList.size(), 22u);
+    for (size_t i = 0; i < gSeasonTeamList.size(); ++i) {
+        EXPECT_EQ(gSeasonTeamList[i].TeamID, i < 11 ? "P" : "Q") << i;
+        EXPECT_EQ(gSeasonTeamList[i].Rank, i < 11 ? 1 : 12) << i;
+    }
 }
 
 TEST_F(SeasonLists, TeamsNothingToList)

@@ -5,6 +5,8 @@
 #include "core/printstate.h"
 #include "core/season.h"
 
+#include <algorithm>
+
 using namespace seasonfx;
 
 namespace {
@@ -215,4 +217,34 @@ TEST_F(SeasonTotal, EndToEndFromGameFilesByGameAverage)
     EXPECT_EQ(gSeasonTotalRanking[0].RoundNo, 3);
     EXPECT_EQ(gSeasonTotalRanking[1].RoundNo, 2);
     EXPECT_EQ(gSeasonTotalRanking[1].Net, 48);
+}
+
+TEST_F(SeasonTotal, ManyTiesShareTheRankOfTheFirstInAnyOrder)
+{
+    // Thirty players with 0 to 3 holes-in-one, each in two records: the sort
+    // does not fix the order of equal counts, the ranks must still be right.
+    for (Long id = 1; id <= 30; ++id) {
+        for (Long game = 0; game < 2; ++game) {
+            SeasonScore s = record(id, 1, 20, game);
+            s.StrokeCount[0] = (id * 7 + game) % 4 == 0 ? 1 : 0;
+            gSeasonScores.push_back(s);
+        }
+    }
+    gintTotalRankingMode = 4;
+    ASSERT_FALSE(gsCalSeasonTotalRanking());
+    ASSERT_EQ(gSeasonTotalRanking.size(), 30u);
+    std::vector<Long> seen;
+    for (size_t i = 0; i < gSeasonTotalRanking.size(); ++i) {
+        const SeasonScore& r = gSeasonTotalRanking[i];
+        seen.push_back(r.IDNo);
+        EXPECT_EQ(r.RoundNo, 2);
+        if (i > 0)
+            EXPECT_LE(r.StrokeCount[0], gSeasonTotalRanking[i - 1].StrokeCount[0]) << i;
+        Long better = 0;
+        for (const SeasonScore& o : gSeasonTotalRanking)
+            better += o.StrokeCount[0] > r.StrokeCount[0] ? 1 : 0;
+        EXPECT_EQ(r.Rank, better + 1) << "player " << r.IDNo;
+    }
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end());
 }

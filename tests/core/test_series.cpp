@@ -5,6 +5,8 @@
 #include "core/season.h"
 #include "core/series.h"
 
+#include <algorithm>
+
 using namespace seasonfx;
 
 namespace {
@@ -299,4 +301,34 @@ TEST_F(SeriesFile, GamesSavedByTheStoreRankAndTally)
     EXPECT_EQ(gSeasonScores[0].GameNo, 1);
     EXPECT_EQ(gSeasonScores[0].Total, 16);
     EXPECT_TRUE(recordingUi().messages.empty());
+}
+
+TEST_F(SeriesFile, ManyEqualTotalsShareTheRankOfTheFirstInAnyOrder)
+{
+    // Forty distinct places: positions 5 to 8 earn 1 point each, positions 9
+    // and on earn nothing, so 4 and 32 players tie. The sort does not fix
+    // the order of equal points; the ranks must still be right.
+    std::vector<std::pair<Long, Long>> places;
+    for (Long k = 1; k <= 40; ++k)
+        places.emplace_back(k, 100 + (k * 7) % 40);
+    pointGame(1, 1, places);
+    gsCalSeriesPointsRanking(1);
+    ASSERT_EQ(gPointRanking.size(), 40u);
+    std::vector<Long> seen;
+    for (size_t i = 0; i < gPointRanking.size(); ++i) {
+        const PointRank& r = gPointRanking[i];
+        seen.push_back(r.IDNo);
+        if (i > 0)
+            EXPECT_LE(r.Points, gPointRanking[i - 1].Points) << i;
+        Long better = 0;
+        for (const PointRank& o : gPointRanking)
+            better += o.Points > r.Points ? 1 : 0;
+        EXPECT_EQ(r.Rank, better + 1) << "player " << r.IDNo;
+        EXPECT_EQ(r.Games, 1);
+    }
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end());
+    EXPECT_EQ(gPointRanking[4].Rank, 5);
+    EXPECT_EQ(gPointRanking[8].Rank, 9);
+    EXPECT_EQ(gPointRanking[39].Rank, 9);
 }
