@@ -9,6 +9,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -376,9 +377,15 @@ void frmGameInfo::showEvent(QShowEvent* event)
 
 void frmGameInfo::keyPressEvent(QKeyEvent* event)
 {
-    // Esc cancels nothing here, and Enter presses no default button (Enter
-    // on a focused button is the button's own).
-    if (event->key() == Qt::Key_Escape || formhelpers::isEnterKey(event)) {
+    // Esc cancels nothing here, and Enter presses no default button: only
+    // the button that has the focus.
+    if (formhelpers::isEnterKey(event)) {
+        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
+            b->animateClick();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }

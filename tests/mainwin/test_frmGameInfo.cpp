@@ -379,6 +379,29 @@ TEST_F(FrmGameInfoTest, EnterMovesOnOnlyInTheListedControls)
     EXPECT_TRUE(recordingUi().messages.empty());
 }
 
+// Enter on the focused OK (where change mode puts the focus) or ｷｬﾝｾﾙ
+// presses that button.
+TEST_F(FrmGameInfoTest, EnterOnAFocusedButtonPressesIt)
+{
+    glngDialogParam = 1;
+    {
+        frmGameInfo dlg;
+        regtest::showActive(dlg);
+        ASSERT_EQ(QApplication::focusWidget(), dlg.btnOK);
+        QTest::keyClick(dlg.btnOK, Qt::Key_Return);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 1000));
+        EXPECT_EQ(gintDialogResult, 0);
+    }
+    {
+        frmGameInfo dlg;
+        regtest::showActive(dlg);
+        dlg.btnCancel->setFocus();
+        QTest::keyClick(dlg.btnCancel, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 1000));
+        EXPECT_EQ(gintDialogResult, -1);
+    }
+}
+
 TEST_F(FrmGameInfoTest, DateHelp)
 {
     frmGameInfo dlg;
