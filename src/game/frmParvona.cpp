@@ -24,6 +24,7 @@
 #include <QTabBar>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -384,7 +385,11 @@ void frmParvona::psScoreDataSave()
     try {
         platform::setHourglass();
         gsScoreLinesToData();
+        // The save works out the finishing places in gRanking; the result
+        // grid on show keeps the table its rows point into.
+        const std::vector<PersonRank> shown = gRanking;
         const QString saved = gfGameDataSave();
+        gRanking = shown;
         if (!saved.isEmpty()) {
             mModified = 0;
             psSetCaption();

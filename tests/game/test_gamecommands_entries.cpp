@@ -346,4 +346,40 @@ TEST_F(CommandTest, ResultRowToTheScoreTab)
     EXPECT_EQ(currentTab(), 2);
 }
 
+// Saving works out the finishing places in the ranking table: the result tab
+// on show still leads to the player of the row the user chose.
+TEST_F(CommandTest, ResultRowToTheScoreTabAfterASave)
+{
+    struct Case {
+        int tab;
+        const char* grid;
+        int nameCol;
+        const char* name;
+        int scoreRow;   // the player's round-1 row
+    };
+    const Case cases[] = {
+        {3, "uctGridList2", 1, "山田太郎", 1},   // the men only: one row of three
+        {5, "uctGridList6", 3, "佐藤花子", 3},   // the team list, in team order
+    };
+    for (const Case& c : cases) {
+        if (window)
+            delete window.data();
+        openStoredGame();
+        gGame.CategoryGender = c.tab == 3 ? 1 : 0;
+        chooseTab(c.tab);
+        uctMyGrid* result = grid(c.grid);
+        int row = 0;
+        for (int n = 1; n < result->gfRowCount(); ++n)
+            if (cell(result, c.nameCol, n) == QString::fromUtf8(c.name))
+                row = n;
+        ASSERT_GT(row, 0) << c.tab;
+        select(result, row);
+        click("btnSave");
+        EXPECT_FALSE(modified()) << c.tab;
+        click("btnGotoScore2");
+        EXPECT_EQ(currentTab(), 2) << c.tab;
+        EXPECT_TRUE(scores()->gfGetRowSelected(c.scoreRow)) << c.tab;
+    }
+}
+
 }  // namespace
