@@ -119,6 +119,22 @@ qint64 timeTally(Long& rows)
     return ns;
 }
 
+// A digest of the point ranking that does not depend on the order of tied
+// rows: every row's identifier, games, points and rank, by identifier.
+quint64 pointRankingDigest()
+{
+    std::vector<PointRank> rows = gPointRanking;
+    std::sort(rows.begin(), rows.end(),
+              [](const PointRank& a, const PointRank& b) { return a.IDNo < b.IDNo; });
+    quint64 h = 1469598103934665603ULL;
+    for (const PointRank& r : rows)
+        for (qint64 v : {qint64(r.IDNo), qint64(r.Games), qint64(r.Points), qint64(r.Rank)}) {
+            h ^= quint64(v);
+            h *= 1099511628211ULL;
+        }
+    return h;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -159,7 +175,8 @@ int main(int argc, char** argv)
                 int(gGameList.size()), kPlayers, gSeasonScores.size(), int(rows));
     std::printf("raw read and decode: %.1f ms\n", raw / 1e6);
     std::printf("collection + total ranking: %.1f ms\n", tally / 1e6);
-    std::printf("point ranking: %.1f ms (%zu players)\n", points / 1e6, gPointRanking.size());
+    std::printf("point ranking: %.1f ms (%zu players, digest %016llx)\n", points / 1e6,
+                gPointRanking.size(), static_cast<unsigned long long>(pointRankingDigest()));
     std::printf("ratio: %.2f\n", double(tally) / double(raw));
     return 0;
 }

@@ -332,3 +332,34 @@ TEST_F(SeriesFile, ManyEqualTotalsShareTheRankOfTheFirstInAnyOrder)
     EXPECT_EQ(gPointRanking[8].Rank, 9);
     EXPECT_EQ(gPointRanking[39].Rank, 9);
 }
+
+TEST_F(SeriesFile, StoredPlacesAreReadWithTheProfileRules)
+{
+    // Section and key names in any letter case, values with blanks and
+    // quotes, and a second section of the same name that is never read.
+    Game g;
+    g.series = 1;
+    QStringList lines = gameFileLines(g);
+    const qsizetype at = lines.indexOf("[Ranking]");
+    ASSERT_GE(at, 0);
+    lines.removeAt(at);
+    lines.removeAll("RealEntries=0");
+    lines << "[RANKING]" << "realentries= 3 " << "r0=1" << "P0=\"21\"" << "R1=2" << "p1= 22"
+          << "R2= \"2\"" << "P2=23"
+          << "[Ranking]" << "RealEntries=1" << "R0=1" << "P0=99";
+    const QString name = "game00001.tcg";
+    ASSERT_TRUE(platform::writeTextLinesAtomic(QDir(gstrGamesFolder).filePath(name), lines));
+    GameInfo info = gfNewGameDefaults();
+    info.SeriesID = 1;
+    info.PointGame = 1;
+    info.GameFileName = name;
+    gGameList.push_back(info);
+
+    gsCalSeriesPointsRanking(1);
+    ASSERT_EQ(gPointRanking.size(), 3u);
+    EXPECT_EQ(pointsOf(21), 50);
+    EXPECT_EQ(pointsOf(22), 35);
+    EXPECT_EQ(pointsOf(23), 35);
+    EXPECT_EQ(pointsOf(99), -1);
+    EXPECT_TRUE(recordingUi().messages.empty());
+}
