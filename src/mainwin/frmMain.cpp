@@ -106,7 +106,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(x, y, w, h);
-    b->setAutoDefault(false);
+    // Enter presses the button that has the focus, as a click does.
+    b->setAutoDefault(true);
     return b;
 }
 

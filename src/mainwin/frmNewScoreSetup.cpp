@@ -7,6 +7,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -14,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -502,6 +504,19 @@ void frmNewScoreSetup::btnCancel_Click()
 void frmNewScoreSetup::reject()
 {
     btnCancel_Click();
+}
+
+void frmNewScoreSetup::keyPressEvent(QKeyEvent* event)
+{
+    // No button is the dialog's default: Enter presses only the button that
+    // has the focus.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
+            b->animateClick();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmNewScoreSetup::psSetButtons()

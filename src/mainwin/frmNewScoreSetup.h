@@ -66,6 +66,7 @@ public:
 
 protected:
     void reject() override;   // Esc and the close box: ｷｬﾝｾﾙ
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

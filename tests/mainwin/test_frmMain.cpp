@@ -498,6 +498,23 @@ TEST_F(FrmMainTest, TickCommands)
         EXPECT_EQ(grid().gfGetCellData(0, r, "Value").toInt(), 2);
 }
 
+// A button that has the focus is pressed by Enter as by a click.
+TEST_F(FrmMainTest, EnterPressesTheFocusedButton)
+{
+    writeGames({{1, "2024/01/01", "一"}, {2, "2024/01/02", "二"}});
+    open();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->btnSyukeiClear->setFocus();
+    QTest::keyClick(w->btnSyukeiClear, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grid().gfGetCellData(0, 1, "Value").toInt() == 0; }, 1000));
+    EXPECT_EQ(grid().gfGetCellData(0, 2, "Value").toInt(), 0);
+    w->btnSyukeiCheckedAll->setFocus();
+    QTest::keyClick(w->btnSyukeiCheckedAll, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grid().gfGetCellData(0, 1, "Value").toInt() == 2; }, 1000));
+}
+
 TEST_F(FrmMainTest, GroupsAreReadLiveAndDeleted)
 {
     writeFile(gstrGroupFile, {"[Management]", "MaxGroupNo=4", "[group1]", "Name= 東 ", "ShortName=ひ",

@@ -482,6 +482,26 @@ TEST_F(FrmNewScoreSetupTest, CancelAndEscapeWriteNothing)
     }
 }
 
+// Enter presses the button that has the focus (there is no default button):
+// "参加 =>" enters, OK confirms.
+TEST_F(FrmNewScoreSetupTest, EnterOnAFocusedButtonPressesIt)
+{
+    frmNewScoreSetup d;
+    regtest::showActive(d);
+    d.lstMember[0]->item(0)->setSelected(true);
+    d.btnSelectAll_Click(0);
+    d.btnEntry->setFocus();
+    QTest::keyClick(d.btnEntry, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d.lstMember[1]->count() > 0; }, 1000));
+    const int entered = d.lstMember[1]->count();
+    EXPECT_EQ(entered, d.lstMember[0]->count());
+    d.btnOK->setFocus();
+    QTest::keyClick(d.btnOK, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 1000));
+    EXPECT_EQ(gintDialogResult, 0);
+    EXPECT_EQ(int(gNewEntries.size()), entered);
+}
+
 TEST_F(FrmNewScoreSetupTest, EntryTextPadsShortTeamsAndCutsLongOnes)
 {
     const struct {
