@@ -3,9 +3,10 @@
 #include "platform/textfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringView>
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -80,6 +81,153 @@ QString cleanValue(QStringView raw)
     return v.toString();
 }
 
+// Walks the lines of the bytes: a line runs to its first CR or LF, and a
+// CR LF, a lone CR or a lone LF ends it. CR and LF never occur inside a CP932
+// character, so lines are split on the stored bytes. The next CR and the
+// next LF are found with memchr and kept until passed, so the bytes are
+// scanned once whatever the line ends.
+class LineScanner {
+public:
+    LineScanner(const char* p, qsizetype n, qsizetype begin = 0) : m_p(p), m_n(n), m_pos(begin) {}
+
+    // The next line (begin..end, without its line end); false past the last.
+    bool next(qsizetype& begin, qsizetype& end)
+    {
+        if (m_pos >= m_n)
+            return false;
+        if (m_cr < m_pos)
+            m_cr = find('\r');
+        if (m_lf < m_pos)
+            m_lf = find('\n');
+        begin = m_pos;
+        end = std::min(m_cr, m_lf);
+        m_pos = end;
+        if (m_pos < m_n)
+            m_pos += (m_p[m_pos] == '\r' && m_pos + 1 < m_n && m_p[m_pos + 1] == '\n') ? 2 : 1;
+        return true;
+    }
+    // Where the line after the last one returned begins.
+    qsizetype position() const { return m_pos; }
+
+private:
+    qsizetype find(char c) const
+    {
+        const void* hit = std::memchr(m_p + m_pos, c, size_t(m_n - m_pos));
+        return hit ? static_cast<const char*>(hit) - m_p : m_n;
+    }
+
+    const char* m_p;
+    qsizetype m_n;
+    qsizetype m_pos;
+    qsizetype m_cr = -1;
+    qsizetype m_lf = -1;
+};
+
+bool isAsciiBytes(const char* p, qsizetype begin, qsizetype end)
+{
+    for (qsizetype i = begin; i < end; ++i)
+        if (static_cast<unsigned char>(p[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+QString decodeBytes(const char* p, qsizetype begin, qsizetype end)
+{
+    return decodeCp932(QByteArray::fromRawData(p + begin, end - begin));
+}
+
+inline bool isBlankByte(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+using detail::ProfileName;
+
+// The name stored in bytes begin..end, without surrounding blanks. Blanks
+// and ASCII never occur inside a CP932 character, so an ASCII name is
+// trimmed and compared on its bytes; any other is decoded first.
+ProfileName storedName(const char* p, qsizetype begin, qsizetype end)
+{
+    ProfileName name;
+    if (isAsciiBytes(p, begin, end)) {
+        while (begin < end && isBlankByte(p[begin]))
+            ++begin;
+        while (end > begin && isBlankByte(p[end - 1]))
+            --end;
+        name.begin = begin;
+        name.end = end;
+    } else {
+        name.text = trimBlanks(decodeBytes(p, begin, end)).toString();
+        name.decoded = true;
+    }
+    return name;
+}
+
+bool sameName(const char* p, const ProfileName& stored, QStringView wanted)
+{
+    if (stored.decoded)
+        return sameName(stored.text, wanted);
+    if (stored.end - stored.begin != wanted.size())
+        return false;
+    for (qsizetype i = 0; i < wanted.size(); ++i)
+        if (asciiLower(char16_t(p[stored.begin + i])) != asciiLower(wanted[i].unicode()))
+            return false;
+    return true;
+}
+
+// Only a line starting with "[" or a blank can be a section line: a quick
+// test on the first byte.
+inline bool maySection(const char* p, qsizetype begin, qsizetype end)
+{
+    return begin < end && (p[begin] == '[' || isBlankByte(p[begin]));
+}
+
+// Whether the line begin..end is a section line, and its name. "]" can be
+// the second byte of a CP932 character (表, ゾ), so a line that is not ASCII
+// is decoded before its "]" is looked for.
+bool sectionLine(const char* p, qsizetype begin, qsizetype end, ProfileName& name)
+{
+    if (!maySection(p, begin, end))
+        return false;
+    if (!isAsciiBytes(p, begin, end)) {
+        const QString decoded = decodeBytes(p, begin, end);
+        QStringView text;
+        if (!parseSection(decoded, text))
+            return false;
+        name = ProfileName{0, 0, text.toString(), true};
+        return true;
+    }
+    qsizetype i = begin;
+    while (i < end && isBlankByte(p[i]))
+        ++i;
+    if (i >= end || p[i] != '[')
+        return false;
+    qsizetype close = i + 1;
+    while (close < end && p[close] != ']')
+        ++close;
+    if (close >= end)
+        return false;
+    name = storedName(p, i + 1, close);
+    return true;
+}
+
+// The first "=" of the line begin..end, -1 when it has none.
+qsizetype equalsSign(const char* p, qsizetype begin, qsizetype end)
+{
+    const void* hit = std::memchr(p + begin, '=', size_t(end - begin));
+    return hit ? static_cast<const char*>(hit) - p : -1;
+}
+
+// Reads the whole file. False when it cannot be opened or read.
+bool readBytes(const QString& file, QByteArray& bytes)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    bytes = f.readAll();
+    return f.error() == QFileDevice::NoError;
+}
+
 // One line of a file as stored: its bytes and its own line end ("" for a
 // last line without one), so untouched lines are written back byte for byte.
 struct RawLine {
@@ -87,30 +235,13 @@ struct RawLine {
     QByteArray eol;
 };
 
-// CR and LF never occur inside a CP932 character, so the raw bytes can be
-// split at them before decoding.
 std::vector<RawLine> splitRawLines(const QByteArray& bytes)
 {
     std::vector<RawLine> lines;
-    const char* p = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] == '\r' || p[i] == '\n') {
-            RawLine l;
-            l.text = bytes.mid(start, i - start);
-            if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n') {
-                l.eol = QByteArrayLiteral("\r\n");
-                ++i;
-            } else {
-                l.eol = QByteArray(1, p[i]);
-            }
-            lines.push_back(std::move(l));
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.push_back(RawLine{bytes.mid(start), QByteArray()});
+    LineScanner scan(bytes.constData(), bytes.size());
+    qsizetype begin = 0, end = 0;
+    while (scan.next(begin, end))
+        lines.push_back(RawLine{bytes.mid(begin, end - begin), bytes.mid(end, scan.position() - end)});
     return lines;
 }
 
@@ -128,45 +259,12 @@ QByteArray joinRawLines(const std::vector<RawLine>& lines)
     return out;
 }
 
-// What a stored line is, found on its bytes. Line starts, blanks, "[" and
-// "=" are single bytes that never occur inside a CP932 character (its second
-// byte is 0x40 or above), so they can be looked for before decoding; "]" can
-// be a second byte (表, ゾ), so a section line is decoded before its "]" is
-// looked for. Only what is needed gets decoded.
-enum class LineKind { Other, Section, Key };
-
-struct ClassifiedLine {
-    LineKind kind = LineKind::Other;
-    QString sectionName;  // Section: trimmed name
-    qsizetype eq = -1;    // Key: position of the first "=" in the bytes
-};
-
-ClassifiedLine classify(QByteArrayView line)
+// Whether a stored line opens a section named `section`.
+bool opensSection(const QByteArray& raw, QStringView section, bool& isSection)
 {
-    ClassifiedLine c;
-    qsizetype i = 0;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
-    if (i < line.size() && line[i] == '[') {
-        const QString decoded = decodeCp932(line.toByteArray());
-        QStringView name;
-        if (parseSection(decoded, name)) {
-            c.kind = LineKind::Section;
-            c.sectionName = name.toString();
-            return c;
-        }
-    }
-    c.eq = line.indexOf('=');
-    if (c.eq >= 0)
-        c.kind = LineKind::Key;
-    return c;
-}
-
-// The trimmed name of a key line.
-QString keyName(QByteArrayView line, qsizetype eq)
-{
-    const QString name = decodeCp932(line.first(eq).toByteArray());
-    return trimBlanks(name).toString();
+    ProfileName name;
+    isSection = sectionLine(raw.constData(), 0, raw.size(), name);
+    return isSection && sameName(raw.constData(), name, section);
 }
 
 // Reads the file as raw lines. False when the file exists but cannot be
@@ -174,14 +272,11 @@ QString keyName(QByteArrayView line, qsizetype eq)
 bool loadRawLines(const QString& file, std::vector<RawLine>& lines, bool& exists)
 {
     lines.clear();
-    QFile f(file);
-    exists = f.exists();
+    exists = QFile::exists(file);
     if (!exists)
         return true;
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!readBytes(file, bytes))
         return false;
     lines = splitRawLines(bytes);
     return true;
@@ -203,43 +298,63 @@ QString oneLine(const QString& value)
 
 }  // namespace
 
+ProfileFile::ProfileFile(const QString& file)
+{
+    if (!readBytes(file, m_bytes)) {
+        m_bytes.clear();
+        return;
+    }
+    const char* p = m_bytes.constData();
+    LineScanner scan(p, m_bytes.size());
+    qsizetype begin = 0, end = 0;
+    while (scan.next(begin, end)) {
+        detail::ProfileName name;
+        if (!maySection(p, begin, end) || !sectionLine(p, begin, end, name))
+            continue;
+        if (!m_sections.empty())
+            m_sections.back().bodyEnd = begin;
+        m_sections.push_back(Section{std::move(name), scan.position(), scan.position(), {}, false});
+    }
+    if (!m_sections.empty())
+        m_sections.back().bodyEnd = m_bytes.size();
+}
+
+QString ProfileFile::value(QStringView section, QStringView key) const
+{
+    const char* p = m_bytes.constData();
+    // Only the first section of the name counts. Reads tend to come section
+    // by section, so the section found last is tried first: it is the first
+    // of its name, and a name it matches is the same name.
+    auto named = [&](const Section& s) { return sameName(p, s.name, section); };
+    if (m_last >= m_sections.size() || !named(m_sections[m_last])) {
+        const auto found = std::find_if(m_sections.begin(), m_sections.end(), named);
+        if (found == m_sections.end())
+            return QString();
+        m_last = size_t(found - m_sections.begin());
+    }
+    const Section* s = &m_sections[m_last];
+    if (!s->indexed) {
+        // The key lines of the section, found at its first read: the lines
+        // with an "=" (none of them is a section line).
+        LineScanner scan(p, s->bodyEnd, s->bodyBegin);
+        qsizetype begin = 0, end = 0;
+        while (scan.next(begin, end)) {
+            const qsizetype eq = equalsSign(p, begin, end);
+            if (eq >= 0)
+                s->keys.push_back(Key{storedName(p, begin, eq), eq + 1, end});
+        }
+        s->indexed = true;
+    }
+    // The first key of the name counts.
+    for (const Key& k : s->keys)
+        if (sameName(p, k.name, key))
+            return cleanValue(decodeBytes(p, k.valueBegin, k.valueEnd));
+    return QString();
+}
+
 QString profileRead(const QString& file, const QString& section, const QString& key)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return QString();
-    const char* p = bytes.constData();
-    const qsizetype n = bytes.size();
-    bool inSection = false;
-    bool sectionSeen = false;
-    qsizetype start = 0;
-    while (start < n) {
-        qsizetype end = start;
-        while (end < n && p[end] != '\r' && p[end] != '\n')
-            ++end;
-        const QByteArrayView line(p + start, end - start);
-        start = end + 1;
-        if (end < n && p[end] == '\r' && start < n && p[start] == '\n')
-            ++start;
-
-        const bool maySection = !line.isEmpty()
-            && (line.front() == '[' || line.front() == ' ' || line.front() == '\t');
-        if (!inSection && !maySection)
-            continue;  // a key line outside the section: nothing to decode
-        const ClassifiedLine c = classify(line);
-        if (c.kind == LineKind::Section) {
-            if (sectionSeen)
-                break;  // only the first section of the name counts
-            inSection = sameName(c.sectionName, section);
-            sectionSeen = inSection;
-        } else if (inSection && c.kind == LineKind::Key && sameName(keyName(line, c.eq), key)) {
-            return cleanValue(decodeCp932(line.sliced(c.eq + 1).toByteArray()));
-        }
-    }
-    return QString();
+    return ProfileFile(file).value(section, key);
 }
 
 bool profileWrite(const QString& file, const QString& section, const QString& key,
@@ -257,18 +372,14 @@ bool profileWrite(const QString& file, const QString& section, const QString& ke
     // last line.
     qsizetype header = -1, sectionEnd = -1;
     for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
-        const QByteArray& raw = lines[i].text;
-        if (raw.isEmpty() || (raw.front() != '[' && raw.front() != ' ' && raw.front() != '\t'))
-            continue;
-        const ClassifiedLine c = classify(raw);
-        if (c.kind == LineKind::Section) {
-            if (header >= 0) {
-                sectionEnd = i;
-                break;
-            }
-            if (sameName(c.sectionName, cleanSection))
-                header = i;
+        bool isSection = false;
+        const bool named = opensSection(lines[i].text, cleanSection, isSection);
+        if (isSection && header >= 0) {
+            sectionEnd = i;
+            break;
         }
+        if (named)
+            header = i;
     }
     if (header >= 0 && sectionEnd < 0)
         sectionEnd = qsizetype(lines.size());
@@ -278,12 +389,12 @@ bool profileWrite(const QString& file, const QString& section, const QString& ke
         qsizetype lastEntry = header;
         for (qsizetype i = header + 1; i < sectionEnd; ++i) {
             const QByteArray& raw = lines[i].text;
-            const ClassifiedLine c = classify(raw);
-            if (c.kind == LineKind::Key && sameName(keyName(raw, c.eq), cleanKey)) {
+            const qsizetype eq = equalsSign(raw.constData(), 0, raw.size());
+            if (eq >= 0 && sameName(raw.constData(), storedName(raw.constData(), 0, eq), cleanKey)) {
                 // Replace the value in place, keeping the stored name byte
                 // for byte (without its surrounding blanks) and the line's
                 // own line end.
-                qsizetype b = 0, e = c.eq;
+                qsizetype b = 0, e = eq;
                 while (b < e && (raw[b] == ' ' || raw[b] == '\t'))
                     ++b;
                 while (e > b && (raw[e - 1] == ' ' || raw[e - 1] == '\t'))
@@ -320,12 +431,10 @@ bool profileDeleteSection(const QString& file, const QString& section)
     kept.reserve(lines.size());
     bool dropping = false, changed = false;
     for (RawLine& l : lines) {
-        const QByteArray& raw = l.text;
-        if (!raw.isEmpty() && (raw.front() == '[' || raw.front() == ' ' || raw.front() == '\t')) {
-            const ClassifiedLine c = classify(raw);
-            if (c.kind == LineKind::Section)
-                dropping = sameName(c.sectionName, section);
-        }
+        bool isSection = false;
+        const bool named = opensSection(l.text, section, isSection);
+        if (isSection)
+            dropping = named;
         if (dropping)
             changed = true;
         else

@@ -15,9 +15,55 @@
 // file, no permission, disk full), never throws.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
+
+#include <vector>
 
 namespace platform {
+
+namespace detail {
+// A section or key name as stored: an ASCII name is compared on its bytes
+// (begin..end of the file), any other is decoded once.
+struct ProfileName {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    QString text;
+    bool decoded = false;
+};
+}  // namespace detail
+
+// A profile file loaded once, for many reads: value() answers as
+// profileRead does for the file as it was when loaded. Only the section
+// lines are found at load, a section's key lines when it is first read, and
+// a value is decoded when asked for. A missing or unreadable file reads as
+// empty. Not for reading from several threads at once.
+class ProfileFile {
+public:
+    ProfileFile() = default;
+    explicit ProfileFile(const QString& file);
+
+    QString value(QStringView section, QStringView key) const;
+
+private:
+    struct Key {
+        detail::ProfileName name;
+        qsizetype valueBegin = 0;  // after the "="
+        qsizetype valueEnd = 0;    // the line end
+    };
+    struct Section {
+        detail::ProfileName name;
+        qsizetype bodyBegin = 0;  // the line after the section line
+        qsizetype bodyEnd = 0;    // the next section line, or the end of the file
+        // The key lines, found when the section is first read.
+        mutable std::vector<Key> keys;
+        mutable bool indexed = false;
+    };
+    QByteArray m_bytes;
+    std::vector<Section> m_sections;
+    mutable size_t m_last = 0;  // the section found by the last read
+};
 
 QString profileRead(const QString& file, const QString& section, const QString& key);
 bool profileWrite(const QString& file, const QString& section, const QString& key,

@@ -144,6 +144,26 @@ TEST_F(Profile, ReadRules)
     };
     for (const Case& c : cases)
         EXPECT_EQ(profileRead(path, c.section, c.key), c.value) << c.section << "/" << c.key;
+    // A file loaded once answers the same, whatever the order of the reads
+    // (it remembers the section read last and the key lines of a section).
+    const ProfileFile file(path);
+    for (const Case& c : cases)
+        EXPECT_EQ(file.value(QString::fromLatin1(c.section), QString::fromLatin1(c.key)), c.value)
+            << c.section << "/" << c.key;
+    for (auto c = std::rbegin(cases); c != std::rend(cases); ++c)
+        EXPECT_EQ(file.value(QString::fromLatin1(c->section), QString::fromLatin1(c->key)), c->value)
+            << c->section << "/" << c->key << " (backwards)";
+}
+
+TEST_F(Profile, LoadedFileKeepsWhatItRead)
+{
+    EXPECT_EQ(ProfileFile(path).value(u"S", u"k"), "");  // no file
+    EXPECT_EQ(ProfileFile().value(u"S", u"k"), "");
+    put("[S]\r\nk=old\r\n");
+    const ProfileFile file(path);
+    ASSERT_TRUE(profileWrite(path, "S", "k", "new"));
+    EXPECT_EQ(file.value(u"S", u"k"), "old");
+    EXPECT_EQ(ProfileFile(path).value(u"S", u"k"), "new");
 }
 
 TEST_F(Profile, ReadCutsAt255CharactersAndKeepsCp932Text)
@@ -154,6 +174,9 @@ TEST_F(Profile, ReadCutsAt255CharactersAndKeepsCp932Text)
     EXPECT_EQ(profileRead(path, "ゾーン", "Long"), QString(255, u'x'));
     EXPECT_EQ(profileRead(path, u"ゾーン"_s, "Jp"), QString(255, QChar(u'表')));
     EXPECT_EQ(profileRead(path, u"ゾーン"_s, u"ソ"_s), u"表ー～"_s);
+    const ProfileFile file(path);
+    EXPECT_EQ(file.value(u"ゾーン", u"Jp"), QString(255, QChar(u'表')));
+    EXPECT_EQ(file.value(u"ゾーン", u"ソ"), u"表ー～"_s);
     // Case folding is for ASCII letters only.
     ASSERT_TRUE(writeTextLinesAtomic(path, {u"[Ａ]"_s, "k=full width"}));
     EXPECT_EQ(profileRead(path, u"Ａ"_s, "K"), "full width");
