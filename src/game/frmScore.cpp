@@ -39,6 +39,14 @@ constexpr int kCalWidth = 2475;
 constexpr int kFooterWidth = 4200;
 constexpr int kFooterHeight = 915;
 constexpr int kGap = 60;
+// The mode frame and its help button at the top left.
+constexpr int kFrameLeft = 60;
+constexpr int kFrameTop = 30;
+constexpr int kFrameWidth = 2460;
+constexpr int kFrameHeight = 480;
+constexpr int kHelpEasyScoreLeft = 2580;
+constexpr int kHelpButtonSize = 360;
+constexpr int kHelpEasyScoreRight = kHelpEasyScoreLeft + kHelpButtonSize;
 
 int holeX(int h) { return kHoleLeft + kHoleStep * (h - 1); }     // h from 1
 int roundY(int r) { return kRoundTop + kRoundStep * (r - 1); }   // r from 1
@@ -262,10 +270,10 @@ void frmScore::psCreateControls()
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     // Fixed geometry of the panels' contents.
-    setGeometryTwips(Frame1, 60, 30, 2460, 480);
+    setGeometryTwips(Frame1, kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
     setGeometryTwips(optHowTo[0], 90, 120, 1140, 330);
     setGeometryTwips(optHowTo[1], 1260, 120, 1140, 330);
-    setGeometryTwips(btnHelpEasyScore, 2580, 120, 360, 360);
+    setGeometryTwips(btnHelpEasyScore, kHelpEasyScoreLeft, 120, kHelpButtonSize, kHelpButtonSize);
     for (int k = 0; k < 4; ++k)
         setGeometryTwips(Label3[k], 15 + 615 * k, 0, 585, kHoleLabelHeight);
     setGeometryTwips(Label1, 0, 60, 1260, 330);
@@ -367,12 +375,19 @@ void frmScore::psLayout()
     }
     setGeometryTwips(lblTotal, 1860, roundY(1) - kHoleLabelTop, 585, kRoundHeight);
 
-    setGeometryTwips(picHndicap, calLeft, 60, kCalWidth, 450);
-    picHndicap->setVisible(gGame.HandiCapKind == 2);
+    // The handicap panel stands above the calculation panel; in a game of
+    // few holes that place lies over the mode frame and its help button, and
+    // the panel then moves right of them so that both stay usable.
+    const bool withHandicap = gGame.HandiCapKind == 2;
+    int handicapLeft = calLeft;
+    if (withHandicap)
+        handicapLeft = std::max(calLeft, kHelpEasyScoreRight + kGap);
+    setGeometryTwips(picHndicap, handicapLeft, 60, kCalWidth, 450);
+    picHndicap->setVisible(withHandicap);
     picHndicap->raise();
 
     const int footerTop = lastBottom + kGap;
-    const int clientWidth = std::max(calLeft + kCalWidth, kFooterWidth);
+    const int clientWidth = std::max({calLeft + kCalWidth, handicapLeft + kCalWidth, kFooterWidth});
     const int clientHeight = footerTop + kFooterHeight;
     setFixedSize(px(clientWidth), px(clientHeight));
     picFooter->setGeometry((width() - px(kFooterWidth)) / 2, px(footerTop), px(kFooterWidth), px(kFooterHeight));

@@ -320,6 +320,28 @@ TEST_F(ScoreTest, LayoutFollowsTheGamesHolesAndRounds)
     EXPECT_EQ(d->lblRDa[9]->mapTo(d, QPoint(0, 0)).y(), hole(10, 1)->y());
 }
 
+// With handicaps in a game of few holes the handicap panel keeps clear of
+// the mode options and their help button, inside the window; with more holes
+// it stands right above the calculation panel.
+TEST_F(ScoreTest, HandicapPanelNeverCoversTheModeOptions)
+{
+    gGame.HandiCapKind = 2;
+    gGame.Round = 1;
+    for (int holes = 1; holes <= 6; ++holes) {
+        gGame.Hole = static_cast<Integer>(holes);
+        gsClearCalcResults();
+        addPlayer(1, {""});
+        frmScore* d = open(0);
+        const QRect panel = d->picHndicap->geometry();
+        ASSERT_TRUE(d->picHndicap->isVisible());
+        EXPECT_FALSE(panel.intersects(d->Frame1->geometry())) << holes;
+        EXPECT_FALSE(panel.intersects(d->btnHelpEasyScore->geometry())) << holes;
+        EXPECT_LE(panel.right(), d->rect().right()) << holes;
+        if (holes >= 5)
+            EXPECT_EQ(panel.x(), d->picCal->x()) << holes;
+    }
+}
+
 TEST_F(ScoreTest, HelpButtonsShowTheirTexts)
 {
     addPlayer(1, {"", "", ""});
