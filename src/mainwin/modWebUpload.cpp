@@ -86,7 +86,6 @@ QStringList gfBuildUploadLines()
     Long n = 0;
     for (Long p = 0; p < players; ++p) {
         const size_t k = static_cast<size_t>(p) * static_cast<size_t>(round);
-        const MemberInfo& m = memberOf(gScoreLines[k].IDNo);
         QString strokes;
         QString team;
         double total = 0;
@@ -101,6 +100,8 @@ QStringList gfBuildUploadLines()
         }
         if (total == 0)
             continue;
+        // Only a player who is written must be in the player list.
+        const MemberInfo& m = memberOf(gScoreLines[k].IDNo);
         ++n;
         const QString birthday = vb::Trim(m.Birthday);
         lines << QStringLiteral("[R") + vb::Format(n, "0") + QStringLiteral("]")

@@ -94,6 +94,19 @@ TEST_F(WebUploadTest, WritesTheExactLinesOfTheSelectedGame)
     EXPECT_TRUE(recordingUi().messages.empty());
 }
 
+TEST_F(WebUploadTest, PlayerWithoutStrokesNeedNotBeInThePlayerList)
+{
+    smallGame();
+    gMemberList.erase(gMemberList.begin() + 1);   // player 2 has no stroke
+    grid.gsSetSelectRow(1);
+    answer = dir.path() + "/out/upload.tcw";
+    gsUploadFileExport(nullptr, true, &grid);
+    EXPECT_TRUE(recordingUi().messages.empty());
+    const QString text = readFile(answer);
+    EXPECT_TRUE(text.contains(QStringLiteral("[R2]\r\nname=上田\r\n"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("[End]\r\n")));
+}
+
 TEST_F(WebUploadTest, LinesOfAGameWithoutStrokesAndOfEightByThree)
 {
     gGame.Date = "2024/01/02";
