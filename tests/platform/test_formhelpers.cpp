@@ -85,3 +85,29 @@ TEST(FormHelpers, SelectAllOnFocus)
     QTest::qWait(10);
     EXPECT_EQ(f.b->selectedText(), "abc");
 }
+
+TEST(FormHelpers, SelectAllOnlyOnANewVisitNotWhenTheWindowComesBack)
+{
+    TwoBoxes f;
+    f.b->setText("abcdef");
+    formhelpers::selectAllOnFocus(f.b);
+    f.b->setFocus(Qt::TabFocusReason);
+    QTest::qWait(10);
+    ASSERT_EQ(f.b->selectedText(), "abcdef");
+
+    // The user places the caret; the window loses and regains activation.
+    f.b->setCursorPosition(2);
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(f.b, &out);
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(f.b, &in);
+    QTest::qWait(10);
+    EXPECT_EQ(f.b->selectedText(), "");
+    EXPECT_EQ(f.b->cursorPosition(), 2);
+
+    // A new visit by Tab selects again.
+    f.a->setFocus(Qt::TabFocusReason);
+    f.b->setFocus(Qt::TabFocusReason);
+    QTest::qWait(10);
+    EXPECT_EQ(f.b->selectedText(), "abcdef");
+}

@@ -54,7 +54,18 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
+        if (ev->type() == QEvent::FocusOut) {
+            m_lostToWindowOrPopup = isWindowOrPopup(static_cast<QFocusEvent*>(ev)->reason());
+            return false;
+        }
         if (ev->type() == QEvent::FocusIn) {
+            // Focus coming back because the window was re-activated or a
+            // popup closed is not a new visit to the box: keep the selection.
+            const bool returning = m_lostToWindowOrPopup
+                && isWindowOrPopup(static_cast<QFocusEvent*>(ev)->reason());
+            m_lostToWindowOrPopup = false;
+            if (returning)
+                return false;
             QPointer<QLineEdit> box = qobject_cast<QLineEdit*>(obj);
             // Deferred: a mouse click places the caret after the focus event.
             QTimer::singleShot(0, box, [box] {
@@ -64,6 +75,13 @@ public:
         }
         return false;
     }
+
+private:
+    static bool isWindowOrPopup(Qt::FocusReason r)
+    {
+        return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+    }
+    bool m_lostToWindowOrPopup = false;
 };
 
 class NumKeysFilter : public QObject {
