@@ -3,18 +3,16 @@
 #include "core/ini.h"
 #include "core/ranking.h"
 #include "platform/eradate.h"
+#include "platform/profile.h"
 #include "platform/textfile.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <optional>
 
 namespace {
 
@@ -73,217 +71,45 @@ void psReadEntriesFromParsedFile()
     }
 }
 
-// The header keys of one game file, read with one pass over the file: the
-// same values the profile reader gives key by key (section and key names
-// regardless of ASCII letter case, the first section of a name and the first
-// key in it, blanks and one pair of quotes removed, at most 255 characters,
-// cut at a NUL), without opening and scanning the file once per key. Only
-// the wanted keys are decoded; the names wanted are ASCII, so they are
-// compared on the stored bytes.
-class HeaderSnapshot {
-public:
-    struct Wanted {
-        QByteArray section;
-        std::vector<QByteArray> keys;
-    };
-
-    HeaderSnapshot(const QString& path, std::vector<Wanted> wanted) : wanted_(std::move(wanted))
-    {
-        for (Wanted& w : wanted_) {
-            w.section = w.section.toLower();
-            for (QByteArray& k : w.keys) k = k.toLower();
-        }
-        values_.resize(wanted_.size());
-        for (size_t s = 0; s < wanted_.size(); ++s) values_[s].resize(wanted_[s].keys.size());
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) return;
-        const QByteArray bytes = f.readAll();
-        if (f.error() != QFileDevice::NoError) return;
-        parse(bytes);
-    }
-
-    // The value of key k of wanted section s ("" when absent).
-    QString value(size_t s, size_t k) const { return values_[s][k].value_or(QString()); }
-
-private:
-    static bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-    static QStringView trimBlanks(QStringView v)
-    {
-        qsizetype b = 0, e = v.size();
-        while (b < e && isBlank(v[b].unicode())) ++b;
-        while (e > b && isBlank(v[e - 1].unicode())) --e;
-        return v.mid(b, e - b);
-    }
-
-    static QByteArrayView trimBlankBytes(QByteArrayView v)
-    {
-        qsizetype b = 0, e = v.size();
-        while (b < e && (v[b] == ' ' || v[b] == '\t')) ++b;
-        while (e > b && (v[e - 1] == ' ' || v[e - 1] == '\t')) --e;
-        return v.sliced(b, e - b);
-    }
-
-    static bool isAscii(QByteArrayView v)
-    {
-        for (char c : v)
-            if (static_cast<unsigned char>(c) >= 0x80) return false;
-        return true;
-    }
-
-    // ASCII names regardless of letter case; `lower` is in lower case.
-    static bool sameName(QByteArrayView stored, const QByteArray& lower)
-    {
-        if (stored.size() != lower.size()) return false;
-        for (qsizetype i = 0; i < stored.size(); ++i) {
-            char c = stored[i];
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-            if (c != lower[i]) return false;
-        }
-        return true;
-    }
-
-    static QString cleanValue(const QString& decoded)
-    {
-        QStringView v = trimBlanks(decoded);
-        if (v.size() >= 2) {
-            const QChar q = v.front();
-            if ((q == u'"' || q == u'\'') && v.back() == q) v = v.mid(1, v.size() - 2);
-        }
-        if (v.size() > 255) {
-            qsizetype n = 255;
-            if (v[n - 1].isHighSurrogate()) --n;
-            v = v.left(n);
-        }
-        QString out = v.toString();
-        const qsizetype nul = out.indexOf(QChar(u'\0'));
-        if (nul >= 0) out.truncate(nul);
-        return out;
-    }
-
-    // A section line ("[" after leading blanks, a "]" later on the line):
-    // the index of the wanted section it opens, -1 for any other section;
-    // false when the line opens no section. "]" can be the second byte of a
-    // CP932 character, so a line with such characters is decoded first.
-    static bool sectionLine(QByteArrayView line, const std::vector<Wanted>& wanted, qsizetype& index)
-    {
-        qsizetype i = 0;
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-        if (i >= line.size() || line[i] != '[') return false;
-        index = -1;
-        if (isAscii(line)) {
-            const qsizetype close = line.indexOf(']', i + 1);
-            if (close < 0) return false;
-            const QByteArrayView name = trimBlankBytes(line.sliced(i + 1, close - i - 1));
-            for (size_t s = 0; s < wanted.size(); ++s)
-                if (sameName(name, wanted[s].section)) index = static_cast<qsizetype>(s);
-            return true;
-        }
-        const QString decoded = platform::decodeCp932(line.toByteArray());
-        qsizetype j = 0;
-        while (j < decoded.size() && isBlank(decoded[j].unicode())) ++j;
-        const qsizetype close = decoded.indexOf(u']', j + 1);
-        if (close < 0) return false;
-        const QStringView name = trimBlanks(QStringView(decoded).mid(j + 1, close - j - 1));
-        QByteArray ascii;
-        for (QChar c : name) {
-            if (c.unicode() >= 0x80) return true;   // no wanted name has other characters
-            ascii += static_cast<char>(c.unicode());
-        }
-        for (size_t s = 0; s < wanted.size(); ++s)
-            if (sameName(ascii, wanted[s].section)) index = static_cast<qsizetype>(s);
-        return true;
-    }
-
-    void parse(const QByteArray& bytes)
-    {
-        std::vector<bool> seen(wanted_.size(), false);
-        qsizetype current = -1;
-        const char* p = bytes.constData();
-        const qsizetype n = bytes.size();
-        qsizetype start = 0;
-        while (start < n) {
-            // The line runs to the first CR or LF.
-            const char* lf = static_cast<const char*>(std::memchr(p + start, '\n', static_cast<size_t>(n - start)));
-            qsizetype end = lf ? lf - p : n;
-            if (const void* cr = std::memchr(p + start, '\r', static_cast<size_t>(end - start)))
-                end = static_cast<const char*>(cr) - p;
-            const QByteArrayView line(p + start, end - start);
-            start = end + 1;
-            if (end < n && p[end] == '\r' && start < n && p[start] == '\n') ++start;
-
-            const bool maySection = !line.isEmpty() && (line.front() == '[' || line.front() == ' ' || line.front() == '\t');
-            if (current < 0 && !maySection) continue;   // a key line outside the wanted sections
-            qsizetype s = -1;
-            if (maySection && sectionLine(line, wanted_, s)) {
-                current = (s >= 0 && !seen[static_cast<size_t>(s)]) ? s : -1;
-                if (current >= 0) seen[static_cast<size_t>(current)] = true;
-                continue;
-            }
-            if (current < 0) continue;
-            const qsizetype eq = line.indexOf('=');
-            if (eq < 0) continue;
-            const QByteArrayView key = trimBlankBytes(line.first(eq));
-            const Wanted& w = wanted_[static_cast<size_t>(current)];
-            for (size_t k = 0; k < w.keys.size(); ++k) {
-                if (!sameName(key, w.keys[k])) continue;
-                auto& slot = values_[static_cast<size_t>(current)][k];
-                if (!slot)   // the first of two equal keys wins
-                    slot = cleanValue(platform::decodeCp932(line.sliced(eq + 1).toByteArray()));
-                break;
-            }
-        }
-    }
-
-    std::vector<Wanted> wanted_;
-    std::vector<std::vector<std::optional<QString>>> values_;
-};
-
+// The header of one game file. The file is loaded once and its keys are
+// read from memory with the profile reader's rules (as gfReadIniFile reads
+// them one by one), so the list does not open and scan each file per key.
 GameInfo pfReadGameInfo(const QString& path, const QString& name)
 {
-    enum { kMgmt, kRanking, kGrouping };
-    enum {
-        kDate, kTittle, kMaxScoreNo, kSeriesID, kCourceID, kHole, kRound, kTeamHowtoRank, kCategoryGender,
-        kCategoryAgeLow, kCategoryAgeHigh, kJudgeDaSu, kJudgeBirthday, kHandiCapKind, kPointGame
-    };
-    const HeaderSnapshot file(
-        path, {{"Management",
-                {"Date", "Tittle", "MaxScoreNo", "SeriesID", "CourceID", "Hole", "Round", "TeamHowtoRank",
-                 "CategoryGender", "CategoryAgeLow", "CategoryAgeHigh", "JudgeDaSu", "JudgeBirthday",
-                 "HandiCapKind", "PointGame"}},
-               {"Ranking", {"RealEntries"}},
-               {"RoundGrouping", {"RGUmu", "RGWhichBy", "RGCT", "RGPriority0", "RGPriority1", "RGPriority2",
-                                  "RGPriority3", "RGPriority4"}}});
-    auto text = [&](size_t key) { return file.value(kMgmt, key); };
-    auto lng = [&](size_t key) { return vb::CLngText(text(key)); };
-    auto intg = [&](size_t key) { return vb::CIntText(text(key)); };
+    const platform::ProfileFile file(path);
+    auto value = [&](QStringView section, QStringView key) { return pfCutAtNull(file.value(section, key)); };
+    auto text = [&](QStringView key) { return value(kManagement, key); };
+    auto lng = [&](QStringView key) { return vb::CLngText(text(key)); };
+    auto intg = [&](QStringView key) { return vb::CIntText(text(key)); };
     // The four keys added by later versions: blank after trimming = default.
-    auto intOr = [&](size_t key, Integer missing) {
+    auto intOr = [&](QStringView key, Integer missing) {
         const QString v = text(key);
         return vb::Trim(v).isEmpty() ? missing : vb::CIntText(v);
     };
+    auto grouping = [&](QStringView key) { return vb::CIntText(value(u"RoundGrouping", key)); };
 
     GameInfo g;
-    g.Date = vb::Trim(text(kDate));
-    g.Tittle = vb::Trim(text(kTittle));
-    g.MaxScoreNo = lng(kMaxScoreNo);
-    g.SeriesID = lng(kSeriesID);
-    g.CourceID = lng(kCourceID);
-    g.Hole = intg(kHole);
-    g.Round = intg(kRound);
-    g.TeamHowtoRank = intg(kTeamHowtoRank);
-    g.CategoryGender = intg(kCategoryGender);
-    g.CategoryAgeLow = intg(kCategoryAgeLow);
-    g.CategoryAgeHigh = intg(kCategoryAgeHigh);
-    g.JudgeDaSu = intOr(kJudgeDaSu, 5);
-    g.JudgeBirthday = intOr(kJudgeBirthday, 1);
-    g.HandiCapKind = intOr(kHandiCapKind, 0);
-    g.PointGame = intOr(kPointGame, 1);
-    g.RealEntries = vb::CLngText(file.value(kRanking, 0));
-    g.RGUmu = vb::CIntText(file.value(kGrouping, 0));
-    g.RGWhichBy = vb::CIntText(file.value(kGrouping, 1));
-    g.RGCT = vb::CIntText(file.value(kGrouping, 2));
-    for (size_t p = 0; p < 5; ++p) g.RGPriority[p] = vb::CIntText(file.value(kGrouping, 3 + p));
+    g.Date = vb::Trim(text(u"Date"));
+    g.Tittle = vb::Trim(text(u"Tittle"));
+    g.MaxScoreNo = lng(u"MaxScoreNo");
+    g.SeriesID = lng(u"SeriesID");
+    g.CourceID = lng(u"CourceID");
+    g.Hole = intg(u"Hole");
+    g.Round = intg(u"Round");
+    g.TeamHowtoRank = intg(u"TeamHowtoRank");
+    g.CategoryGender = intg(u"CategoryGender");
+    g.CategoryAgeLow = intg(u"CategoryAgeLow");
+    g.CategoryAgeHigh = intg(u"CategoryAgeHigh");
+    g.JudgeDaSu = intOr(u"JudgeDaSu", 5);
+    g.JudgeBirthday = intOr(u"JudgeBirthday", 1);
+    g.HandiCapKind = intOr(u"HandiCapKind", 0);
+    g.PointGame = intOr(u"PointGame", 1);
+    g.RealEntries = vb::CLngText(value(u"Ranking", u"RealEntries"));
+    g.RGUmu = grouping(u"RGUmu");
+    g.RGWhichBy = grouping(u"RGWhichBy");
+    g.RGCT = grouping(u"RGCT");
+    for (size_t p = 0; p < 5; ++p)
+        g.RGPriority[p] = grouping(QString(QStringLiteral("RGPriority") + QString::number(p)));
     g.GameFileName = name;
     return g;
 }

@@ -305,8 +305,8 @@ TEST(GameFile, GameListReadsHandWrittenFilesWithTheirDefaults)
     EXPECT_EQ(glngGameListUBound(), -1);
 }
 
-// The header of a game file read key by key through the profile reader, as
-// the list reader must see it.
+// The header of a game file read key by key through gfReadIniFile, as the
+// list reader (which loads each file once) must see it.
 GameInfo headerByProfile(const QString& path)
 {
     auto v = [&](const char* section, const QString& key) {
@@ -363,6 +363,8 @@ TEST(GameFile, GameListReadsOddFilesAsTheProfileReaderDoes)
         "[Management]\r\n" + longTitle + "\r\nDate=a]b=c\r\n [ RoundGrouping ] trailing\r\nRGUmu=1\r\n",
         // Blank values with defaults and numbers that are not numbers.
         "[Management]\r\nJudgeDaSu=\r\nJudgeBirthday= \r\nPointGame=x\r\nHandiCapKind=2abc\r\nHole=-3.5\r\n",
+        // A value ends at a NUL.
+        QByteArrayLiteral("[Management]\r\nTittle= ab\0cd \r\nHole=2\0x\r\n"),
     };
     int n = 0;
     for (const QByteArray& bytes : files) writeBytes(data.game(gfGameFileName(++n)), bytes);
@@ -399,6 +401,8 @@ TEST(GameFile, GameListReadsOddFilesAsTheProfileReaderDoes)
     EXPECT_EQ(gGameList[5].Tittle.size(), 255);
     EXPECT_EQ(gGameList[6].JudgeDaSu, 5);
     EXPECT_EQ(gGameList[6].PointGame, 0);
+    EXPECT_EQ(gGameList[7].Tittle, QStringLiteral("ab"));
+    EXPECT_EQ(gGameList[7].Hole, 2);
 }
 
 TEST(GameFile, ScoreDataReaderGivesAnEntryPerCount)
