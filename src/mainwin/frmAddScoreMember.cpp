@@ -5,6 +5,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -44,6 +45,9 @@ frmAddScoreMember::frmAddScoreMember(QWidget* owner) : QDialog(owner)
     chkSort->setObjectName(QStringLiteral("chkSort"));
     btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    // No button is the dialog's default button, not even by look.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
 
     // Group box, list, and below the list the add buttons in two columns
     // with the sort box and ｷｬﾝｾﾙ at the right end.
@@ -181,9 +185,15 @@ void frmAddScoreMember::showEvent(QShowEvent* event)
 
 void frmAddScoreMember::keyPressEvent(QKeyEvent* event)
 {
-    // Neither Esc nor Enter presses a button of this dialog (Enter on a
-    // focused button is the button's own).
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Esc presses no button of this dialog, and Enter only the button that
+    // has the focus.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
+            b->animateClick();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }

@@ -187,4 +187,22 @@ TEST_F(FrmAddScoreMemberTest, CancelStoresNothingAndEscapeDoesNothing)
     EXPECT_FALSE(QFile::exists(gstrIniFile));
 }
 
+// No add button is the default one, not even by look; Enter presses only a
+// focused button.
+TEST_F(FrmAddScoreMemberTest, NoDefaultButtonAndEnterPressesTheFocusedOne)
+{
+    glngDialogParam = 0;
+    frmAddScoreMember d;
+    regtest::showActive(d);
+    for (QPushButton* b : d.findChildren<QPushButton*>())
+        EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
+    d.lstMember->setCurrentRow(0);
+    const int id = d.lstMember->item(0)->data(Qt::UserRole).toInt();
+    d.btnAddPosition[3]->setFocus();
+    QTest::keyClick(d.btnAddPosition[3], Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 1000));
+    EXPECT_EQ(gintDialogResult, 4);
+    EXPECT_EQ(glngDialogParam, id);
+}
+
 }  // namespace
