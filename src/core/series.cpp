@@ -2,6 +2,7 @@
 
 #include "core/helpers.h"
 #include "core/ini.h"
+#include "platform/profile.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
@@ -69,14 +70,20 @@ std::vector<PointRank> collectPlaces(Long id, const SeriesInfo& info)
         if (!QFileInfo(path).isFile())
             continue;
 
-        const Long n = vb::CLng(vb::Val(gfReadIniFile(path, "Ranking", "RealEntries")));
+        // The game file is parsed once; its keys are answered as
+        // gfReadIniFile answers them.
+        const platform::ProfileFile file(path);
+        const auto ranking = [&file](const QString& key) {
+            return pfCutAtNull(file.value(u"Ranking", key));
+        };
+        const Long n = vb::CLng(vb::Val(ranking(QStringLiteral("RealEntries"))));
         size_t groupStart = rows.size();
         Long groupRank = 1;
         qint64 groupSum = 0;
         for (Long k = 0; k < n; ++k) {
             PointRank row;
-            row.IDNo = vb::CLng(vb::Val(gfReadIniFile(path, "Ranking", "P" + QString::number(k))));
-            row.Rank = vb::CLng(vb::Val(gfReadIniFile(path, "Ranking", "R" + QString::number(k))));
+            row.IDNo = vb::CLng(vb::Val(ranking(QLatin1Char('P') + QString::number(k))));
+            row.Rank = vb::CLng(vb::Val(ranking(QLatin1Char('R') + QString::number(k))));
             rows.push_back(row);
             const size_t appended = rows.size() - 1;
             // A place change closes the running group; a group without
