@@ -77,6 +77,8 @@ frmSetTeam::frmSetTeam(QWidget* owner) : QDialog(owner)
     for (auto* b : {btnRegiTeam, btnEdit, btnDelete, btnPrint, btnNone, btnCancel})
         b->setAutoDefault(false);
     btnSelect->setDefault(true);
+    for (auto* b : {btnRegiTeam, btnEdit, btnDelete, btnPrint, btnSelect, btnNone, btnCancel})
+        registers::enterPressesWhenFocused(b);
 
     auto* heads = new QHBoxLayout;
     heads->addWidget(lblHeadID);

@@ -7,9 +7,12 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace registers {
 
@@ -39,7 +42,9 @@ Long takeNextNumber(const QString& file, const QString& maxKey)
 void fillLiveEntries(QListWidget* list, const QString& file, const QString& maxKey, const QString& prefix)
 {
     list->clear();
-    const int maxNo = vb::CInt(vb::Val(gfReadIniFile(file, "Management", maxKey)));
+    // Numbers are handed out up to 32767 only; a larger (hand-edited) highest
+    // number cannot name further entries and must not stop the register.
+    const int maxNo = vb::CInt(std::min(vb::Val(gfReadIniFile(file, "Management", maxKey)), 32767.0));
     for (int n = 1; n <= maxNo; ++n) {
         const QString section = prefix + QString::number(n);
         if (vb::Val(gfReadIniFile(file, section, "State")) == 0)
@@ -97,6 +102,30 @@ QString requireText(QLineEdit* box, const QString& message, QWidget* owner)
     return text;
 }
 
+namespace {
+
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obj, QEvent* ev) override
+    {
+        if (ev->type() == QEvent::KeyPress && formhelpers::isEnterKey(static_cast<QKeyEvent*>(ev))) {
+            auto* button = static_cast<QPushButton*>(obj);
+            if (button->isEnabled())
+                button->click();
+            return true;
+        }
+        return QObject::eventFilter(obj, ev);
+    }
+};
+
+}  // namespace
+
+void enterPressesWhenFocused(QPushButton* button)
+{
+    button->installEventFilter(new EnterPresses(button));
+}
+
 void setUpTextBox(QLineEdit* box, formhelpers::ImeMode mode)
 {
     formhelpers::setImeMode(box, mode);
@@ -119,6 +148,7 @@ QHBoxLayout* EntryDialog::createOkCancel()
     row->addStretch(1);
     for (auto* b : {btnOK, btnCancel}) {
         b->setAutoDefault(false);
+        enterPressesWhenFocused(b);
         row->addWidget(b);
     }
     connect(btnOK, &QPushButton::clicked, this, &EntryDialog::btnOK_Click);
@@ -152,8 +182,10 @@ void ListRegister::createButtons(const QString& editCaption)
     btnDelete->setObjectName("btnDelete");
     btnClose = new QPushButton(QStringLiteral("閉じる"), this);
     btnClose->setObjectName("btnClose");
-    for (auto* b : {btnAdd, btnEdit, btnDelete, btnClose})
+    for (auto* b : {btnAdd, btnEdit, btnDelete, btnClose}) {
         b->setAutoDefault(false);
+        enterPressesWhenFocused(b);
+    }
 
     connect(btnAdd, &QPushButton::clicked, this, &ListRegister::btnAdd_Click);
     connect(btnEdit, &QPushButton::clicked, this, &ListRegister::btnEdit_Click);

@@ -164,6 +164,10 @@ bool confirmDelete(const QString& label, const QString& name, const QString& tit
 // puts the focus back in the box and returns "".
 QString requireText(QLineEdit* box, const QString& message, QWidget* owner);
 
+// Enter on the button while it has the focus presses it, as the window
+// system's buttons do (none of these buttons is pressed by Enter elsewhere).
+void enterPressesWhenFocused(QPushButton* button);
+
 // --- Entry dialogs --------------------------------------------------------
 
 // Opens the dialog (which reads and writes the dialog variables) modally and

@@ -147,6 +147,17 @@ TEST_F(CourceRegiTest, NameDialogReturnsThroughTheDialogVariables)
         EXPECT_EQ(gintDialogResult, -1);
     }
     {
+        // Name, Enter, Enter: the second Enter presses the focused OK.
+        frmGetName d;
+        regtest::showActive(d);
+        regtest::setText(d.txtAddGroup, QStringLiteral("入力"));
+        QTest::keyClick(d.txtAddGroup, Qt::Key_Return);
+        QTest::keyClick(d.btnOK, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(gintDialogResult, 0);
+        EXPECT_EQ(gstrDialogText1, QStringLiteral("入力"));
+    }
+    {
         frmGetName d;
         regtest::showActive(d);
         regtest::setText(d.txtAddGroup, QStringLiteral(" 新しい "));
@@ -177,6 +188,21 @@ TEST_F(CourceRegiTest, NoIdBeyondTheSixteenBitRange)
     EXPECT_TRUE(f.lstList->findItems(QStringLiteral("満杯"), Qt::MatchExactly).isEmpty());
     EXPECT_TRUE(recordingUi().messages.empty());
     EXPECT_EQ(recordingUi().mousePointer(), platform::vbDefault);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CourceRegiTest, HighestNumberBeyondTheSixteenBitRangeStillOpensTheList)
+{
+    // A hand-edited highest number: the register opens on the numbers it
+    // can hold (a missing section reads as live, as always).
+    regtest::writeFile(gstrCourceFile,
+                       QStringLiteral("[Management]\r\nMaxCourceNo=40000\r\n[Cource2]\r\nName=第二\r\nState=0\r\n"));
+    frmCourceRegi f;
+    ASSERT_EQ(f.lstList->count(), 32767);
+    EXPECT_EQ(f.lstList->item(1)->text(), QStringLiteral("第二"));
 }
 
 }  // namespace

@@ -75,6 +75,27 @@ TEST_F(TeamTest, EmptyFileMessagesThenRegisterWritesTheFirstPair)
     EXPECT_EQ(readFile(gstrIniFile), QStringLiteral("[Setup]\r\nlastUsedTeam=ABC\r\n"));
 }
 
+TEST_F(TeamTest, EnterPressesTheFocusedButtonNotTheDefault)
+{
+    glngDialogParam = 0;
+    frmSetTeam f;
+    regtest::showActive(f);
+    bool opened = false;
+    onNextDialog<frmRegiTeam>([&opened](frmRegiTeam* d) {
+        opened = true;
+        QTest::mouseClick(d->btnCancel, Qt::LeftButton);
+    });
+    f.btnRegiTeam->setFocus();
+    QTest::keyClick(f.btnRegiTeam, Qt::Key_Return);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(recordingUi().messages.empty());
+    // Enter in the list presses the default button (選択).
+    f.lstTeams->setFocus();
+    QTest::keyClick(f.lstTeams, Qt::Key_Return);
+    EXPECT_EQ(messages(), QStringLiteral("エラー|チーム識別が未選択です。"));
+}
+
 TEST_F(TeamTest, PreselectionCallerFirstThenLastUsed)
 {
     teams(QStringLiteral("ID1=A\r\nDetail1=赤\r\nID2=B\r\nDetail2=\r\nID3=A\r\nDetail3=\r\n"));
