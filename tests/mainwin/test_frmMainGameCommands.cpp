@@ -288,8 +288,13 @@ TEST_F(FrmMainGameCommandsTest, NewGameWithEveryFilterOnAllAndCancelledDialogs)
     writeCources({{"北", 0}});
     writeGames({{1, "2024/04/01", "春1", 1, 0, 9, 2}, {2, "2024/04/02", "春2", 1, 1, 8, 3}});
     open();
+    // Two pairs and two courses (none and 北) among the games: each list
+    // starts with "すべて", which is chosen.
     ASSERT_EQ(w->cobSeason->currentText(), "すべて");
     ASSERT_EQ(w->cobHoleRound->currentText(), "すべて");
+    ASSERT_EQ(w->cobCource->count(), 3);
+    ASSERT_EQ(w->cobCource->itemText(1), "指定なし");
+    ASSERT_EQ(w->cobCource->itemText(2), "北");
     ASSERT_EQ(w->cobCource->currentText(), "すべて");
 
     // Cancel in the game information dialog: no participants dialog.
