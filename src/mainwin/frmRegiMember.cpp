@@ -75,6 +75,8 @@ frmRegiMember::frmRegiMember(QWidget* owner) : EntryDialog(owner)
     cobLocation->setObjectName("cobLocation");
     cobLocation->setEditable(true);
     cobLocation->setInsertPolicy(QComboBox::NoInsert);
+    // Room for five full-width characters beside the arrow.
+    cobLocation->setMinimumWidth(cobLocation->fontMetrics().horizontalAdvance(QString(5, QChar(0x6F22))) + 40);
     lblLocationHint = label("lblLocationHint", QStringLiteral("（５文字以内で入力）"));
     QHBoxLayout* buttons = createOkCancel();
     for (auto* b : {btnHelpSporMoji, btnHelpDate})

@@ -9,11 +9,13 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -80,9 +82,15 @@ frmSetTeam::frmSetTeam(QWidget* owner) : QDialog(owner)
     for (auto* b : {btnRegiTeam, btnEdit, btnDelete, btnPrint, btnSelect, btnNone, btnCancel})
         registers::enterPressesWhenFocused(b);
 
+    // The head "詳細" stands above the descriptions, which begin after a
+    // blank, three identifier characters and " ： " in the list's font.
+    const int detailOffset = QFontMetrics(font).horizontalAdvance(QStringLiteral(" ABC ： "))
+        + lstTeams->frameWidth()
+        + lstTeams->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstTeams) + 1;
+    lblHeadID->setMinimumWidth(detailOffset);
     auto* heads = new QHBoxLayout;
+    heads->setSpacing(0);
     heads->addWidget(lblHeadID);
-    heads->addSpacing(24);
     heads->addWidget(lblHeadDetail);
     heads->addStretch(1);
     auto* left = new QVBoxLayout;

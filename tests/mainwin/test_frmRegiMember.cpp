@@ -36,6 +36,15 @@ protected:
 
 TEST_F(RegiMemberTest, LoadShowsTheStoredPlayer)
 {
+    {
+        // Even empty, the region box is wide enough for five full-width
+        // characters.
+        frmRegiMember e;
+        regtest::showActive(e);
+        EXPECT_GE(e.cobLocation->lineEdit()->width(),
+                  e.cobLocation->fontMetrics().horizontalAdvance(QStringLiteral("長い地域名")));
+        e.close();
+    }
     regtest::writeFile(gstrLocationFile, QStringLiteral("[PlayerLocation]\r\nlocation1=北区\r\n"
                                                         "location2= 長い地域名です\r\nlocation3=\r\nlocation4=南区\r\n"));
     gEditMember = MemberInfo{7, QStringLiteral("山田"), "1990/01/05", 0, 2, 0, 2, "", QStringLiteral("やまだ"),
