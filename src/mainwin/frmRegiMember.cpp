@@ -134,10 +134,15 @@ frmRegiMember::frmRegiMember(QWidget* owner) : EntryDialog(owner)
         formhelpers::enterAsTab(w);
 
     registers::onLostFocus(txtBirthday, [this](QWidget* next) {
-        // Leaving for OK (which checks the date itself) or ｷｬﾝｾﾙ is never
-        // held up by the box.
-        if (mClosing || next == btnOK || next == btnCancel)
+        // Leaving for ｷｬﾝｾﾙ is never held up by the box; leaving for OK shows
+        // a good date in era form and leaves a wrong one to OK's own check.
+        if (mClosing || next == btnCancel)
             return;
+        if (next == btnOK) {
+            const QString text = vb::Trim(txtBirthday->text());
+            if (!text.isEmpty() && !vb::IsDate(text))
+                return;
+        }
         txtBirthday_LostFocus();
     });
     registers::onLostFocus(cobLocation, [this](QWidget*) {

@@ -114,9 +114,13 @@ TEST_F(RegiMemberTest, ChecksOnOkInOrderWithNothingStored)
                                              "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。");
     regtest::setText(d.txtName, QStringLiteral("　"));
     d.cobLocation->setEditText(QStringLiteral("東区"));
+    // A good date typed last is shown in era form when the box is left for OK.
+    regtest::setText(d.txtBirthday, QStringLiteral("s15/12/3"));
     QTest::mouseClick(d.btnOK, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringLiteral("エラー|名前が未入力です。"));
     EXPECT_TRUE(d.txtName->hasFocus());
+    EXPECT_EQ(d.txtBirthday->text(), QStringLiteral("S15/12/3"));
+    EXPECT_TRUE(d.lblBirthday->text().startsWith(QStringLiteral("昭和15年12月3日生　")));
 
     resetRecordingUi();
     regtest::setText(d.txtName, QStringLiteral("鈴木"));
