@@ -52,6 +52,7 @@ frmSeriesInfo::frmSeriesInfo(QWidget* owner) : EntryDialog(owner)
         grid->addWidget(lblRanking[k], k % 6, (k / 6) * 2);
         grid->addWidget(txtPoint[k], k % 6, (k / 6) * 2 + 1);
     }
+    grid->setColumnStretch(4, 1);   // each place label stays beside its box
     QHBoxLayout* buttons = createOkCancel();
 
     auto* nameRow = new QHBoxLayout;
