@@ -88,6 +88,7 @@ private:
     void psSetList0();
     void psSetList1();
     void psSetList1_After_ScoreEntry(Long& index);
+    void psRestoreScoreView();
     void psSetList2();
     void psSetList4();
     void psSetList6();

@@ -97,6 +97,49 @@ void band(uctMyGrid* g, int row, int cols, quint32 colour)
         setBack(g, c, row, colour);
 }
 
+// The header row: the columns' widths, then their captions, the caption of
+// the column that ranks in bold (none where boldCol < 0), and its height.
+void writeHeaderRow(uctMyGrid* g, const QList<QPair<QString, int>>& columns, int boldCol)
+{
+    for (int c = 0; c < columns.size(); ++c)
+        setWidth(g, c, columns[c].second);
+    for (int c = 0; c < columns.size(); ++c)
+        setHeader(g, c, columns[c].first);
+    if (boldCol >= 0)
+        setBold(g, boldCol, 0);
+    g->gsSetRowInfo(0, QStringLiteral("Height"), kRowHeight);
+}
+
+// A row's start with every second row banded in `colour`.
+void startBandedRow(uctMyGrid* g, int row, Long itemData, int cols, quint32 colour)
+{
+    startRow(g, row, itemData);
+    if (row % 2 == 0)
+        band(g, row, cols, colour);
+}
+
+// The first column: the row's number or rank on button face.
+void numberCell(uctMyGrid* g, int row, const QString& text)
+{
+    setCell(g, 0, row, text, kCentre);
+    setBack(g, 0, row, kButtonFace);
+}
+
+// Name, age and gender of a player from column `firstCol` on.
+void memberCells(uctMyGrid* g, int firstCol, int row, Long id)
+{
+    setCell(g, firstCol, row, gfGetMemberName(id), kLeft);
+    setCell(g, firstCol + 1, row, gfGetMemberAge(id, gGame.Date), kCentre);
+    setCell(g, firstCol + 2, row, gfGetMemberGender(id, 0), kCentre);
+}
+
+// The grey note under a player's name in the score grid: group and team.
+void noteCell(uctMyGrid* g, int row, const QString& text)
+{
+    setCell(g, 1, row, text, kLeft);
+    g->gsSetCellData(1, row, QStringLiteral("ForeColor"), ole(kGreyText));
+}
+
 void showTrapped(QWidget* owner, const char* procedure, const QString& description)
 {
     platform::MsgBox(QString::fromLatin1(procedure) + QStringLiteral("() : ") + description,
@@ -129,30 +172,21 @@ void frmParvona::psSetList0()
         constexpr int cols = 8;
         psSetGridFrame(g, cols, rows);
 
-        const int widths[cols] = {550, 800, 2500, 550, 550, 1300, 4500, 550};
-        for (int c = 0; c < cols; ++c)
-            setWidth(g, c, widths[c]);
-        const QString headers[cols] = {QStringLiteral("No."),  QStringLiteral("チーム"), QStringLiteral("名前"),
-                                       QStringLiteral("年令"), QStringLiteral("性別"),   QStringLiteral("地域"),
-                                       QStringLiteral("所属"), QStringLiteral("RG")};
-        for (int c = 0; c < cols; ++c)
-            setHeader(g, c, headers[c]);
-        g->gsSetRowInfo(0, QStringLiteral("Height"), kRowHeight);
+        writeHeaderRow(g,
+                       {{QStringLiteral("No."), 550}, {QStringLiteral("チーム"), 800}, {QStringLiteral("名前"), 2500},
+                        {QStringLiteral("年令"), 550}, {QStringLiteral("性別"), 550}, {QStringLiteral("地域"), 1300},
+                        {QStringLiteral("所属"), 4500}, {QStringLiteral("RG"), 550}},
+                       -1);
 
         int row = 0;
         for (Long i = 0; i <= glngScoreLinesUBound(); i += std::max<Integer>(rounds, 1)) {
             ++row;
             const ScoreLine& line = gScoreLines[i];
-            startRow(g, row, i + 1);
-            if (row % 2 == 0)
-                band(g, row, cols, kLightBlue);
-            setCell(g, 0, row, num(row), kCentre);
-            setBack(g, 0, row, kButtonFace);
+            startBandedRow(g, row, i + 1, cols, kLightBlue);
+            numberCell(g, row, num(row));
             setCell(g, 1, row, vb::Trim(line.TeamID), kCentre);
             setBack(g, 1, row, kGrey);
-            setCell(g, 2, row, gfGetMemberName(line.IDNo), kLeft);
-            setCell(g, 3, row, gfGetMemberAge(line.IDNo, gGame.Date), kCentre);
-            setCell(g, 4, row, gfGetMemberGender(line.IDNo, 0), kCentre);
+            memberCells(g, 2, row, line.IDNo);
             setCell(g, 5, row, gfGetMemberLocation(line.IDNo), kLeft);
             setCell(g, 6, row, gfGetMemberBelongName(line.IDNo), kLeft);
             setCell(g, 7, row, line.RoundGNo > 0 ? num(line.RoundGNo) : QString(), kCentre);
@@ -211,14 +245,7 @@ void frmParvona::psWriteScoreTally(Long index, PlayerSums& sums)
     for (int h = 0; h < holes; ++h) {
         const QString& text = line.Holes[h];
         const Long v = strokeValue(text);
-        QString mark;
-        if (v == 1)
-            mark = QStringLiteral("①");
-        else if (v >= 1)
-            mark = text;
-        else
-            mark = QStringLiteral("-");
-        setCell(g, 5 + h, row, mark, kCentre);
+        setCell(g, 5 + h, row, holeMark(text), kCentre);
         strokes += v;
         if (v >= 1 && v <= 5)
             ++classes[v - 1];
@@ -268,6 +295,20 @@ void frmParvona::psWriteScoreTally(Long index, PlayerSums& sums)
     }
 }
 
+// After a fill of the score grid: the kept selection and top row back, the
+// grid drawn and the entry count shown.
+void frmParvona::psRestoreScoreView()
+{
+    if (mSelScoreLine.IDNo > 0)
+        psSelectKeptScore();
+    mSelScoreLine.IDNo = 0;
+    if (mScoreTopRow > 0)
+        uctGridList->gsSetTopIndexOfRowsY(mScoreTopRow);
+    mScoreTopRow = 0;
+    uctGridList->gsUpdate();
+    psSetEntryNum();
+}
+
 void frmParvona::psSetList1()
 {
     try {
@@ -295,12 +336,7 @@ void frmParvona::psSetList1()
         columns.append({QStringLiteral("合計"), 700});
         for (int k = 1; k <= 5; ++k)
             columns.append({num(k) + QStringLiteral("打"), 500});
-        for (int c = 0; c < cols; ++c)
-            setWidth(g, c, columns[c].second);
-        for (int c = 0; c < cols; ++c)
-            setHeader(g, c, columns[c].first);
-        setBold(g, totalCol, 0);
-        g->gsSetRowInfo(0, QStringLiteral("Height"), kRowHeight);
+        writeHeaderRow(g, columns, totalCol);
 
         bool tint = true;
         Long player = 0;
@@ -317,13 +353,11 @@ void frmParvona::psSetList1()
                 band(g, row, cols, kLightRed);
 
             const bool first = line.RoundNo == 1;
-            setCell(g, 0, row, first ? num(player) : QString(), kCentre);
-            setBack(g, 0, row, kButtonFace);
+            numberCell(g, row, first ? num(player) : QString());
             if (first) {
                 setCell(g, 1, row, gfGetMemberName(line.IDNo), kLeft);
             } else if (line.RoundNo == 2) {
-                setCell(g, 1, row, pfGroupAndTeamText(line), kLeft);
-                g->gsSetCellData(1, row, QStringLiteral("ForeColor"), ole(kGreyText));
+                noteCell(g, row, pfGroupAndTeamText(line));
             } else {
                 setCell(g, 1, row, QString(), kLeft);
             }
@@ -332,14 +366,7 @@ void frmParvona::psSetList1()
             psWriteScoreTally(i, sums);
         }
 
-        if (mSelScoreLine.IDNo > 0)
-            psSelectKeptScore();
-        mSelScoreLine.IDNo = 0;
-        if (mScoreTopRow > 0)
-            g->gsSetTopIndexOfRowsY(mScoreTopRow);
-        mScoreTopRow = 0;
-        g->gsUpdate();
-        psSetEntryNum();
+        psRestoreScoreView();
     } catch (const std::exception& e) {
         showTrapped(this, "psSetList1", pfErrorDescription(e));
     }
@@ -365,21 +392,12 @@ void frmParvona::psSetList1_After_ScoreEntry(Long& index)
         PlayerSums sums;
         for (; i <= glngScoreLinesUBound() && gScoreLines[i].IDNo == id; ++i) {
             const ScoreLine& line = gScoreLines[i];
-            if (line.RoundNo == 2) {
-                setCell(g, 1, i + 1, pfGroupAndTeamText(line), kLeft);
-                g->gsSetCellData(1, i + 1, QStringLiteral("ForeColor"), ole(kGreyText));
-            }
+            if (line.RoundNo == 2)
+                noteCell(g, i + 1, pfGroupAndTeamText(line));
             psWriteScoreTally(i, sums);
         }
 
-        if (mSelScoreLine.IDNo > 0)
-            psSelectKeptScore();
-        mSelScoreLine.IDNo = 0;
-        if (mScoreTopRow > 0)
-            g->gsSetTopIndexOfRowsY(mScoreTopRow);
-        mScoreTopRow = 0;
-        g->gsUpdate();
-        psSetEntryNum();
+        psRestoreScoreView();
         platform::resetMousePointer();
     } catch (const std::exception& e) {
         platform::resetMousePointer();
@@ -410,6 +428,18 @@ QString orDash(bool shown, qint64 v)
     return shown ? num(v) : QStringLiteral("-");
 }
 
+// The end of a ranking row from column `col`: the total (grey, bold), the
+// five stroke classes and the birthday.
+template <class Rank>
+void totalToBirthdayCells(uctMyGrid* g, int col, int row, const Rank& p)
+{
+    setCell(g, col, row, orDash(p.Gross != 0, p.Net), kCentre);
+    setBack(g, col, row, kGrey);
+    setBold(g, col, row);
+    strokeClassCells(g, col + 1, row, p.Gross, p.StrokeCount);
+    setCell(g, col + 6, row, birthdayCell(p.IDNo), kCentre);
+}
+
 }  // namespace
 
 void frmParvona::psSetList2()
@@ -438,25 +468,15 @@ void frmParvona::psSetList2()
         for (int k = 1; k <= 5; ++k)
             columns.append({num(k) + QStringLiteral("打"), 550});
         columns.append({QStringLiteral("生年月日"), 1300});
-        for (int c = 0; c < cols; ++c)
-            setWidth(g, c, columns[c].second);
-        for (int c = 0; c < cols; ++c)
-            setHeader(g, c, columns[c].first);
-        setBold(g, totalCol, 0);
-        g->gsSetRowInfo(0, QStringLiteral("Height"), kRowHeight);
+        writeHeaderRow(g, columns, totalCol);
 
         for (Long k = 0; k <= glngRankingUBound(); ++k) {
             const PersonRank& p = gRanking[k];
             const int row = k + 1;
-            startRow(g, row, row);
-            if (row % 2 == 0)
-                band(g, row, cols, kRankingBand);
+            startBandedRow(g, row, row, cols, kRankingBand);
             const bool any = p.Gross != 0;
-            setCell(g, 0, row, num(p.Rank), kCentre);
-            setBack(g, 0, row, kButtonFace);
-            setCell(g, 1, row, gfGetMemberName(p.IDNo), kLeft);
-            setCell(g, 2, row, gfGetMemberAge(p.IDNo, gGame.Date), kCentre);
-            setCell(g, 3, row, gfGetMemberGender(p.IDNo, 0), kCentre);
+            numberCell(g, row, num(p.Rank));
+            memberCells(g, 1, row, p.IDNo);
             int c = 4;
             for (int r = 0; r < rounds; ++r, ++c) {
                 setCell(g, c, row, orDash(p.RoundGross[r] != 0, p.RoundGross[r]), kCentre);
@@ -466,13 +486,7 @@ void frmParvona::psSetList2()
             setCell(g, c++, row, orDash(any, p.StrokeCount[0]), kCentre);
             if (withHandicap)
                 setCell(g, c++, row, orDash(any, p.Handicap), kCentre);
-            setCell(g, c, row, orDash(any, p.Net), kCentre);
-            setBack(g, c, row, kGrey);
-            setBold(g, c, row);
-            ++c;
-            strokeClassCells(g, c, row, p.Gross, p.StrokeCount);
-            c += 5;
-            setCell(g, c, row, birthdayCell(p.IDNo), kCentre);
+            totalToBirthdayCells(g, c, row, p);
         }
         g->gsUpdate();
         psSetEntryNum();
@@ -505,25 +519,15 @@ void frmParvona::psSetList4()
         for (int k = 1; k <= 5; ++k)
             columns.append({num(k) + QStringLiteral("打"), 500});
         columns.append({QStringLiteral("生年月日"), 1300});
-        for (int c = 0; c < cols; ++c)
-            setWidth(g, c, columns[c].second);
-        for (int c = 0; c < cols; ++c)
-            setHeader(g, c, columns[c].first);
-        setBold(g, totalCol, 0);
-        g->gsSetRowInfo(0, QStringLiteral("Height"), kRowHeight);
+        writeHeaderRow(g, columns, totalCol);
 
         for (Long k = 0; k <= glngRoundRankingUBound(); ++k) {
             const RoundRank& p = gRoundRanking[k];
             const int row = k + 1;
-            startRow(g, row, row);
-            if (row % 2 == 0)
-                band(g, row, cols, kLightBlue);
+            startBandedRow(g, row, row, cols, kLightBlue);
             const bool any = p.Gross != 0;
-            setCell(g, 0, row, num(p.Rank), kCentre);
-            setBack(g, 0, row, kButtonFace);
-            setCell(g, 1, row, gfGetMemberName(p.IDNo), kLeft);
-            setCell(g, 2, row, gfGetMemberAge(p.IDNo, gGame.Date), kCentre);
-            setCell(g, 3, row, gfGetMemberGender(p.IDNo, 0), kCentre);
+            numberCell(g, row, num(p.Rank));
+            memberCells(g, 1, row, p.IDNo);
             setCell(g, 4, row, orDash(any, p.RoundNo), kCentre);
             setBack(g, 4, row, kGrey);
             int c = 5;
@@ -533,13 +537,7 @@ void frmParvona::psSetList4()
             setBack(g, c, row, kGrey);
             ++c;
             setCell(g, c++, row, orDash(any, p.StrokeCount[0]), kCentre);
-            setCell(g, c, row, orDash(any, p.Net), kCentre);
-            setBack(g, c, row, kGrey);
-            setBold(g, c, row);
-            ++c;
-            strokeClassCells(g, c, row, p.Gross, p.StrokeCount);
-            c += 5;
-            setCell(g, c, row, birthdayCell(p.IDNo), kCentre);
+            totalToBirthdayCells(g, c, row, p);
         }
         g->gsUpdate();
         psSetEntryNum();
@@ -555,18 +553,13 @@ void frmParvona::psSetList6()
         constexpr int cols = 12;
         psSetGridFrame(g, cols, glngRankingUBound() + 2);
 
-        const int widths[cols] = {550, 800, 550, 2500, 550, 550, 3000, 600, 800, 550, 800, 1000};
-        const QString headers[cols] = {QStringLiteral("No."),  QStringLiteral("チーム"), QStringLiteral("MNo."),
-                                       QStringLiteral("名前"), QStringLiteral("年令"),   QStringLiteral("性別"),
-                                       QStringLiteral("所属"), QStringLiteral("R数"),    QStringLiteral("実打"),
-                                       QStringLiteral("H"),    QStringLiteral("合計"),   QStringLiteral("R平均")};
         const int boldCol = gGame.TeamHowtoRank == 0 ? 10 : 11;
-        for (int c = 0; c < cols; ++c)
-            setWidth(g, c, widths[c]);
-        for (int c = 0; c < cols; ++c)
-            setHeader(g, c, headers[c]);
-        setBold(g, boldCol, 0);
-        g->gsSetRowInfo(0, QStringLiteral("Height"), kRowHeight);
+        writeHeaderRow(g,
+                       {{QStringLiteral("No."), 550}, {QStringLiteral("チーム"), 800}, {QStringLiteral("MNo."), 550},
+                        {QStringLiteral("名前"), 2500}, {QStringLiteral("年令"), 550}, {QStringLiteral("性別"), 550},
+                        {QStringLiteral("所属"), 3000}, {QStringLiteral("R数"), 600}, {QStringLiteral("実打"), 800},
+                        {QStringLiteral("H"), 550}, {QStringLiteral("合計"), 800}, {QStringLiteral("R平均"), 1000}},
+                       boldCol);
 
         QString previousTeam;
         int bandFlag = 1;
@@ -588,14 +581,11 @@ void frmParvona::psSetList6()
                 band(g, row, cols, kTeamListBand);
             ++memberNo;
             const bool any = p.Gross != 0;
-            setCell(g, 0, row, opensBlock ? num(teamNo) : QString(), kCentre);
-            setBack(g, 0, row, kButtonFace);
+            numberCell(g, row, opensBlock ? num(teamNo) : QString());
             setCell(g, 1, row, opensBlock ? p.TeamID : QString(), kCentre);
             setCell(g, 2, row, QStringLiteral("M") + num(memberNo), kCentre);
             setBack(g, 2, row, kGrey);
-            setCell(g, 3, row, gfGetMemberName(p.IDNo), kLeft);
-            setCell(g, 4, row, gfGetMemberAge(p.IDNo, gGame.Date), kCentre);
-            setCell(g, 5, row, gfGetMemberGender(p.IDNo, 0), kCentre);
+            memberCells(g, 3, row, p.IDNo);
             setCell(g, 6, row, gfGetMemberBelongName(p.IDNo), kLeft);
             setCell(g, 7, row, orDash(p.Rounds > 0, p.Rounds), kCentre);
             setBack(g, 7, row, kGrey);
@@ -627,25 +617,19 @@ void frmParvona::psSetList7()
         const int cols = 6 + members;
         psSetGridFrame(g, cols, glngTeamRankingUBound() + 2);
 
-        const int widths[6] = {550, 800, 600, 600, 1000, 1000};
-        const QString headers[6] = {QStringLiteral("順位"), QStringLiteral("チーム"), QStringLiteral("人数"),
-                                    QStringLiteral("R数"),  QStringLiteral("合計"),   QStringLiteral("R平均")};
+        QList<QPair<QString, int>> columns = {{QStringLiteral("順位"), 550}, {QStringLiteral("チーム"), 800},
+                                              {QStringLiteral("人数"), 600}, {QStringLiteral("R数"), 600},
+                                              {QStringLiteral("合計"), 1000}, {QStringLiteral("R平均"), 1000}};
+        for (int m = 1; m <= members; ++m)
+            columns.append({QStringLiteral("M") + num(m), 800});
         const int boldCol = gGame.TeamHowtoRank == 0 ? 4 : 5;
-        for (int c = 0; c < cols; ++c)
-            setWidth(g, c, c < 6 ? widths[c] : 800);
-        for (int c = 0; c < cols; ++c)
-            setHeader(g, c, c < 6 ? headers[c] : QStringLiteral("M") + num(c - 5));
-        setBold(g, boldCol, 0);
-        g->gsSetRowInfo(0, QStringLiteral("Height"), kRowHeight);
+        writeHeaderRow(g, columns, boldCol);
 
         for (Long k = 0; k <= glngTeamRankingUBound(); ++k) {
             const TeamRank& t = gTeamRanking[k];
             const int row = k + 1;
-            startRow(g, row, row);
-            if (row % 2 == 0)
-                band(g, row, cols, kLightBlue);
-            setCell(g, 0, row, num(t.Rank), kCentre);
-            setBack(g, 0, row, kButtonFace);
+            startBandedRow(g, row, row, cols, kLightBlue);
+            numberCell(g, row, num(t.Rank));
             setCell(g, 1, row, t.TeamID, kCentre);
             setCell(g, 2, row, num(t.Members), kCentre);
             setCell(g, 3, row, orDash(t.Rounds > 0, t.Rounds), kCentre);
