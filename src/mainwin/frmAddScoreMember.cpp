@@ -1,6 +1,7 @@
 #include "mainwin/frmAddScoreMember.h"
 
 #include "core/ini.h"
+#include "mainwin/dialoghelpers.h"
 #include "mainwin/gsSetMemberListBox.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
@@ -95,20 +96,9 @@ void frmAddScoreMember::Form_Load()
 
     // 3. Groups; the remembered live group is chosen (which fills the list).
     mFilling = true;
-    cobBelong->clear();
-    cobBelong->addItem(QStringLiteral("すべて"), -1);
-    cobBelong->addItem(QStringLiteral("無し"), 0);
     const Long lastBelong =
         vb::CLng(vb::Val(gfReadIniFile(gstrIniFile, kSetup, QStringLiteral("LastBelong_at_AddScoreMember"))));
-    int chosen = -1;
-    for (const BelongInfo& g : gBelongList) {
-        if (g.State == 2)
-            continue;
-        cobBelong->addItem(g.Name, static_cast<int>(g.BelongID));
-        if (g.BelongID == lastBelong)
-            chosen = cobBelong->count() - 1;
-    }
-    cobBelong->setCurrentIndex(-1);
+    const int chosen = dialoghelpers::fillGroupBox(cobBelong, lastBelong);
     mFilling = false;
     if (chosen >= 0)
         psSelectGroup(chosen);
@@ -187,15 +177,6 @@ void frmAddScoreMember::keyPressEvent(QKeyEvent* event)
 {
     // Esc presses no button of this dialog, and Enter only the button that
     // has the focus.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
-            b->animateClick();
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!dialoghelpers::takeDialogKey(this, event, true))
+        QDialog::keyPressEvent(event);
 }

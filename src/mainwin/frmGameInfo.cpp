@@ -3,6 +3,7 @@
 #include "core/ini.h"
 #include "core/records.h"
 #include "core/series.h"
+#include "mainwin/dialoghelpers.h"
 #include "mainwin/modRegisters.h"
 #include "platform/eradate.h"
 #include "platform/ui/formhelpers.h"
@@ -379,17 +380,8 @@ void frmGameInfo::keyPressEvent(QKeyEvent* event)
 {
     // Esc cancels nothing here, and Enter presses no default button: only
     // the button that has the focus.
-    if (formhelpers::isEnterKey(event)) {
-        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
-            b->animateClick();
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!dialoghelpers::takeDialogKey(this, event, true))
+        QDialog::keyPressEvent(event);
 }
 
 QString frmGameInfo::dateErrorText()

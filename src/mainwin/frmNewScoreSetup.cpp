@@ -2,6 +2,7 @@
 
 #include "core/ini.h"
 #include "core/masterlists.h"
+#include "mainwin/dialoghelpers.h"
 #include "mainwin/frmSetTeam.h"
 #include "mainwin/gsSetMemberListBox.h"
 #include "platform/uiservice.h"
@@ -267,19 +268,8 @@ void frmNewScoreSetup::Form_Load()
 
     // 5. Groups; the remembered live group is chosen (which fills the list).
     mFilling = true;
-    cobBelong->clear();
-    cobBelong->addItem(QStringLiteral("すべて"), -1);
-    cobBelong->addItem(QStringLiteral("無し"), 0);
     const Long lastBelong = vb::CLng(vb::Val(gfReadIniFile(gstrIniFile, kSetup, QStringLiteral("LastBelong_at_NewGame"))));
-    int chosen = -1;
-    for (const BelongInfo& g : gBelongList) {
-        if (g.State == 2)
-            continue;
-        cobBelong->addItem(g.Name, static_cast<int>(g.BelongID));
-        if (g.BelongID == lastBelong)
-            chosen = cobBelong->count() - 1;
-    }
-    cobBelong->setCurrentIndex(-1);
+    const int chosen = dialoghelpers::fillGroupBox(cobBelong, lastBelong);
     mFilling = false;
     if (chosen >= 0)
         psSelectGroup(chosen);
@@ -510,13 +500,8 @@ void frmNewScoreSetup::keyPressEvent(QKeyEvent* event)
 {
     // No button is the dialog's default: Enter presses only the button that
     // has the focus.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
-            b->animateClick();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!dialoghelpers::takeDialogKey(this, event, false))
+        QDialog::keyPressEvent(event);
 }
 
 void frmNewScoreSetup::psSetButtons()

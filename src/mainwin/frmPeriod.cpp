@@ -1,6 +1,7 @@
 #include "mainwin/frmPeriod.h"
 
 #include "core/records.h"
+#include "mainwin/dialoghelpers.h"
 #include "platform/eradate.h"
 #include "platform/ui/formhelpers.h"
 #include "platform/uiservice.h"
@@ -121,17 +122,8 @@ void frmPeriod::keyPressEvent(QKeyEvent* event)
 {
     // Esc does not cancel this dialog, and no button is the dialog's
     // default: Enter presses only the button that has the focus.
-    if (formhelpers::isEnterKey(event)) {
-        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
-            b->animateClick();
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!dialoghelpers::takeDialogKey(this, event, true))
+        QDialog::keyPressEvent(event);
 }
 
 bool frmPeriod::eventFilter(QObject* watched, QEvent* event)
