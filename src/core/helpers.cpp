@@ -5,6 +5,7 @@
 #include "platform/vbruntime.h"
 
 #include <exception>
+#include <limits>
 
 namespace {
 
@@ -178,3 +179,24 @@ std::vector<Long> gfSortedIndexDesc(const std::vector<QString>& keys)
         csQuickSort_Desc(0, static_cast<Long>(keys.size()) - 1, index, keys, 0);
     return index;
 }
+
+namespace corehelpers {
+
+QString padNum(qint64 v, int width)
+{
+    const bool negative = v < 0;
+    QString digits = QString::number(negative ? -v : v);
+    if (digits.size() < width)
+        digits.prepend(QString(width - digits.size(), QLatin1Char('0')));
+    return negative ? QLatin1Char('-') + digits : digits;
+}
+
+Long addChecked(Long a, qint64 b)
+{
+    const qint64 sum = static_cast<qint64>(a) + b;
+    if (sum > std::numeric_limits<Long>::max() || sum < std::numeric_limits<Long>::min())
+        vb::raiseOverflow();
+    return static_cast<Long>(sum);
+}
+
+}  // namespace corehelpers

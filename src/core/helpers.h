@@ -1,9 +1,10 @@
 // Small shared helpers of the core: the index quicksort every ranking uses,
-// the age of a player on a date, the folder part of a path and showing a page
-// in the web browser.
+// the age of a player on a date, the folder part of a path, showing a page
+// in the web browser, and parts of the rankings' keys and sums.
 #pragma once
 
 #include "core/records.h"
+#include "platform/vbruntime.h"
 
 #include <QString>
 #include <vector>
@@ -41,3 +42,42 @@ QString gfGetParentFolder(const QString& path);
 // and tells the user), false when the browser was started. The flag is not
 // used.
 bool gfOpenWebPage(const QString& address, bool flag = false);
+
+// Parts of the rankings' sort keys and sums.
+namespace corehelpers {
+
+// A whole number zero-padded to at least `width` digits ("00000000"), with a
+// leading "-" for negatives; longer numbers print whole.
+QString padNum(qint64 v, int width);
+
+// a + b; a sum outside the Long range raises overflow.
+Long addChecked(Long a, qint64 b);
+
+// The team rows of a list kept in team order: a team row starts at the first
+// row and wherever the trimmed TeamID changes, with that row's TeamID and
+// position (FirstRow); Members counts the team's rows, Rounds and Net sum
+// theirs (overflow raises).
+template <class Row>
+std::vector<TeamRank> teamRowsOf(const std::vector<Row>& rows)
+{
+    std::vector<TeamRank> teams;
+    QString previousTeam;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
+        const QString team = vb::Trim(row.TeamID);
+        if (i == 0 || team != previousTeam) {
+            TeamRank t;
+            t.TeamID = row.TeamID;
+            t.FirstRow = static_cast<Long>(i);
+            teams.push_back(t);
+        }
+        previousTeam = team;
+        TeamRank& t = teams.back();
+        t.Members = addChecked(t.Members, 1);
+        t.Rounds = addChecked(t.Rounds, row.Rounds);
+        t.Net = addChecked(t.Net, row.Net);
+    }
+    return teams;
+}
+
+}  // namespace corehelpers

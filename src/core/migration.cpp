@@ -98,21 +98,12 @@ void gsMigrateOldData()
         const Integer teamHowtoRank = vb::CIntText(gfReadIniFile(oldSeries, section, QStringLiteral("TeamHowtoRank")));
 
         // A migrated game is no point game and has no handicaps or groups.
-        GameInfo g;
+        GameInfo g = gfNewGameDefaults();
         g.SeriesID = n;
         g.Hole = hole;
         g.Round = round;
         g.TeamHowtoRank = teamHowtoRank;
-        g.MaxScoreNo = 0;
-        g.CourceID = 0;
-        g.CategoryGender = 0;
-        g.CategoryAgeLow = -1;
-        g.CategoryAgeHigh = -1;
-        g.JudgeDaSu = 5;
-        g.JudgeBirthday = 1;
-        g.HandiCapKind = 0;
         g.PointGame = 0;
-        g.RealEntries = 0;
         gGame = g;
 
         for (Long no = 1; no <= games; ++no) {

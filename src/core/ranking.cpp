@@ -310,23 +310,7 @@ void gsCalTeamRanking()
 {
     gsCalTeamList();
 
-    std::vector<TeamRank> teams;
-    QString prevTeam;
-    for (size_t i = 0; i < gRanking.size(); ++i) {
-        const PersonRank& row = gRanking[i];
-        const QString team = vb::Trim(row.TeamID);
-        if (i == 0 || team != prevTeam) {
-            TeamRank t;
-            t.TeamID = row.TeamID;
-            t.FirstRow = static_cast<Long>(i);
-            teams.push_back(t);
-        }
-        prevTeam = team;
-        TeamRank& t = teams.back();
-        t.Members = pfAddLong(t.Members, 1);
-        t.Rounds = pfAddLong(t.Rounds, row.Rounds);
-        t.Net = pfAddLong(t.Net, row.Net);
-    }
+    std::vector<TeamRank> teams = corehelpers::teamRowsOf(gRanking);
 
     std::vector<TeamRank>().swap(gTeamRanking);
     if (teams.empty()) return;

@@ -48,16 +48,8 @@ bool trapped(const char* procedure, const std::function<bool()>& body)
     }
 }
 
-// A whole number in a zero-padded pattern such as "00000000": at least
-// `width` digits, a leading "-" for negatives, longer numbers print whole.
-QString padNum(qint64 v, int width)
-{
-    const bool negative = v < 0;
-    QString digits = QString::number(negative ? -v : v);
-    if (digits.size() < width)
-        digits.prepend(QString(width - digits.size(), QLatin1Char('0')));
-    return negative ? QLatin1Char('-') + digits : digits;
-}
+using corehelpers::addChecked;
+using corehelpers::padNum;
 
 // The key part of an average num / den (den >= 1) in a pattern of
 // `intDigits` zeros, ".", and `decimals` zeros ("00000.00000000"),
@@ -81,14 +73,6 @@ QString averageKey(qint64 num, qint64 den, int intDigits, int decimals)
         return vb::FormatRatio(0, 1, pattern);
     constexpr qint64 complementBase = 1000000000000000000LL;  // 10^18
     return QLatin1Char('-') + padNum(complementBase - magnitude, 18);
-}
-
-Long addChecked(Long a, qint64 b)
-{
-    const qint64 sum = static_cast<qint64>(a) + b;
-    if (sum > std::numeric_limits<Long>::max() || sum < std::numeric_limits<Long>::min())
-        vb::raiseOverflow();
-    return static_cast<Long>(sum);
 }
 
 // Copies the rows in key order with ranks from 1; a row whose key equals the
@@ -618,23 +602,7 @@ bool gsCalSeasonTeamList()
 bool gsCalSeasonTeamRanking()
 {
     return trapped("gsCalSeasonTeamRanking", [&] {
-        std::vector<TeamRank> teams;
-        QString previousTeam;
-        for (size_t i = 0; i < gSeasonTeamList.size(); ++i) {
-            const SeasonScore& row = gSeasonTeamList[i];
-            const QString team = vb::Trim(row.TeamID);
-            if (i == 0 || team != previousTeam) {
-                TeamRank t;
-                t.TeamID = row.TeamID;
-                t.FirstRow = static_cast<Long>(i);
-                teams.push_back(t);
-            }
-            previousTeam = team;
-            TeamRank& t = teams.back();
-            t.Members = addChecked(t.Members, 1);
-            t.Rounds = addChecked(t.Rounds, row.Rounds);
-            t.Net = addChecked(t.Net, row.Net);
-        }
+        std::vector<TeamRank> teams = corehelpers::teamRowsOf(gSeasonTeamList);
         gTeamRanking.clear();
         if (teams.empty())
             return true;

@@ -15,16 +15,8 @@
 
 namespace {
 
-// A whole number in a zero-padded pattern such as "0000000000": at least
-// `width` digits, a leading "-" for negatives, longer numbers print whole.
-QString padNum(qint64 v, int width)
-{
-    const bool negative = v < 0;
-    QString digits = QString::number(negative ? -v : v);
-    if (digits.size() < width)
-        digits.prepend(QString(width - digits.size(), QLatin1Char('0')));
-    return negative ? QLatin1Char('-') + digits : digits;
-}
+using corehelpers::addChecked;
+using corehelpers::padNum;
 
 // num / den rounded to a whole number, halves to the even neighbour
 // (num >= 0, den > 0); out of the Long range raises overflow.
@@ -37,14 +29,6 @@ Long divideHalfEven(qint64 num, qint64 den)
     if (q > std::numeric_limits<Long>::max())
         vb::raiseOverflow();
     return static_cast<Long>(q);
-}
-
-Long addChecked(Long a, Long b)
-{
-    Long sum = 0;
-    if (__builtin_add_overflow(a, b, &sum))
-        vb::raiseOverflow();
-    return sum;
 }
 
 // Gives every row from `first` to `last` (inclusive) its share of the group's
