@@ -5,6 +5,7 @@
 #include "core/core.h"
 #include "core/ini.h"
 #include "platform/textfile.h"
+#include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
 #include <QByteArray>
@@ -31,22 +32,7 @@ inline void newGame(Integer hole, Integer round)
 
 // Appends one player's rows: one text per round, the hole texts separated by
 // spaces ("1 2 3 3"); "." stands for a hole not entered.
-inline void addPlayer(Long id, std::initializer_list<const char*> rounds, const QString& team = QString(),
-                      Long handicap = 0)
-{
-    Integer r = 0;
-    for (const char* text : rounds) {
-        ScoreLine line;
-        line.IDNo = id;
-        line.RoundNo = ++r;
-        line.TeamID = team;
-        line.Handicap = handicap;
-        const QStringList holes = QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (int h = 0; h < holes.size() && h < 16; ++h)
-            line.Holes[h] = holes[h] == QStringLiteral(".") ? QString() : holes[h];
-        gScoreLines.push_back(line);
-    }
-}
+using testsupport::addPlayer;
 
 // A round of `hole` holes all done in `strokes`.
 inline QByteArray flat(int hole, int strokes)
@@ -58,12 +44,7 @@ inline QByteArray flat(int hole, int strokes)
 
 inline void addMember(Long id, const QString& birthday, Integer gender = 1)
 {
-    MemberInfo m;
-    m.IDNo = id;
-    m.Name = QStringLiteral("選手") + QString::number(id);
-    m.Birthday = birthday;
-    m.Gender = gender;
-    gMemberList.push_back(m);
+    testsupport::addMember(id, QStringLiteral("選手") + QString::number(id), birthday, gender);
 }
 
 // The IDNo column of gRanking, in order.
@@ -93,17 +74,7 @@ class DataFolder {
 public:
     DataFolder()
     {
-        const QString root = dir_.path();
-        gstrAppFolder = root + QStringLiteral("/app");
-        gstrDocFolder = root + QStringLiteral("/doc");
-        gstrDataFolder = gstrDocFolder + QStringLiteral("/data");
-        gstrGamesFolder = gstrDataFolder + QStringLiteral("/games");
-        gstrManagerFile = gstrGamesFolder + QStringLiteral("/manager.dat");
-        gstrMemberFile = gstrDataFolder + QStringLiteral("/member.dat");
-        gstrSeriesFile = gstrDataFolder + QStringLiteral("/series.dat");
-        gstrIniFile = gstrAppFolder + QStringLiteral("/Tallicor.ini");
-        QDir().mkpath(gstrAppFolder);
-        QDir().mkpath(gstrGamesFolder);
+        testsupport::pointDataPathsAt(dir_.path());
         resetRecordingUi();
     }
     QString root() const { return dir_.path(); }

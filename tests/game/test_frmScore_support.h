@@ -7,6 +7,7 @@
 #include "core/ini.h"
 #include "platform/vbruntime.h"
 #include "game/frmScore.h"
+#include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
 #include <QApplication>
@@ -21,33 +22,14 @@
 
 namespace scoretest {
 
-inline void addMember(Long id, const QString& name, const QString& birthday, Integer gender)
-{
-    MemberInfo m;
-    m.IDNo = id;
-    m.Name = name;
-    m.Birthday = birthday;
-    m.Gender = gender;
-    gMemberList.push_back(m);
-}
+using testsupport::addMember;
 
 // One player's lines: one text per round, holes separated by blanks, "." for
 // a hole not entered.
 inline void addPlayer(Long id, std::initializer_list<const char*> rounds, Long handicap = 0,
                       const QString& team = QString())
 {
-    Integer r = 0;
-    for (const char* text : rounds) {
-        ScoreLine line;
-        line.IDNo = id;
-        line.RoundNo = ++r;
-        line.Handicap = handicap;
-        line.TeamID = team;
-        const QStringList holes = QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (int h = 0; h < holes.size(); ++h)
-            line.Holes[h] = holes[h] == QStringLiteral(".") ? QString() : holes[h];
-        gScoreLines.push_back(line);
-    }
+    testsupport::addPlayer(id, rounds, team, handicap);
 }
 
 // The holes of a line as "a b c", "." for an empty text, up to `holes`.

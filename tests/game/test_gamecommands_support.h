@@ -8,6 +8,7 @@
 #include "core/ini.h"
 #include "game/frmParvona.h"
 #include "grid/uctMyGrid.h"
+#include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
 #include <QApplication>
@@ -59,31 +60,8 @@ void onNextDialog(std::function<void(T*)> fn, int* opened = nullptr)
     timer->start(10);
 }
 
-inline void addMember(Long id, const QString& name, const QString& birthday, Integer gender)
-{
-    MemberInfo m;
-    m.IDNo = id;
-    m.Name = name;
-    m.Birthday = birthday;
-    m.Gender = gender;
-    gMemberList.push_back(m);
-}
-
-inline void addPlayer(Long id, std::initializer_list<const char*> rounds, const QString& team, Long handicap = 0)
-{
-    Integer r = 0;
-    for (const char* text : rounds) {
-        ScoreLine line;
-        line.IDNo = id;
-        line.RoundNo = ++r;
-        line.TeamID = team;
-        line.Handicap = handicap;
-        const QStringList holes = QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (int h = 0; h < holes.size(); ++h)
-            line.Holes[h] = holes[h] == QStringLiteral(".") ? QString() : holes[h];
-        gScoreLines.push_back(line);
-    }
-}
+using testsupport::addMember;
+using testsupport::addPlayer;
 
 // The players of the lines in order, one entry per line: "id/round".
 inline QString lineKeys()
@@ -113,20 +91,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        const QString root = dir.path();
-        gstrAppFolder = root + QStringLiteral("/app");
-        gstrDocFolder = root + QStringLiteral("/doc");
-        gstrDataFolder = gstrDocFolder + QStringLiteral("/data");
-        gstrGamesFolder = gstrDataFolder + QStringLiteral("/games");
-        gstrTempFolder = gstrAppFolder + QStringLiteral("/temp");
-        gstrManagerFile = gstrGamesFolder + QStringLiteral("/manager.dat");
-        gstrMemberFile = gstrDataFolder + QStringLiteral("/member.dat");
-        gstrSeriesFile = gstrDataFolder + QStringLiteral("/series.dat");
-        gstrCourceFile = gstrDataFolder + QStringLiteral("/cource.dat");
-        gstrGroupFile = gstrDataFolder + QStringLiteral("/group.dat");
-        gstrTeamFile = gstrDataFolder + QStringLiteral("/team.dat");
-        gstrIniFile = gstrAppFolder + QStringLiteral("/Tallicor.ini");
-        QDir().mkpath(gstrGamesFolder);
+        testsupport::pointDataPathsAt(dir.path());
         QDir().mkpath(gstrTempFolder);
         gfWriteIniFile(gstrTeamFile, QStringLiteral("Team"), QStringLiteral("ID1"), QStringLiteral("A"));
         gfWriteIniFile(gstrTeamFile, QStringLiteral("Team"), QStringLiteral("ID2"), QStringLiteral("B"));

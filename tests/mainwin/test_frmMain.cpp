@@ -7,6 +7,7 @@
 #include "mainwin/frmPeriod.h"
 #include "mainwin/modWebUpload.h"
 #include "platform/textfile.h"
+#include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
 #include <QApplication>
@@ -45,22 +46,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         resetRecordingUi();
-        const QString root = dir.path();
-        QDir().mkpath(root + "/app");
-        QDir().mkpath(root + "/doc/data/games");
-        gstrAppFolder = root + "/app";
-        gstrDocFolder = root + "/doc";
-        gstrDataFolder = gstrDocFolder + "/data";
-        gstrGamesFolder = gstrDataFolder + "/games";
-        gstrManagerFile = gstrGamesFolder + "/manager.dat";
-        gstrMemberFile = gstrDataFolder + "/member.dat";
-        gstrSeriesFile = gstrDataFolder + "/series.dat";
-        gstrGroupFile = gstrDataFolder + "/group.dat";
-        gstrCourceFile = gstrDataFolder + "/cource.dat";
-        gstrTeamFile = gstrDataFolder + "/team.dat";
-        gstrLocationFile = gstrDataFolder + "/location.dat";
-        gstrReExecuteFile = gstrAppFolder + "/Tallicor.rex";
-        gstrIniFile = gstrAppFolder + "/Tallicor.ini";
+        testsupport::pointDataPathsAt(dir.path());
         gGameList.clear();
         gMemberList.clear();
         gBelongList.clear();

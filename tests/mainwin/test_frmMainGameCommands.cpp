@@ -13,6 +13,7 @@
 #include "platform/eradate.h"
 #include "platform/textfile.h"
 #include "registers_support.h"
+#include "support/gamefixtures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,21 +48,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         resetRecordingUi();
-        const QString root = dir.path();
-        QDir().mkpath(root + "/app");
-        QDir().mkpath(root + "/doc/data/games");
-        gstrAppFolder = root + "/app";
-        gstrDocFolder = root + "/doc";
-        gstrDataFolder = gstrDocFolder + "/data";
-        gstrGamesFolder = gstrDataFolder + "/games";
-        gstrManagerFile = gstrGamesFolder + "/manager.dat";
-        gstrMemberFile = gstrDataFolder + "/member.dat";
-        gstrSeriesFile = gstrDataFolder + "/series.dat";
-        gstrGroupFile = gstrDataFolder + "/group.dat";
-        gstrCourceFile = gstrDataFolder + "/cource.dat";
-        gstrTeamFile = gstrDataFolder + "/team.dat";
-        gstrReExecuteFile = gstrAppFolder + "/Tallicor.rex";
-        gstrIniFile = gstrAppFolder + "/Tallicor.ini";
+        testsupport::pointDataPathsAt(dir.path());
         gGameList.clear();
         gMemberList.clear();
         gBelongList.clear();
