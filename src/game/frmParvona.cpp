@@ -210,8 +210,26 @@ void frmParvona::Form_Load()
         }
 
         if (!vb::Trim(gGame.GameFileName).isEmpty()) {
-            gsReadScoreData();
-            gsScoreDataToLines();
+            QString problem;
+            mReadIncomplete = !gfReadScoreDataChecked(&problem);
+            try {
+                // A header without holes or rounds has no place for the
+                // stored strokes; one beyond a score row cannot show them.
+                if ((gGame.Hole < 1 || gGame.Round < 1) && !gScoreData.empty())
+                    vb::raiseSubscriptOutOfRange();
+                gsScoreDataToLines();
+            } catch (const vb::VbError& e) {
+                gScoreLines.clear();
+                if (!mReadIncomplete)
+                    problem = vb::Trim(gGame.GameFileName) + QStringLiteral(" (") + e.description() + QStringLiteral(")");
+                mReadIncomplete = true;
+            }
+            if (mReadIncomplete) {
+                platform::resetMousePointer();
+                platform::MsgBox(QStringLiteral("スコア・データの読み込みに失敗しました。") + QStringLiteral("\r\n") + problem,
+                                 platform::vbOKOnly, QStringLiteral("System error"), this);
+                platform::setHourglass();
+            }
         } else {
             // A new game: Round lines per chosen participant, in their order.
             const Integer rounds = gGame.Round;
@@ -382,6 +400,11 @@ void frmParvona::psScoreDataSave()
 {
     if (mModified == 0)
         return;
+    if (mReadIncomplete) {
+        platform::MsgBox(QStringLiteral("スコア・データを完全に読み込めなかったため、保存できません。"), platform::vbOKOnly,
+                         QStringLiteral("エラー"), this);
+        return;
+    }
     try {
         platform::setHourglass();
         gsScoreLinesToData();

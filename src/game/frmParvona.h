@@ -144,6 +144,10 @@ private:
     Long mEntryTopRow = 0;
     bool mLoaded = false;          // Form_Load has run (layout may run)
     bool mInTabReset = false;      // tabs are being rebuilt: no tab switch
+    // The stored game could not be read completely (or its holes and rounds
+    // have no room for its strokes): a save would drop what was not read,
+    // so it is refused.
+    bool mReadIncomplete = false;
 
     // --- controls --------------------------------------------------------------
     QWidget* picTop = nullptr;

@@ -647,6 +647,67 @@ TEST_F(GameWindowTest, FailedSaveKeepsTheGameModified)
     EXPECT_EQ(showMainCalls, 1);
 }
 
+// A stored game whose entries could not all be read, or whose holes and
+// rounds have no room for its strokes, is shown as far as it was read but
+// never saved over its file: the save would drop what was not read.
+TEST_F(GameWindowTest, AGameNotReadCompletelyIsNeverSavedOverItsFile)
+{
+    struct Case {
+        const char* what;
+        const char* key;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"an entry count beyond any game", "MaxScoreNo", "2147483647"},
+        {"no rounds", "Round", "0"},
+        {"no holes", "Hole", "0"},
+        {"more holes than a row holds", "Hole", "99"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        gGame.Hole = 3;
+        gGame.Round = 2;
+        storeFixtureGame();
+        ASSERT_EQ(gfWriteIniFile(gamePath, QStringLiteral("Management"), QString::fromLatin1(c.key),
+                                 QString::fromLatin1(c.value)),
+                  1);
+        gsReadGameList();
+        ASSERT_EQ(gGameList.size(), 1u);
+        gGame = gGameList[0];
+        QFile file(gamePath);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray stored = file.readAll();
+        file.close();
+
+        resetRecordingUi();
+        frmParvona* w = open();
+        ASSERT_FALSE(recordingUi().messages.empty());
+        EXPECT_TRUE(recordingUi().messages[0].prompt.startsWith(QStringLiteral("スコア・データの読み込みに失敗しました。")));
+        EXPECT_TRUE(recordingUi().messages[0].prompt.contains(gGame.GameFileName));
+
+        resetRecordingUi();
+        QTest::mouseClick(button("btnSave"), Qt::LeftButton);
+        ASSERT_EQ(recordingUi().messages.size(), 1u);
+        EXPECT_EQ(recordingUi().messages[0].prompt,
+                  QStringLiteral("スコア・データを完全に読み込めなかったため、保存できません。"));
+        EXPECT_EQ(recordingUi().messages[0].title, QStringLiteral("エラー"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), stored);
+        file.close();
+        EXPECT_EQ(Access::modified(w), 1);
+
+        // Yes on closing tries the save again and keeps the window; No closes.
+        resetRecordingUi();
+        recordingUi().answers.push_back(platform::vbYes);
+        EXPECT_FALSE(closeWindow());
+        recordingUi().answers.push_back(platform::vbNo);
+        EXPECT_TRUE(closeWindow());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), stored);
+        file.close();
+    }
+}
+
 // ---------------------------------------------------------------- closing
 
 TEST_F(GameWindowTest, ClosingAModifiedGameAsksAndHonoursTheAnswer)
