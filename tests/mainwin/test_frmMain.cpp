@@ -7,6 +7,7 @@
 #include "mainwin/frmPeriod.h"
 #include "mainwin/modWebUpload.h"
 #include "platform/textfile.h"
+#include "gamelist_support.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
@@ -137,17 +138,7 @@ protected:
     }
 
     // Titles of the listed games from the top.
-    QStringList titles()
-    {
-        int titleCol = -1;
-        for (int c = 0; c < grid().colCount(); ++c)
-            if (grid().gfGetCellData(c, 0, "Text").toString() == "タイトル")
-                titleCol = c;
-        QStringList t;
-        for (int r = 1; r < grid().gfRowCount(); ++r)
-            t << grid().gfGetCellData(titleCol, r, "Text").toString();
-        return t;
-    }
+    QStringList titles() { return gamelisttest::titles(grid()); }
 
     QStringList headers()
     {
@@ -157,21 +148,10 @@ protected:
         return t;
     }
 
-    int selectedRow()
-    {
-        for (int r = 1; r < grid().gfRowCount(); ++r)
-            if (grid().gfGetRowSelected(r))
-                return r;
-        return 0;
-    }
+    int selectedRow() { return gamelisttest::selectedRow(grid()); }
 
     // The user picks an entry of a list.
-    static void choose(QComboBox* c, const QString& text)
-    {
-        const int i = c->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        c->setCurrentIndex(i);
-    }
+    static void choose(QComboBox* c, const QString& text) { gamelisttest::choose(c, text); }
 
     QTemporaryDir dir;
     std::unique_ptr<frmMain> w;

@@ -12,6 +12,7 @@
 #include "mainwin/frmSeriesRegi.h"
 #include "platform/eradate.h"
 #include "platform/textfile.h"
+#include "gamelist_support.h"
 #include "registers_support.h"
 #include "support/gamefixtures.h"
 
@@ -137,25 +138,9 @@ protected:
 
     uctMyGrid& grid() { return *w->uctGameList; }
 
-    QStringList titles()
-    {
-        int titleCol = -1;
-        for (int c = 0; c < grid().colCount(); ++c)
-            if (grid().gfGetCellData(c, 0, "Text").toString() == "タイトル")
-                titleCol = c;
-        QStringList t;
-        for (int r = 1; r < grid().gfRowCount(); ++r)
-            t << grid().gfGetCellData(titleCol, r, "Text").toString();
-        return t;
-    }
+    QStringList titles() { return gamelisttest::titles(grid()); }
 
-    int selectedRow()
-    {
-        for (int r = 1; r < grid().gfRowCount(); ++r)
-            if (grid().gfGetRowSelected(r))
-                return r;
-        return 0;
-    }
+    int selectedRow() { return gamelisttest::selectedRow(grid()); }
 
     void selectRow(int r)
     {
@@ -163,12 +148,7 @@ protected:
         grid().gsUpdate();
     }
 
-    static void choose(QComboBox* c, const QString& text)
-    {
-        const int i = c->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        c->setCurrentIndex(i);
-    }
+    static void choose(QComboBox* c, const QString& text) { gamelisttest::choose(c, text); }
 
     QStringList gameFiles() const
     {
