@@ -9,6 +9,7 @@
 #include "grid/uctMyGrid.h"
 #include "mainwin/frmMain.h"
 #include "platform/vbruntime.h"
+#include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
 #include <QDir>
@@ -40,38 +41,8 @@ constexpr quint32 kLightBlue = 0xFFF0F0u;
 constexpr quint32 kLightRed = 0xF0F0FFu;
 constexpr quint32 kWhite = 0xFFFFFFu;
 
-void addMember(Long id, const QString& name, const QString& birthday, Integer gender, Long belong,
-               const QString& location)
-{
-    MemberInfo m;
-    m.IDNo = id;
-    m.Name = name;
-    m.Birthday = birthday;
-    m.Gender = gender;
-    m.BelongID = belong;
-    m.Location = location;
-    gMemberList.push_back(m);
-}
-
-// One player's lines: one text per round, holes separated by blanks, "." for
-// a hole not entered.
-void addPlayer(Long id, std::initializer_list<const char*> rounds, const QString& team, Long handicap = 0,
-               Long group = 0)
-{
-    Integer r = 0;
-    for (const char* text : rounds) {
-        ScoreLine line;
-        line.IDNo = id;
-        line.RoundNo = ++r;
-        line.TeamID = team;
-        line.Handicap = handicap;
-        line.RoundGNo = group;
-        const QStringList holes = QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (int h = 0; h < holes.size(); ++h)
-            line.Holes[h] = holes[h] == QStringLiteral(".") ? QString() : holes[h];
-        gScoreLines.push_back(line);
-    }
-}
+using testsupport::addMember;
+using testsupport::addPlayer;
 
 QString text(const uctMyGrid* g, int col, int row)
 {
@@ -104,18 +75,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        const QString root = dir.path();
-        gstrAppFolder = root + QStringLiteral("/app");
-        gstrDocFolder = root + QStringLiteral("/doc");
-        gstrDataFolder = gstrDocFolder + QStringLiteral("/data");
-        gstrGamesFolder = gstrDataFolder + QStringLiteral("/games");
-        gstrTempFolder = gstrAppFolder + QStringLiteral("/temp");
-        gstrManagerFile = gstrGamesFolder + QStringLiteral("/manager.dat");
-        gstrMemberFile = gstrDataFolder + QStringLiteral("/member.dat");
-        gstrSeriesFile = gstrDataFolder + QStringLiteral("/series.dat");
-        gstrGroupFile = gstrDataFolder + QStringLiteral("/group.dat");
-        gstrIniFile = gstrAppFolder + QStringLiteral("/Tallicor.ini");
-        QDir().mkpath(gstrGamesFolder);
+        testsupport::pointDataPathsAt(dir.path());
         QDir().mkpath(gstrTempFolder);
         gfWriteIniFile(gstrSeriesFile, QStringLiteral("Series1"), QStringLiteral("Name"), QStringLiteral("春季リーグ"));
 
