@@ -23,6 +23,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kDisplayPattern = QStringLiteral("ge/m/d");
@@ -46,7 +48,9 @@ void fillMasterCombo(QComboBox* box, const QString& file, const QString& maxKey,
         box->clear();
         box->setCurrentIndex(-1);
     }
-    const Long maxNo = vb::CLng(vb::Val(gfReadIniFile(file, kManagement, maxKey)));
+    // Numbers are handed out up to 32767 only; a larger (damaged) highest
+    // number names no further entries and must not stall the dialog.
+    const Long maxNo = vb::CLng(std::min(vb::Val(gfReadIniFile(file, kManagement, maxKey)), 32767.0));
     int chosen = -1;
     {
         const QSignalBlocker block(box);

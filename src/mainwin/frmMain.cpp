@@ -38,6 +38,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <limits>
 #include <exception>
 #include <vector>
@@ -816,8 +817,10 @@ void frmMain::psSetSeasonList()
     cobClear(cobSeason);
     const Long saved = savedChoice(QStringLiteral("SelectedSeason"));
     // 2.
-    const Long maxNo =
-        vb::CLng(vb::Val(gfReadIniFile(gstrSeriesFile, QStringLiteral("Management"), QStringLiteral("MaxSeriesNo"))));
+    // Numbers are handed out up to 32767 only; a larger (damaged) highest
+    // number names no further series and must not stall the list.
+    const Long maxNo = vb::CLng(std::min(
+        vb::Val(gfReadIniFile(gstrSeriesFile, QStringLiteral("Management"), QStringLiteral("MaxSeriesNo"))), 32767.0));
     // 3.
     cobAddItem(cobSeason, QStringLiteral("すべて"), -1);
     if (saved == -1)
@@ -1292,8 +1295,9 @@ void frmMain::psReadGameList()
 void frmMain::psReadGroups()
 {
     gBelongList.clear();
-    const Long maxNo =
-        vb::CLng(vb::Val(gfReadIniFile(gstrGroupFile, QStringLiteral("Management"), QStringLiteral("MaxGroupNo"))));
+    // Numbers are handed out up to 32767 only (see psSetSeasonList).
+    const Long maxNo = vb::CLng(std::min(
+        vb::Val(gfReadIniFile(gstrGroupFile, QStringLiteral("Management"), QStringLiteral("MaxGroupNo"))), 32767.0));
     for (Long n = 1; n <= maxNo; ++n) {
         const QString section = QStringLiteral("group") + fmt0(n);
         const QString name = gfReadIniFile(gstrGroupFile, section, QStringLiteral("Name"));

@@ -23,6 +23,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSetup = QStringLiteral("Setup");
@@ -61,7 +63,9 @@ QString gameFilePath(const GameInfo& g)
 QSet<Long> liveIds(const QString& file, const QString& maxKey, const QString& sectionPrefix)
 {
     QSet<Long> ids;
-    const Long maxNo = vb::CLng(vb::Val(gfReadIniFile(file, kManagement, maxKey)));
+    // Numbers are handed out up to 32767 only: a larger (damaged) highest
+    // number names no further entries and must not stall the window.
+    const Long maxNo = vb::CLng(std::min(vb::Val(gfReadIniFile(file, kManagement, maxKey)), 32767.0));
     for (Long n = 1; n <= maxNo; ++n)
         if (vb::Val(gfReadIniFile(file, sectionPrefix + QString::number(n), QStringLiteral("State"))) == 0)
             ids.insert(n);

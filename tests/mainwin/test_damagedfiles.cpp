@@ -1,0 +1,111 @@
+// The main window and the game information dialog with damaged master and
+// settings files: a value that no file of this program writes must neither
+// stall the window nor stop it from opening.
+#include "core/ini.h"
+#include "core/records.h"
+#include "mainwin/frmGameInfo.h"
+#include "mainwin/frmMain.h"
+#include "platform/textfile.h"
+#include "support/recordingui.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class DamagedFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        resetRecordingUi();
+        const QString root = dir.path();
+        gstrAppFolder = root + "/app";
+        gstrDocFolder = root + "/doc";
+        gstrDataFolder = gstrDocFolder + "/data";
+        gstrGamesFolder = gstrDataFolder + "/games";
+        gstrTempFolder = gstrAppFolder + "/temp";
+        gstrIniFile = gstrAppFolder + "/Tallicor.ini";
+        gstrReExecuteFile = gstrAppFolder + "/Tallicor.rex";
+        gstrManagerFile = gstrGamesFolder + "/manager.dat";
+        gstrMemberFile = gstrDataFolder + "/member.dat";
+        gstrSeriesFile = gstrDataFolder + "/series.dat";
+        gstrGroupFile = gstrDataFolder + "/group.dat";
+        gstrCourceFile = gstrDataFolder + "/cource.dat";
+        gstrLocationFile = gstrDataFolder + "/location.dat";
+        gstrTeamFile = gstrDataFolder + "/team.dat";
+        gstrRoundGroupFile = gstrDataFolder + "/roundgroup.dat";
+        ASSERT_TRUE(QDir().mkpath(gstrGamesFolder));
+        ASSERT_TRUE(QDir().mkpath(gstrTempFolder));
+        gGameList.clear();
+        gMemberList.clear();
+        gBelongList.clear();
+        gGame = GameInfo();
+        gbolGameUnsaved = false;
+    }
+
+    void TearDown() override
+    {
+        w.reset();
+        resetRecordingUi();
+    }
+
+    static void writeFile(const QString& path, const QStringList& lines)
+    {
+        ASSERT_TRUE(platform::writeTextLinesAtomic(path, lines)) << path.toStdString();
+    }
+
+    // One live series, group and course under a highest number far beyond
+    // the 32767 numbers a register hands out.
+    void writeHugeHighestNumbers(const QString& highest)
+    {
+        writeFile(gstrSeriesFile, {"[Management]", "MaxSeriesNo=" + highest, "[Series1]", "Name=春季リーグ", "State=0"});
+        writeFile(gstrGroupFile, {"[Management]", "MaxGroupNo=" + highest, "[group1]", "Name=東町クラブ", "State=0"});
+        writeFile(gstrCourceFile, {"[Management]", "MaxCourceNo=" + highest, "[Cource1]", "Name=中央公園", "State=0"});
+        writeFile(gstrGamesFolder + "/game00001.tcg",
+                  {"[Management]", "Date=2026/04/01", "Tittle=春の大会", "MaxScoreNo=0", "SeriesID=40000",
+                   "CourceID=1", "Hole=8", "Round=3"});
+        writeFile(gstrManagerFile, {"[Management]", "MaxGameNo=1"});
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<frmMain> w;
+};
+
+// Numbers run to 32767 at most: sections beyond cannot exist, so the lists
+// stop there (a missing section within counts as live, as it always has).
+TEST_F(DamagedFilesTest, HugeHighestNumbersNeitherStallNorFillTheLists)
+{
+    for (const QString highest : {QStringLiteral("2000000000"), QStringLiteral("99999999999")}) {
+        SCOPED_TRACE(highest.toStdString());
+        writeHugeHighestNumbers(highest);
+        resetRecordingUi();
+        w = std::make_unique<frmMain>();
+        EXPECT_TRUE(recordingUi().messages.empty());
+
+        // すべて, 指定なし and the numbers 1 to 32767.
+        ASSERT_EQ(w->cobSeason->count(), 2 + 32767);
+        EXPECT_EQ(w->cobSeason->itemText(2), QStringLiteral("春季リーグ"));
+        ASSERT_EQ(gBelongList.size(), 1u);
+        EXPECT_EQ(gBelongList[0].Name, QStringLiteral("東町クラブ"));
+
+        // A series beyond the highest possible number is not live: its
+        // reference is cleared, the live course stays.
+        w->psClearDeletedRefs();
+        ASSERT_EQ(gGameList.size(), 1u);
+        EXPECT_EQ(gGameList[0].SeriesID, 0);
+        EXPECT_EQ(gGameList[0].CourceID, 1);
+
+        frmGameInfo dlg;
+        EXPECT_EQ(dlg.cobSeries->count(), 1 + 32767);
+        EXPECT_EQ(dlg.cobCource->count(), 1 + 32767);
+        EXPECT_EQ(dlg.cobCource->itemText(1), QStringLiteral("中央公園"));
+        w.reset();
+    }
+}
+
+}  // namespace
