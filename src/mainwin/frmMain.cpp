@@ -70,13 +70,26 @@ QString fmt0(double v)
     return vb::Format(v, QStringLiteral("0"));
 }
 
-// The numeric value of a settings text, blank = -1.
+// The numeric value of a settings text into `value`; false (value kept)
+// when it is blank or fits no Long: a damaged settings file must not keep
+// the window from opening.
+bool storedLong(const QString& text, Long& value)
+{
+    if (vb::Trim(text).isEmpty())
+        return false;
+    const double v = vb::Val(text);
+    if (!(v > -2147483648.5 && v < 2147483647.5))
+        return false;
+    value = vb::CLng(v);
+    return true;
+}
+
+// The numeric value of a settings text, blank (or damaged) = -1.
 Long savedChoice(const QString& key)
 {
-    const QString s = gfReadIniFile(gstrIniFile, kSetup, key);
-    if (vb::Trim(s).isEmpty())
-        return -1;
-    return vb::CLng(vb::Val(s));
+    Long v = -1;
+    storedLong(gfReadIniFile(gstrIniFile, kSetup, key), v);
+    return v;
 }
 
 // Description of an error that reached a handler.
@@ -384,7 +397,8 @@ void frmMain::Form_Load()
 void frmMain::psMoveToStoredPosition()
 {
     const QString top = gfReadIniFile(gstrIniFile, kWindowSize, QStringLiteral("Main_Top"));
-    if (vb::Trim(top).isEmpty()) {
+    Long y = 0;
+    if (!storedLong(top, y)) {
         // The default position: centred on the primary screen.
         if (QScreen* s = QGuiApplication::primaryScreen()) {
             const QRect avail = s->availableGeometry();
@@ -394,11 +408,8 @@ void frmMain::psMoveToStoredPosition()
         }
         return;
     }
-    Long y = vb::CLng(vb::Val(top));
     Long x = pos().x() * kTwipsPerPixel;
-    const QString left = gfReadIniFile(gstrIniFile, kWindowSize, QStringLiteral("Main_Left"));
-    if (!vb::Trim(left).isEmpty())
-        x = vb::CLng(vb::Val(left));
+    storedLong(gfReadIniFile(gstrIniFile, kWindowSize, QStringLiteral("Main_Left")), x);
     if (y < 0)
         y = 0;
     if (x < 0)

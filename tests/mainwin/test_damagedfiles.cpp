@@ -108,4 +108,23 @@ TEST_F(DamagedFilesTest, HugeHighestNumbersNeitherStallNorFillTheLists)
     }
 }
 
+// The settings hold only the user's last choices and the window position: a
+// number there that fits no field reads as if it were not stored, instead of
+// keeping the program from starting.
+TEST_F(DamagedFilesTest, SettingsThatFitNoFieldReadAsNotStored)
+{
+    writeHugeHighestNumbers(QStringLiteral("1"));
+    writeFile(gstrIniFile, {"[Setup]", "SelectedSeason=99999999999", "SelectedHoleRound=-99999999999",
+                            "SelectedCource=99999999999", "[WindowSize]", "Main_Top=99999999999",
+                            "Main_Left=-99999999999"});
+    frmMain* opened = nullptr;
+    ASSERT_NO_THROW(w = std::make_unique<frmMain>());
+    opened = w.get();
+    EXPECT_TRUE(recordingUi().messages.empty());
+    // As if nothing had been chosen before: all series, the only course.
+    EXPECT_EQ(opened->cobSeason->currentText(), QStringLiteral("すべて"));
+    EXPECT_EQ(opened->cobCource->currentText(), QStringLiteral("中央公園"));
+    EXPECT_EQ(gGameList.size(), 1u);
+}
+
 }  // namespace
