@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSetup = QStringLiteral("Setup");
@@ -96,8 +98,11 @@ void frmAddScoreMember::Form_Load()
 
     // 3. Groups; the remembered live group is chosen (which fills the list).
     mFilling = true;
-    const Long lastBelong =
-        vb::CLng(vb::Val(gfReadIniFile(gstrIniFile, kSetup, QStringLiteral("LastBelong_at_AddScoreMember"))));
+    // A stored number beyond any field (a damaged settings file) is cut so
+    // that it cannot overflow; it names no group.
+    const Long lastBelong = vb::CLng(std::clamp(
+        vb::Val(gfReadIniFile(gstrIniFile, kSetup, QStringLiteral("LastBelong_at_AddScoreMember"))), -2147483648.0,
+        2147483647.0));
     const int chosen = dialoghelpers::fillGroupBox(cobBelong, lastBelong);
     mFilling = false;
     if (chosen >= 0)

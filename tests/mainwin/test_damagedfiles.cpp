@@ -3,8 +3,10 @@
 // stall the window nor stop it from opening.
 #include "core/ini.h"
 #include "core/records.h"
+#include "mainwin/frmAddScoreMember.h"
 #include "mainwin/frmGameInfo.h"
 #include "mainwin/frmMain.h"
+#include "mainwin/frmNewScoreSetup.h"
 #include "platform/textfile.h"
 #include "support/recordingui.h"
 
@@ -125,6 +127,32 @@ TEST_F(DamagedFilesTest, SettingsThatFitNoFieldReadAsNotStored)
     EXPECT_EQ(opened->cobSeason->currentText(), QStringLiteral("すべて"));
     EXPECT_EQ(opened->cobCource->currentText(), QStringLiteral("中央公園"));
     EXPECT_EQ(gGameList.size(), 1u);
+}
+
+// The group last chosen in the participant dialogs: a stored number that fits
+// no field reads as no group chosen, so the dialogs still open (they are the
+// only way to store a new choice).
+TEST_F(DamagedFilesTest, ParticipantDialogsOpenWithALastGroupThatFitsNoField)
+{
+    writeHugeHighestNumbers(QStringLiteral("1"));
+    writeFile(gstrIniFile, {"[Setup]", "LastBelong_at_NewGame=99999999999",
+                            "LastBelong_at_AddScoreMember=-99999999999"});
+    BelongInfo b;
+    b.BelongID = 1;
+    b.Name = QStringLiteral("東町クラブ");
+    gBelongList.push_back(b);
+    MemberInfo m;
+    m.IDNo = 1;
+    m.Name = QStringLiteral("山田太郎");
+    m.BelongID = 1;
+    gMemberList.push_back(m);
+    gGame.Hole = 8;
+    gGame.Round = 3;
+    glngDialogParam = 0;
+
+    EXPECT_NO_THROW({ frmNewScoreSetup d; });
+    EXPECT_NO_THROW({ frmAddScoreMember d; });
+    EXPECT_TRUE(recordingUi().messages.empty());
 }
 
 }  // namespace
