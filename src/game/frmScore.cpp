@@ -8,6 +8,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QFont>
 #include <QGroupBox>
@@ -700,8 +701,15 @@ bool frmScore::eventFilter(QObject* watched, QEvent* event)
 
 void frmScore::keyPressEvent(QKeyEvent* event)
 {
-    // Neither Enter nor Esc is a dialog key here.
-    if (event->key() == Qt::Key_Escape || formhelpers::isEnterKey(event)) {
+    // Neither Enter nor Esc is a dialog key here: Enter presses only the
+    // button that has the focus (OK after the last hole), as on any button.
+    if (formhelpers::isEnterKey(event)) {
+        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
+            b->click();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }

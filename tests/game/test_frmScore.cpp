@@ -140,14 +140,37 @@ TEST_F(ScoreTest, EnterInTheLastBoxMovesToOKAndNeitherEnterNorEscCloses)
     enter(hole(1, 2));
     EXPECT_TRUE(d->btnOK->hasFocus());
 
-    QTest::keyClick(d->btnOK, Qt::Key_Return);
+    // No default or cancel button: Esc anywhere and Enter outside a button do nothing.
     QTest::keyClick(d->btnOK, Qt::Key_Escape);
     QTest::keyClick(d, Qt::Key_Escape);
-    QTest::keyClick(d, Qt::Key_Enter);
+    d->optHowTo[0]->setFocus();
+    QTest::keyClick(d->optHowTo[0], Qt::Key_Enter);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(gintDialogResult, -1);
     EXPECT_FALSE(d->btnOK->isDefault());
     EXPECT_FALSE(d->btnCancel->isDefault());
+}
+
+TEST_F(ScoreTest, EnterOnTheFocusedButtonPressesIt)
+{
+    // Typing a player's strokes ends with Enter in the last box, which puts
+    // the focus on OK; one more Enter confirms, as on any focused button.
+    gGame.Hole = 2;
+    gGame.Round = 1;
+    for (bool ok : {true, false}) {
+        gsClearCalcResults();
+        addPlayer(1, {"3 3"});
+        frmScore* d = open(0);
+        type(hole(1, 1), "5");
+        enter(hole(1, 1));
+        enter(hole(1, 2));
+        QPushButton* b = ok ? d->btnOK : d->btnCancel;
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Return);
+        EXPECT_FALSE(d->isVisible());
+        EXPECT_EQ(gintDialogResult, ok ? 0 : -1);
+        EXPECT_EQ(holesOf(gScoreLines[0], 2), ok ? QStringLiteral("5 3") : QStringLiteral("3 3"));
+    }
 }
 
 TEST_F(ScoreTest, CancelAndTheCloseBoxWriteNothing)
