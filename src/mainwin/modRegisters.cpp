@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,10 +33,24 @@ int firstSelectedRow(const uctMyGrid* grid)
     return -1;
 }
 
+namespace {
+
+// A register file that could not be written (read-only, a folder where the
+// file should be, a full disk): the user is told, and the error ends the
+// command before the list shows an entry as stored or deleted.
+[[noreturn]] void raiseNotWritten(const QString& file, QWidget* owner)
+{
+    showError(QStringLiteral("ファイルに書き込めませんでした。\r\n") + QDir::toNativeSeparators(file), owner);
+    vb::raisePermissionDenied();
+}
+
+}  // namespace
+
 Long takeNextNumber(const QString& file, const QString& maxKey)
 {
     const Long n = vb::CInt(vb::Val(gfReadIniFile(file, "Management", maxKey)) + 1);
-    gfWriteIniFile(file, "Management", maxKey, QString::number(n));
+    if (gfWriteIniFile(file, "Management", maxKey, QString::number(n)) == 0)
+        raiseNotWritten(file, nullptr);
     return n;
 }
 
@@ -64,7 +79,8 @@ void deleteSelectedEntry(QListWidget* list, const QString& file, const QString& 
         return;
     try {
         Hourglass hourglass;
-        gfWriteIniFile(file, prefix + QString::number(itemData(item)), "State", "2");
+        if (gfWriteIniFile(file, prefix + QString::number(itemData(item)), "State", "2") == 0)
+            raiseNotWritten(file, owner);
         delete list->takeItem(row);
     } catch (const std::exception&) {
     }

@@ -4,14 +4,21 @@
 #include "core/ini.h"
 #include "core/records.h"
 #include "mainwin/frmAddScoreMember.h"
+#include "mainwin/frmCourceRegi.h"
+#include "mainwin/frmGetName.h"
 #include "mainwin/frmGameInfo.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmNewScoreSetup.h"
 #include "platform/textfile.h"
+#include "registers_support.h"
 #include "support/recordingui.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -153,6 +160,49 @@ TEST_F(DamagedFilesTest, ParticipantDialogsOpenWithALastGroupThatFitsNoField)
     EXPECT_NO_THROW({ frmNewScoreSetup d; });
     EXPECT_NO_THROW({ frmAddScoreMember d; });
     EXPECT_TRUE(recordingUi().messages.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A register file that cannot be written (read-only, or a folder where the
+// file should be): the user is told, and the list never shows an entry as
+// stored or deleted when the file did not change.
+class UnwritableRegisterTest : public regtest::RegistersTest {};
+
+TEST_F(UnwritableRegisterTest, AddAndDeleteThatCannotBeWrittenAreReportedAndNotShown)
+{
+    ASSERT_TRUE(platform::writeTextLinesAtomic(gstrCourceFile,
+                                               {"[Management]", "MaxCourceNo=1", "[Cource1]", "Name=中央公園", "State=0"}));
+    frmCourceRegi f;
+    regtest::showActive(f);
+    ASSERT_EQ(f.lstList->count(), 1);
+
+    // The file becomes a folder of that name: no write can replace it.
+    ASSERT_TRUE(QFile::remove(gstrCourceFile));
+    ASSERT_TRUE(QDir().mkdir(gstrCourceFile));
+
+    regtest::onNextDialog<frmGetName>([](frmGetName* d) {
+        regtest::setText(d->txtAddGroup, QStringLiteral("西コース"));
+        QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.btnAdd, Qt::LeftButton);
+    EXPECT_EQ(f.lstList->count(), 1);
+    ASSERT_EQ(recordingUi().messages.size(), 1u);
+    EXPECT_EQ(recordingUi().messages[0].title, QStringLiteral("エラー"));
+    EXPECT_EQ(recordingUi().messages[0].prompt,
+              QStringLiteral("ファイルに書き込めませんでした。\r\n") + QDir::toNativeSeparators(gstrCourceFile));
+
+    resetRecordingUi();
+    f.lstList->setCurrentRow(0);
+    f.lstList->item(0)->setSelected(true);
+    recordingUi().answers.push_back(platform::vbOK);
+    QTest::mouseClick(f.btnDelete, Qt::LeftButton);
+    ASSERT_EQ(recordingUi().messages.size(), 2u);
+    EXPECT_EQ(recordingUi().messages[1].prompt,
+              QStringLiteral("ファイルに書き込めませんでした。\r\n") + QDir::toNativeSeparators(gstrCourceFile));
+    EXPECT_EQ(f.lstList->count(), 1);
 }
 
 }  // namespace
