@@ -18,6 +18,7 @@ void pointDataPathsAt(const QString& root)
     gstrCourceFile = gstrDataFolder + QStringLiteral("/cource.dat");
     gstrGroupFile = gstrDataFolder + QStringLiteral("/group.dat");
     gstrTeamFile = gstrDataFolder + QStringLiteral("/team.dat");
+    gstrRoundGroupFile = gstrDataFolder + QStringLiteral("/roundgroup.dat");
     gstrLocationFile = gstrDataFolder + QStringLiteral("/location.dat");
     gstrReExecuteFile = gstrAppFolder + QStringLiteral("/Tallicor.rex");
     gstrIniFile = gstrAppFolder + QStringLiteral("/Tallicor.ini");
