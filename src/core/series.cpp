@@ -61,6 +61,10 @@ std::vector<PointRank> collectPlaces(Long id, const SeriesInfo& info)
             return pfCutAtNull(file.value(u"Ranking", key));
         };
         const Long n = vb::CLng(vb::Val(ranking(QStringLiteral("RealEntries"))));
+        // A game holds each player (numbered up to 32767) once: a larger
+        // count comes from a damaged file and is not read place by place.
+        if (n > 32767)
+            vb::raiseOverflow();
         size_t groupStart = rows.size();
         Long groupRank = 1;
         qint64 groupSum = 0;

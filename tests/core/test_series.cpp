@@ -250,6 +250,29 @@ TEST_F(SeriesFile, DamagedPlacesShowTheMessageAndLeaveTheTableEmpty)
     EXPECT_EQ(recordingUi().messages[0].title, "System error");
 }
 
+// A game holds each player once, and players are numbered up to 32767: a
+// larger count of stored places is a damaged file, reported at once instead
+// of reading (and holding) that many places.
+TEST_F(SeriesFile, APlaceCountBeyondAnyGameIsReportedWithoutReadingIt)
+{
+    Game g;
+    g.series = 1;
+    g.places = {{1, 5}, {2, 6}};
+    QStringList lines = gameFileLines(g);
+    lines.replace(lines.indexOf("RealEntries=2"), "RealEntries=2000000000");
+    const QString name = "game00001.tcg";
+    ASSERT_TRUE(platform::writeTextLinesAtomic(QDir(gstrGamesFolder).filePath(name), lines));
+    GameInfo info = gfNewGameDefaults();
+    info.SeriesID = 1;
+    info.GameFileName = name;
+    gGameList.push_back(info);
+
+    gsCalSeriesPointsRanking(1);
+    EXPECT_TRUE(gPointRanking.empty());
+    ASSERT_EQ(recordingUi().messages.size(), 1u);
+    EXPECT_EQ(recordingUi().messages[0].prompt, "ポイント集計に失敗しました。");
+}
+
 TEST_F(SeriesFile, GamesSavedByTheStoreRankAndTally)
 {
     // Two games written by the game store itself: its stored places feed the
