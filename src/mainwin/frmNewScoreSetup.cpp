@@ -248,7 +248,9 @@ void frmNewScoreSetup::Form_Load()
             const QString member = vb::Trim(gfReadIniFile(gstrIniFile, kScoreEntry, memberKey(n)));
             if (member.isEmpty())
                 break;
-            const Long id = vb::CLng(vb::Val(member));
+            // A number beyond any field (a damaged settings file) is cut so
+            // that it cannot overflow; it names no player.
+            const Long id = vb::CLng(std::clamp(vb::Val(member), -2147483648.0, 2147483647.0));
             const QString team = vb::Trim(gfReadIniFile(gstrIniFile, kScoreEntry, teamKey(n)));
             Long index = -1;
             for (Long i = 0; i <= glngMemberListUBound(); ++i) {

@@ -136,14 +136,16 @@ TEST_F(DamagedFilesTest, SettingsThatFitNoFieldReadAsNotStored)
     EXPECT_EQ(gGameList.size(), 1u);
 }
 
-// The group last chosen in the participant dialogs: a stored number that fits
-// no field reads as no group chosen, so the dialogs still open (they are the
-// only way to store a new choice).
+// The group last chosen in the participant dialogs and the kept participants
+// of the last new game: a stored number that fits no field names no group or
+// player, so the dialogs still open (they are the only way to store a new
+// choice).
 TEST_F(DamagedFilesTest, ParticipantDialogsOpenWithALastGroupThatFitsNoField)
 {
     writeHugeHighestNumbers(QStringLiteral("1"));
     writeFile(gstrIniFile, {"[Setup]", "LastBelong_at_NewGame=99999999999",
-                            "LastBelong_at_AddScoreMember=-99999999999"});
+                            "LastBelong_at_AddScoreMember=-99999999999", "KeepMemberEntry=1", "[ScoreEntry]",
+                            "member1=99999999999", "team1=A", "member2=1", "team2=B"});
     BelongInfo b;
     b.BelongID = 1;
     b.Name = QStringLiteral("東町クラブ");
@@ -157,7 +159,11 @@ TEST_F(DamagedFilesTest, ParticipantDialogsOpenWithALastGroupThatFitsNoField)
     gGame.Round = 3;
     glngDialogParam = 0;
 
-    EXPECT_NO_THROW({ frmNewScoreSetup d; });
+    // The kept participants: one that fits no number is no player.
+    EXPECT_NO_THROW({
+        frmNewScoreSetup d;
+        EXPECT_EQ(d.lstMember[1]->count(), 1);
+    });
     EXPECT_NO_THROW({ frmAddScoreMember d; });
     EXPECT_TRUE(recordingUi().messages.empty());
 }
