@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -27,6 +28,29 @@ QString detailKey(int n) { return QStringLiteral("Detail") + QString::number(n);
 
 QString readID(int n) { return vb::Trim(gfReadIniFile(gstrTeamFile, kTeam, idKey(n))); }
 QString readDetail(int n) { return vb::Trim(gfReadIniFile(gstrTeamFile, kTeam, detailKey(n))); }
+
+// True when the team file holds more non-blank identifiers in its Team
+// sections than the `listed` ones read from ID1 up to the first blank one:
+// the others (after a blank identifier, or in a second Team section of a
+// hand-edited file) would be lost when the list is rewritten.
+bool pfHasUnlistedTeams(int listed)
+{
+    if (gfReadIniExFile(gstrTeamFile) != 0)
+        return false;
+    static const QRegularExpression idKeyPattern(QStringLiteral("^ID[0-9]+$"), QRegularExpression::CaseInsensitiveOption);
+    int found = 0;
+    for (const IniExSection& s : gIniExSections) {
+        if (vb::Trim(s.Name).compare(kTeam, Qt::CaseInsensitive) != 0)
+            continue;
+        for (Long k = s.FirstKey; k < s.FirstKey + s.KeyCount && k <= glngIniExKeysUBound(); ++k) {
+            const IniExKey& e = gIniExKeys[static_cast<size_t>(k)];
+            if (idKeyPattern.match(vb::Trim(e.Key)).hasMatch() && !vb::Trim(e.Value).isEmpty())
+                ++found;
+        }
+    }
+    gsClearIniEx();
+    return found > listed;
+}
 
 }  // namespace
 
@@ -264,6 +288,11 @@ void frmSetTeam::btnDelete_Click()
             break;
         ids << listed;
         details << readDetail(n);
+    }
+    if (pfHasUnlistedTeams(ids.size())) {
+        platform::MsgBox(QStringLiteral("一覧に表示できないチームがファイルにあるため、削除できません。"), platform::vbOKOnly,
+                         QStringLiteral("エラー"), this);
+        return;
     }
     gsDeleteIniSection(gstrTeamFile, kTeam);
     int k = 0;

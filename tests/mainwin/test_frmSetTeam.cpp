@@ -131,6 +131,31 @@ TEST_F(TeamTest, DeleteDropsEveryPairOfTheIdentifierAndRenumbers)
     EXPECT_EQ(gintDialogResult, -1);
 }
 
+// Teams the list cannot show (after a blank identifier, or in a second Team
+// section of a hand-edited file) would be lost when a deletion rewrites the
+// list: the deletion is refused with a message and the file stays as it is.
+TEST_F(TeamTest, DeleteIsRefusedWhenTheFileHoldsTeamsTheListCannotShow)
+{
+    const QString cases[] = {
+        QStringLiteral("ID1=A\r\nDetail1=x\r\nID2=B\r\nID3= \r\nID4=D\r\nDetail4=w\r\n"),
+        QStringLiteral("ID1=A\r\nDetail1=x\r\nID2=B\r\n[Team]\r\nID3=D\r\n"),
+    };
+    for (const QString& keys : cases) {
+        SCOPED_TRACE(keys.toStdString());
+        teams(keys);
+        const QString stored = readFile(gstrTeamFile);
+        resetRecordingUi();
+        frmSetTeam f;
+        regtest::showActive(f);
+        ASSERT_EQ(f.lstTeams->count(), 2);
+        f.lstTeams->setCurrentRow(0);
+        QTest::mouseClick(f.btnDelete, Qt::LeftButton);
+        EXPECT_EQ(messages(), QStringLiteral("エラー|一覧に表示できないチームがファイルにあるため、削除できません。"));
+        EXPECT_EQ(readFile(gstrTeamFile), stored);
+        EXPECT_EQ(f.lstTeams->count(), 2);
+    }
+}
+
 TEST_F(TeamTest, EditChecksDuplicatesButAcceptsItsOwnIdentifier)
 {
     teams(QStringLiteral("ID1=A\r\nDetail1=x\r\nID2=B\r\nDetail2=y\r\n"));
