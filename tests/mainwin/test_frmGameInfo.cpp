@@ -379,6 +379,39 @@ TEST_F(FrmGameInfoTest, EnterMovesOnOnlyInTheListedControls)
     EXPECT_TRUE(recordingUi().messages.empty());
 }
 
+// An option group is one stop, and the stop is the chosen option: reaching
+// the group by Enter or Tab must not leave the focus on an unchosen option,
+// where Space or an arrow key would change the tie-break by accident.
+TEST_F(FrmGameInfoTest, ReachingAnOptionGroupFocusesItsChosenOption)
+{
+    gGame.JudgeDaSu = 5;
+    gGame.TeamHowtoRank = 1;
+    gGame.HandiCapKind = 2;
+    frmGameInfo dlg;
+    regtest::showActive(dlg);
+    dlg.cobRoundNum->setFocus();
+    QTest::keyClick(dlg.cobRoundNum, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.optDa[5]);
+    QTest::keyClick(dlg.optDa[5], Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.chkBirthday);
+    QTest::keyClick(dlg.chkBirthday, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.optTeamHowtoRank[1]);
+    QTest::keyClick(dlg.optTeamHowtoRank[1], Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.optHandicap[1]);
+    QTest::keyClick(dlg.optHandicap[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.optTeamHowtoRank[1]);
+    EXPECT_TRUE(dlg.optDa[5]->isChecked() && dlg.optTeamHowtoRank[1]->isChecked() && dlg.optHandicap[1]->isChecked());
+
+    // An arrow key still moves the choice inside the group, and the new
+    // choice becomes the group's stop.
+    dlg.optDa[5]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dlg.optDa[5], Qt::Key_Left);
+    EXPECT_TRUE(dlg.optDa[4]->isChecked());
+    dlg.cobRoundNum->setFocus();
+    QTest::keyClick(dlg.cobRoundNum, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.optDa[4]);
+}
+
 // Enter on the focused OK (where change mode puts the focus) or ｷｬﾝｾﾙ
 // presses that button.
 TEST_F(FrmGameInfoTest, EnterOnAFocusedButtonPressesIt)
