@@ -21,9 +21,11 @@ namespace {
 
 QString memberSection(Long id) { return QStringLiteral("member") + QString::number(id); }
 
+// Raises after the not-written message when the player file cannot be
+// written, so the list never shows a change that was not stored.
 void writeMember(const QString& key, const QString& value, Long id)
 {
-    gfWriteIniFile(gstrMemberFile, memberSection(id), key, value);
+    registers::writeKey(gstrMemberFile, memberSection(id), key, value);
 }
 
 // Writes the player's keys; a new player gets State "0" right after its name.

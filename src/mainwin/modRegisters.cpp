@@ -49,9 +49,15 @@ namespace {
 Long takeNextNumber(const QString& file, const QString& maxKey)
 {
     const Long n = vb::CInt(vb::Val(gfReadIniFile(file, "Management", maxKey)) + 1);
-    if (gfWriteIniFile(file, "Management", maxKey, QString::number(n)) == 0)
-        raiseNotWritten(file, nullptr);
+    writeKey(file, "Management", maxKey, QString::number(n));
     return n;
+}
+
+void writeKey(const QString& file, const QString& section, const QString& key, const QString& value,
+              QWidget* owner)
+{
+    if (gfWriteIniFile(file, section, key, value) == 0)
+        raiseNotWritten(file, owner);
 }
 
 void fillLiveEntries(QListWidget* list, const QString& file, const QString& maxKey, const QString& prefix)
@@ -79,8 +85,7 @@ void deleteSelectedEntry(QListWidget* list, const QString& file, const QString& 
         return;
     try {
         Hourglass hourglass;
-        if (gfWriteIniFile(file, prefix + QString::number(itemData(item)), "State", "2") == 0)
-            raiseNotWritten(file, owner);
+        writeKey(file, prefix + QString::number(itemData(item)), "State", "2", owner);
         delete list->takeItem(row);
     } catch (const std::exception&) {
     }

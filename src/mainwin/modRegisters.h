@@ -133,8 +133,16 @@ int firstSelectedRow(const uctMyGrid* grid);
 // reused.
 
 // Reads the highest number, writes it again one higher and returns the new
-// number (raises when the file's value is out of range).
+// number (raises when the file's value is out of range, and after the
+// not-written message when the file cannot be written).
 Long takeNextNumber(const QString& file, const QString& maxKey);
+
+// Writes one key of a register file. When the file cannot be written
+// (read-only, a folder where the file should be, a full disk) the user is
+// told and the error is raised, so that the command ends before the list
+// shows the change as stored.
+void writeKey(const QString& file, const QString& section, const QString& key, const QString& value,
+              QWidget* owner = nullptr);
 
 // Fills the list with the Name of every live entry (State 0 or missing), in
 // number order, each row carrying its number; no row is selected.

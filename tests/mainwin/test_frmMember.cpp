@@ -7,6 +7,8 @@
 #include "registers_support.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -208,6 +210,39 @@ TEST_F(MemberTest, ChangeAndDeleteKeepStateAndNumbers)
 }  // namespace
 
 namespace {
+
+// A player file that cannot be written (read-only, or a folder where the file
+// should be): a change or deletion is reported and the list and the loaded
+// players stay as they are stored.
+TEST_F(MemberTest, ChangeAndDeleteThatCannotBeWrittenAreReportedAndNotShown)
+{
+    players(twoPlayers);
+    frmMember f;
+    regtest::showActive(f);
+    const QStringList before = rows(f);
+    ASSERT_TRUE(QFile::remove(gstrMemberFile));
+    ASSERT_TRUE(QDir().mkdir(gstrMemberFile));
+    const QString notWritten = QStringLiteral("エラー|ファイルに書き込めませんでした。\r\n") + QDir::toNativeSeparators(gstrMemberFile);
+
+    f.lstMember->setCurrentRow(0);
+    onNextDialog<frmRegiMember>([](frmRegiMember* d) {
+        regtest::setText(d->txtName, QStringLiteral("青木二郎"));
+        QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.btnEdit, Qt::LeftButton);
+    EXPECT_EQ(messages(), notWritten);
+    EXPECT_EQ(rows(f), before);
+    EXPECT_EQ(gMemberList[0].Name, QStringLiteral("青木"));
+
+    resetRecordingUi();
+    f.lstMember->setCurrentRow(0);
+    recordingUi().answers.push_back(platform::vbOK);
+    QTest::mouseClick(f.btnDelete, Qt::LeftButton);
+    ASSERT_EQ(recordingUi().messages.size(), 2u);
+    EXPECT_EQ(recordingUi().messages[1].title + "|" + recordingUi().messages[1].prompt, notWritten);
+    EXPECT_EQ(rows(f), before);
+    EXPECT_EQ(gMemberList[0].State, 0);
+}
 
 TEST_F(MemberTest, ChangeKeepsTheScrollPosition)
 {
