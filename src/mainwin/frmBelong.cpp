@@ -183,9 +183,9 @@ void frmBelong::btnAdd_Click()
         const Long n = registers::takeNextNumber(gstrGroupFile, "MaxGroupNo");
         const QString name = vb::Trim(gstrDialogText1);
         const QString shortName = vb::Trim(gstrDialogText2);
-        gfWriteIniFile(gstrGroupFile, groupSection(n), "Name", name);
-        gfWriteIniFile(gstrGroupFile, groupSection(n), "ShortName", shortName);
-        gfWriteIniFile(gstrGroupFile, groupSection(n), "State", "0");
+        registers::writeKey(gstrGroupFile, groupSection(n), "Name", name, this);
+        registers::writeKey(gstrGroupFile, groupSection(n), "ShortName", shortName, this);
+        registers::writeKey(gstrGroupFile, groupSection(n), "State", "0", this);
         BelongInfo g;
         g.BelongID = n;
         g.Name = name;
@@ -214,8 +214,8 @@ void frmBelong::btnEdit_Click()
         registers::Hourglass hourglass;
         const QString name = vb::Trim(gstrDialogText1);
         const QString shortName = vb::Trim(gstrDialogText2);
-        gfWriteIniFile(gstrGroupFile, groupSection(id), "Name", name);
-        gfWriteIniFile(gstrGroupFile, groupSection(id), "ShortName", shortName);
+        registers::writeKey(gstrGroupFile, groupSection(id), "Name", name, this);
+        registers::writeKey(gstrGroupFile, groupSection(id), "ShortName", shortName, this);
         entry->Name = name;
         entry->ShortName = shortName;
         mGroupTopRow = uctGroupList->gfGetTopIndexOfRowsY();
@@ -233,7 +233,7 @@ void frmBelong::btnDelete_Click()
         return;
     try {
         registers::Hourglass hourglass;
-        gfWriteIniFile(gstrGroupFile, groupSection(entry->BelongID), "State", "2");
+        registers::writeKey(gstrGroupFile, groupSection(entry->BelongID), "State", "2", this);
         entry->State = 2;
         mGroupTopRow = uctGroupList->gfGetTopIndexOfRowsY();
         psSetGroupList();

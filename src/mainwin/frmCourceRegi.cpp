@@ -49,8 +49,8 @@ void frmCourceRegi::btnAdd_Click()
     try {
         registers::Hourglass hourglass;
         const int id = registers::takeNextNumber(gstrCourceFile, "MaxCourceNo");
-        gfWriteIniFile(gstrCourceFile, courceSection(id), "Name", gstrDialogText1);
-        gfWriteIniFile(gstrCourceFile, courceSection(id), "State", "0");
+        registers::writeKey(gstrCourceFile, courceSection(id), "Name", gstrDialogText1, this);
+        registers::writeKey(gstrCourceFile, courceSection(id), "State", "0", this);
         auto* item = registers::addItem(lstList, gstrDialogText1, id);
         registers::selectRow(lstList, lstList->row(item));
     } catch (const std::exception&) {
@@ -73,7 +73,7 @@ void frmCourceRegi::btnEdit_Click()
         return;
     try {
         registers::Hourglass hourglass;
-        gfWriteIniFile(gstrCourceFile, courceSection(id), "Name", gstrDialogText1);
+        registers::writeKey(gstrCourceFile, courceSection(id), "Name", gstrDialogText1, this);
         item->setText(gstrDialogText1);
     } catch (const std::exception&) {
     }

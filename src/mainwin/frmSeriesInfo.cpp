@@ -135,12 +135,12 @@ void frmSeriesInfo::btnOK_Click()
             mSeriesID = registers::takeNextNumber(gstrSeriesFile, "MaxSeriesNo");
         }
         const QString section = seriesSection(mSeriesID);
-        gfWriteIniFile(gstrSeriesFile, section, "Name", name);
-        gfWriteIniFile(gstrSeriesFile, section, "State", "0");
-        gfWriteIniFile(gstrSeriesFile, section, "PointSeries", chkPoint->isChecked() ? "1" : "0");
+        registers::writeKey(gstrSeriesFile, section, "Name", name, this);
+        registers::writeKey(gstrSeriesFile, section, "State", "0", this);
+        registers::writeKey(gstrSeriesFile, section, "PointSeries", chkPoint->isChecked() ? "1" : "0", this);
         for (int k = 0; k < 11; ++k)
-            gfWriteIniFile(gstrSeriesFile, section, QStringLiteral("Point") + QString::number(k + 1),
-                           vb::Trim(txtPoint[k]->text()));
+            registers::writeKey(gstrSeriesFile, section, QStringLiteral("Point") + QString::number(k + 1),
+                                vb::Trim(txtPoint[k]->text()), this);
     } catch (const std::exception&) {
         // The dialog stays open with the result at -1.
         return;

@@ -200,9 +200,21 @@ TEST_F(UnwritableRegisterTest, AddAndDeleteThatCannotBeWrittenAreReportedAndNotS
     EXPECT_EQ(recordingUi().messages[0].prompt,
               QStringLiteral("ファイルに書き込めませんでした。\r\n") + QDir::toNativeSeparators(gstrCourceFile));
 
+    // A rename keeps the stored name on show.
     resetRecordingUi();
     f.lstList->setCurrentRow(0);
     f.lstList->item(0)->setSelected(true);
+    regtest::onNextDialog<frmGetName>([](frmGetName* d) {
+        regtest::setText(d->txtAddGroup, QStringLiteral("東公園"));
+        QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.btnEdit, Qt::LeftButton);
+    ASSERT_EQ(recordingUi().messages.size(), 1u);
+    EXPECT_EQ(recordingUi().messages[0].prompt,
+              QStringLiteral("ファイルに書き込めませんでした。\r\n") + QDir::toNativeSeparators(gstrCourceFile));
+    EXPECT_EQ(f.lstList->item(0)->text(), QStringLiteral("中央公園"));
+
+    resetRecordingUi();
     recordingUi().answers.push_back(platform::vbOK);
     QTest::mouseClick(f.btnDelete, Qt::LeftButton);
     ASSERT_EQ(recordingUi().messages.size(), 2u);
