@@ -2,6 +2,7 @@
 #include "game/frmCategory.h"
 
 #include "core/records.h"
+#include "platform/ui/formhelpers.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -39,6 +40,7 @@ frmCategory::frmCategory(QWidget* owner)
         optGender[i]->setObjectName(QStringLiteral("optGender_%1").arg(i));
         genderRow->addWidget(optGender[i]);
     }
+    formhelpers::chosenOptionIsTheStop({optGender[0], optGender[1], optGender[2]});
 
     fraAge = new QGroupBox(QStringLiteral("年代別"), this);
     fraAge->setObjectName(QStringLiteral("fraAge"));

@@ -24,7 +24,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
@@ -79,24 +78,6 @@ QComboBox* makeList(QWidget* parent, const char* name)
     c->setObjectName(QString::fromLatin1(name));
     c->setEditable(false);
     return c;
-}
-
-
-// An option group is one tab stop, and the stop is the chosen option: only
-// the chosen option takes the focus from Tab, Backtab or Enter-as-Tab, so
-// that Space or an arrow key cannot change the choice by accident. A group
-// with no chosen option keeps every option as a stop.
-template <std::size_t N>
-void chosenOptionIsTheStop(const std::array<QRadioButton*, N>& group)
-{
-    auto update = [group] {
-        const bool anyChosen = std::any_of(group.begin(), group.end(), [](QRadioButton* o) { return o->isChecked(); });
-        for (QRadioButton* o : group)
-            o->setFocusPolicy(!anyChosen || o->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-    };
-    for (QRadioButton* o : group)
-        QObject::connect(o, &QRadioButton::toggled, o, update);
-    update();
 }
 
 }  // namespace
@@ -278,9 +259,9 @@ frmGameInfo::frmGameInfo(QWidget* owner) : QDialog(owner)
         formhelpers::enterAsTab(o);
     for (QRadioButton* o : optTeamHowtoRank)
         formhelpers::enterAsTab(o);
-    chosenOptionIsTheStop(optDa);
-    chosenOptionIsTheStop(optTeamHowtoRank);
-    chosenOptionIsTheStop(optHandicap);
+    formhelpers::chosenOptionIsTheStop({optDa.begin(), optDa.end()});
+    formhelpers::chosenOptionIsTheStop({optTeamHowtoRank.begin(), optTeamHowtoRank.end()});
+    formhelpers::chosenOptionIsTheStop({optHandicap.begin(), optHandicap.end()});
 
     registers::onLostFocus(txtDate, [this](QWidget* next) {
         // OK checks the date itself; ｷｬﾝｾﾙ always closes.

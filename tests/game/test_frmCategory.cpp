@@ -134,6 +134,19 @@ TEST_F(CategoryTest, TheChangedBoxWinsWhenTheRangeWouldTurnOver)
     }
 }
 
+// Tab into the gender options rests on the chosen one, where Space changes
+// nothing, not on "指定なし".
+TEST_F(CategoryTest, TabIntoTheGenderOptionsFocusesTheChosenOne)
+{
+    gGame.CategoryGender = 1;
+    frmCategory* d = open();
+    d->btnCancel->setFocus();
+    QTest::keyClick(d->btnCancel, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), d->optGender[1]);
+    QTest::keyClick(d->optGender[1], Qt::Key_Space);
+    EXPECT_EQ(checkedGender(), 1);
+}
+
 TEST_F(CategoryTest, FullEntryResetsWithoutClosingAndCancelKeepsTheGame)
 {
     gGame.CategoryGender = 1;

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -110,4 +111,48 @@ TEST(FormHelpers, SelectAllOnlyOnANewVisitNotWhenTheWindowComesBack)
     f.b->setFocus(Qt::TabFocusReason);
     QTest::qWait(10);
     EXPECT_EQ(f.b->selectedText(), "abcdef");
+}
+
+TEST(FormHelpers, ChosenOptionIsTheGroupsTabStop)
+{
+    QDialog dlg;
+    auto* l = new QVBoxLayout(&dlg);
+    auto* before = new QLineEdit(&dlg);
+    l->addWidget(before);
+    QList<QRadioButton*> group;
+    for (int i = 0; i < 3; ++i) {
+        group << new QRadioButton(QString::number(i), &dlg);
+        l->addWidget(group.back());
+    }
+    auto* after = new QLineEdit(&dlg);
+    l->addWidget(after);
+    formhelpers::chosenOptionIsTheStop(group);
+    formhelpers::enterAsTab(before);
+    dlg.show();
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+
+    // Nothing chosen: the first option is the stop.
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), group[0]);
+
+    group[2]->setChecked(true);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), group[2]);
+    QTest::keyClick(group[2], Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), group[2]);
+    QTest::keyClick(group[2], Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), before);
+
+    // An arrow key moves the choice; the new choice becomes the stop.
+    group[2]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(group[2], Qt::Key_Up);
+    EXPECT_TRUE(group[1]->isChecked());
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), group[1]);
 }

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTimer>
 
 void gsSelectAllText(QLineEdit* box)
@@ -185,6 +186,20 @@ void setImeMode(QWidget* w, ImeMode mode)
     }
     w->setInputMethodHints(hints);
     w->setAttribute(Qt::WA_InputMethodEnabled, true);
+}
+
+void chosenOptionIsTheStop(const QList<QRadioButton*>& group)
+{
+    auto update = [group] {
+        bool anyChosen = false;
+        for (QRadioButton* o : group)
+            anyChosen = anyChosen || o->isChecked();
+        for (QRadioButton* o : group)
+            o->setFocusPolicy(!anyChosen || o->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* o : group)
+        QObject::connect(o, &QRadioButton::toggled, o, update);
+    update();
 }
 
 }  // namespace formhelpers

@@ -4,9 +4,12 @@
 // input-method mode of a field.
 #pragma once
 
+#include <QList>
+
 #include <cstdint>
 
 class QLineEdit;
+class QRadioButton;
 class QWidget;
 class QKeyEvent;
 
@@ -40,6 +43,13 @@ enum class ImeMode {
     Hiragana,   // names, readings, titles, descriptions
 };
 void setImeMode(QWidget* w, ImeMode mode);
+
+// An option group is one tab stop, and the stop is its chosen option: only
+// the chosen option takes the focus from Tab, Backtab or Enter-as-Tab, so
+// Space or an arrow key cannot change the choice by accident. Arrow keys
+// still move the choice inside the group. A group with nothing chosen keeps
+// every option as a stop.
+void chosenOptionIsTheStop(const QList<QRadioButton*>& group);
 
 // True for Return and keypad Enter.
 bool isEnterKey(const QKeyEvent* e);
