@@ -58,6 +58,7 @@ frmRegiMember::frmRegiMember(QWidget* owner) : EntryDialog(owner)
     genderRow->addWidget(optGender[0]);
     genderRow->addWidget(optGender[1]);
     genderRow->addStretch(1);
+    formhelpers::chosenOptionIsTheStop({optGender[0], optGender[1]});
     lblBirthdayCaption = label("lblBirthdayCaption", QStringLiteral("生年月日："));
     txtBirthday = new QLineEdit(this);
     txtBirthday->setObjectName("txtBirthday");

@@ -190,6 +190,23 @@ TEST_F(RegiMemberTest, RegionMovesToTheTopAndHistoryIsCappedAt301Keys)
     EXPECT_TRUE(text.endsWith(QStringLiteral("location305=R305\r\n")));
 }
 
+// Editing a woman: Enter from the reading rests on 女性, where Space changes
+// nothing, not on 男性.
+TEST_F(RegiMemberTest, EnterIntoTheGenderOptionsFocusesTheChosenOne)
+{
+    gEditMember.Name = QStringLiteral("佐藤 花子");
+    gEditMember.Gender = 2;
+    frmRegiMember d;
+    regtest::showActive(d);
+    d.txtSortStr->setFocus();
+    QTest::keyClick(d.txtSortStr, Qt::Key_Return);
+    EXPECT_TRUE(d.optGender[1]->hasFocus());
+    QTest::keyClick(d.optGender[1], Qt::Key_Space);
+    EXPECT_TRUE(d.optGender[1]->isChecked());
+    QTest::keyClick(d.optGender[1], Qt::Key_Return);
+    EXPECT_TRUE(d.txtBirthday->hasFocus());
+}
+
 TEST_F(RegiMemberTest, EnterMovesOnAndHelpBoxes)
 {
     frmRegiMember d;
