@@ -229,6 +229,7 @@ void frmScore::psCreateControls()
     optHowTo[0]->setObjectName(QStringLiteral("optHowTo_0"));
     optHowTo[1] = new QRadioButton(QStringLiteral("快速入力"), Frame1);
     optHowTo[1]->setObjectName(QStringLiteral("optHowTo_1"));
+    formhelpers::chosenOptionIsTheStop({optHowTo[0], optHowTo[1]});
     btnHelpEasyScore = makeButton(this, QStringLiteral("btnHelpEasyScore"), QStringLiteral("?"));
     tabOrder << optHowTo[0] << optHowTo[1] << btnHelpEasyScore;
 

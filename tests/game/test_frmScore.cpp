@@ -405,4 +405,20 @@ TEST_F(ScoreTest, TabOrderRunsThroughHolesFastBoxesButtonsAndEndsAtTheHandicap)
     EXPECT_EQ(seen, expected);
 }
 
+TEST_F(ScoreTest, InFastInputTheTabStopOfTheModeOptionsIsFastInput)
+{
+    // The chosen option is the group's stop: Space there keeps the mode.
+    setHowTo("1");
+    gGame.Hole = 2;
+    gGame.Round = 1;
+    addPlayer(1, {"3 4"});
+    frmScore* d = open(0);
+    d->btnCancel->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(d->btnCancel, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), d->optHowTo[1]);
+    QTest::keyClick(d->optHowTo[1], Qt::Key_Space);
+    EXPECT_TRUE(d->optHowTo[1]->isChecked());
+    EXPECT_EQ(howTo(), QStringLiteral("1"));
+}
+
 }  // namespace
