@@ -149,7 +149,14 @@ void gsUploadFileExport(QWidget* owner, bool seriesSelected, uctMyGrid* gameList
     try {
         gGame = gGameList[static_cast<size_t>(i)];
         gsClearCalcResults();
-        gsReadScoreData();
+        // A game whose entries could not all be read is not exported: the
+        // file would lack those players.
+        QString problem;
+        if (!gfReadScoreDataChecked(&problem)) {
+            platform::MsgBox(QStringLiteral("スコア・データの読み込みに失敗しました。") + QStringLiteral("\r\n") + problem,
+                             platform::vbOKOnly, QStringLiteral("System error"), owner);
+            return;
+        }
         gsScoreDataToLines();
         if (gGame.Round <= 0 || gScoreLines.size() / static_cast<size_t>(gGame.Round) == 0)
             return;

@@ -130,6 +130,26 @@ TEST_F(WebUploadTest, LinesOfAGameWithoutStrokesAndOfEightByThree)
     gsClearCalcResults();
 }
 
+// A game file whose entries could not all be read is named in the read
+// message and no upload file is offered: it would lack those players.
+TEST_F(WebUploadTest, AGameNotReadCompletelyIsNotExported)
+{
+    smallGame();
+    regtest::writeFile(gstrGamesFolder + "/game00001.tcg",
+                       QStringLiteral("[Management]\r\nDate=2024/05/06\r\nMaxScoreNo=3\r\nHole=2\r\nRound=2\r\n"
+                                      "[Score1]\r\nIDNo=1\r\nHoles=3,1,2,4,\r\n"
+                                      "[Score2]\r\nIDNo=2\r\nHoles=2,2,2,2,\r\n"
+                                      "[Score3]\r\nIDNo=3\r\nHoles=2,1,1,5,\r\nHandicap=99999999999\r\n"));
+    answer = dir.path() + "/out/x.tcw";
+    grid.gsSetSelectRow(1);
+    gsUploadFileExport(nullptr, true, &grid);
+    ASSERT_EQ(recordingUi().messages.size(), 1u);
+    EXPECT_TRUE(recordingUi().messages[0].prompt.startsWith(QStringLiteral("スコア・データの読み込みに失敗しました。\r\ngame00001.tcg")));
+    EXPECT_TRUE(proposals.isEmpty());
+    EXPECT_FALSE(QFile::exists(answer));
+    EXPECT_EQ(recordingUi().mousePointer(), platform::vbDefault);
+}
+
 TEST_F(WebUploadTest, CasesThatEndWithoutAFile)
 {
     smallGame();
