@@ -362,7 +362,12 @@ void frmMain::psBuildMenus()
 
 void frmMain::Form_Load()
 {
-    // 1. Position from the settings file (twips).
+    // 1. Position from the settings file (twips). The layout fixes the
+    // window's size first: a top-level window whose size its layout changes
+    // after the move is placed by its inside rather than its frame (X11), and
+    // would then creep up by the title bar's height at every start.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     psMoveToStoredPosition();
 
     // 2. The grid fills the inside of its picture box.
