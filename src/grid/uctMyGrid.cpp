@@ -5,7 +5,9 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QApplication>
 #include <QResizeEvent>
+#include <QWheelEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -147,6 +149,22 @@ void uctMyGrid::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     trapped("psResizeBody", [this] { psResizeBody(); });
+}
+
+void uctMyGrid::wheelEvent(QWheelEvent* event)
+{
+    QScrollBar* bar = nullptr;
+    if (vscMG->isVisible() && vscMG->isEnabled())
+        bar = vscMG;
+    else if (hscMG->isVisible() && hscMG->isEnabled())
+        bar = hscMG;
+    if (!bar || event->source() != Qt::MouseEventNotSynthesized) {
+        event->ignore();
+        return;
+    }
+    // The bar takes the wheel as it would under the pointer; the value change
+    // scrolls the rows through the bar's own handler.
+    QApplication::sendEvent(bar, event);
 }
 
 void uctMyGrid::psResizeBody()

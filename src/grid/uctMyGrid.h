@@ -193,6 +193,9 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The mouse wheel anywhere over the grid scrolls it as the wheel over its
+    // scroll bar would (the horizontal bar when only that one is shown).
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // Row control event handlers.

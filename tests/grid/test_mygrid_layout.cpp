@@ -1,4 +1,5 @@
 // Layout, scroll bars and the row pool.
+#include <QWheelEvent>
 #include "gridtestutil.h"
 
 #include <QScrollBar>
@@ -237,3 +238,26 @@ TEST(GridLayout, PixelsShowSelectionAndHeaderColours)
 }
 
 }  // namespace
+
+TEST(GridLayout, MouseWheelOverTheRowsScrollsTheList)
+{
+    GridHost host(6000, 3000);
+    uctMyGrid* g = host.grid;
+    buildGrid(g, 2, 20, true, false);
+    g->gsUpdate();
+    ASSERT_EQ(g->gfGetTopIndexOfRowsY(), 1);
+
+    // One notch down moves the list as the wheel over the bar would.
+    const QPoint overRow = host.at(g->boundRow(3), QPoint(10, 5));
+    auto wheel = [&](int angle) {
+        // A turn the row under the pointer leaves alone reaches the grid.
+        QWheelEvent ev(QPointF(g->mapFrom(host.top.get(), overRow)), QPointF(host.top->mapToGlobal(overRow)),
+                       QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(g, &ev);
+    };
+    wheel(-120);
+    const int afterDown = g->gfGetTopIndexOfRowsY();
+    EXPECT_GT(afterDown, 1);
+    wheel(120);
+    EXPECT_EQ(g->gfGetTopIndexOfRowsY(), 1);
+}
