@@ -5,12 +5,52 @@
 #include "platform/eradate.h"
 #include "platform/vbruntime.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <map>
 
 namespace {
 
 std::function<QDate()> gToday;
+
+// Notes of values that did not fit their field, with the file each came from.
+struct UnreadableValue {
+    QString file;
+    QString line;
+};
+std::vector<UnreadableValue> gUnreadable;
+
+void noteUnreadable(const QString& file, const QString& section, const QString& key,
+                    const QString& value)
+{
+    const QString line = QFileInfo(file).fileName() + QStringLiteral(" [") + section
+                         + QStringLiteral("] ") + key + QLatin1Char('=') + value;
+    for (const UnreadableValue& u : gUnreadable)
+        if (u.line == line)
+            return;
+    gUnreadable.push_back({file, line});
+}
+
+void forgetUnreadable(const QString& file)
+{
+    std::erase_if(gUnreadable, [&file](const UnreadableValue& u) { return u.file == file; });
+}
+
+// Stores the text's value with the given conversion; an overflow gives 0 and
+// a note, every other error passes on.
+template <typename T, typename Convert>
+T storedOrZero(const QString& file, const QString& section, const QString& key,
+               const QString& value, Convert convert)
+{
+    try {
+        return convert(value);
+    } catch (const vb::VbError& e) {
+        if (e.number() != 6)
+            throw;
+        noteUnreadable(file, section, key, value);
+        return 0;
+    }
+}
 
 QString todayText()
 {
@@ -117,14 +157,42 @@ void gsSetMemberAgeClock(std::function<QDate()> today)
     gToday = std::move(today);
 }
 
+Integer gfStoredInteger(const QString& file, const QString& section, const QString& key,
+                        const QString& value)
+{
+    return storedOrZero<Integer>(file, section, key, value, &vb::CIntText);
+}
+
+Long gfStoredLong(const QString& file, const QString& section, const QString& key,
+                  const QString& value)
+{
+    return storedOrZero<Long>(file, section, key, value, &vb::CLngText);
+}
+
+QStringList gfTakeUnreadableValues()
+{
+    QStringList lines;
+    for (const UnreadableValue& u : gUnreadable)
+        lines << u.line;
+    gUnreadable.clear();
+    return lines;
+}
+
 void gsReadMemberData()
 {
     gMemberList.clear();
+    forgetUnreadable(gstrMemberFile);
     if (gfReadIniExFile(gstrMemberFile) != 0)
         return;
 
     const ParsedFile file;
-    const Long n = vb::CLngText(file.value(QStringLiteral("Management"), QStringLiteral("MaxMemberNo")));
+    const auto integer = [&file](const QString& section, const QString& key) {
+        return gfStoredInteger(gstrMemberFile, section, key, file.value(section, key));
+    };
+    const auto longValue = [&file](const QString& section, const QString& key) {
+        return gfStoredLong(gstrMemberFile, section, key, file.value(section, key));
+    };
+    const Long n = longValue(QStringLiteral("Management"), QStringLiteral("MaxMemberNo"));
     for (const Long i : file.memberNumbers(n)) {
         const QString section = QStringLiteral("member") + QString::number(i);
         const QString name = vb::Trim(file.value(section, QStringLiteral("Name")));
@@ -134,9 +202,9 @@ void gsReadMemberData()
         m.IDNo = i;
         m.Name = name;
         m.Birthday = vb::Trim(file.value(section, QStringLiteral("Birthday")));
-        m.State = vb::CIntText(file.value(section, QStringLiteral("State")));
-        m.Gender = vb::CIntText(file.value(section, QStringLiteral("Gender")));
-        m.BelongID = vb::CLngText(file.value(section, QStringLiteral("BelongID")));
+        m.State = integer(section, QStringLiteral("State"));
+        m.Gender = integer(section, QStringLiteral("Gender"));
+        m.BelongID = longValue(section, QStringLiteral("BelongID"));
         m.Sort = vb::Trim(file.value(section, QStringLiteral("Sort")));
         m.Location = vb::Trim(file.value(section, QStringLiteral("Location")));
         m.Marked = 0;

@@ -9,12 +9,28 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Rebuilds gMemberList from the player file: every section "member" & n
 // (n = 1 to MaxMemberNo) whose Name is not blank, in player-number order. A
-// file that cannot be read leaves the list empty. Errors go to the caller.
+// file that cannot be read leaves the list empty. A number too large for its
+// field (MaxMemberNo, State, Gender, BelongID) is read as 0 and noted (see
+// gfTakeUnreadableValues); the file is left as it is. Other errors go to the
+// caller.
 void gsReadMemberData();
+
+// Numeric values of the master files (players, groups, series) that do not
+// fit their field. The readers take such a value as 0 and note it here as
+// "<file name> [<section>] <key>=<value>", each line once, in the order met,
+// so that the user can be told which entries to mend. A new reading of the
+// player file replaces the notes of the player file.
+Integer gfStoredInteger(const QString& file, const QString& section, const QString& key,
+                        const QString& value);
+Long gfStoredLong(const QString& file, const QString& section, const QString& key,
+                  const QString& value);
+// The notes so far; the list is emptied.
+QStringList gfTakeUnreadableValues();
 
 QString gfGetMemberName(Long id);
 // "男"/"女" ("M"/"F" when latin is not 0), "-" for any other gender, "" when

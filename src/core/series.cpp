@@ -2,6 +2,7 @@
 
 #include "core/helpers.h"
 #include "core/ini.h"
+#include "core/masterlists.h"
 #include "platform/profile.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
@@ -133,10 +134,14 @@ bool gfGetSeriesInfo(Long id, SeriesInfo& info)
         return false;
 
     info.Name = gfReadIniFile(gstrSeriesFile, section, "Name");
-    info.State = vb::CIntText(gfReadIniFile(gstrSeriesFile, section, "State"));
-    info.PointSeries = vb::CIntText(gfReadIniFile(gstrSeriesFile, section, "PointSeries"));
+    // A number too large for its field is read as 0 and noted for the user.
+    const auto integer = [&section](const QString& key) {
+        return gfStoredInteger(gstrSeriesFile, section, key, gfReadIniFile(gstrSeriesFile, section, key));
+    };
+    info.State = integer("State");
+    info.PointSeries = integer("PointSeries");
     for (int i = 0; i <= 10; ++i)
-        info.Point[i] = vb::CIntText(gfReadIniFile(gstrSeriesFile, section, "Point" + QString::number(i + 1)));
+        info.Point[i] = integer("Point" + QString::number(i + 1));
     return true;
 }
 

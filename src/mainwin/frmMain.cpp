@@ -397,6 +397,17 @@ void frmMain::Form_Load()
     psSetButtonsEnabled();
 
     timMain->start();
+
+    // Values of the master files that did not fit their field were read as
+    // 0: once the window is open the user is told which entries to mend.
+    const QStringList unreadable = gfTakeUnreadableValues();
+    if (!unreadable.isEmpty()) {
+        QTimer::singleShot(0, this, [this, unreadable] {
+            platform::MsgBox(QStringLiteral("次のデータに読み取れない値があります。該当する項目は 0 として扱います。\n")
+                                 + unreadable.join(QLatin1Char('\n')),
+                             platform::vbOKOnly | platform::vbExclamation, kErrorTitle, this);
+        });
+    }
 }
 
 void frmMain::psMoveToStoredPosition()
@@ -1323,7 +1334,8 @@ void frmMain::psReadGroups()
         b.BelongID = n;
         b.Name = vb::Trim(name);
         b.ShortName = vb::Trim(gfReadIniFile(gstrGroupFile, section, QStringLiteral("ShortName")));
-        b.State = vb::CInt(vb::Val(gfReadIniFile(gstrGroupFile, section, QStringLiteral("State"))));
+        b.State = gfStoredInteger(gstrGroupFile, section, QStringLiteral("State"),
+                                  gfReadIniFile(gstrGroupFile, section, QStringLiteral("State")));
         b.Marked = 0;
         gBelongList.push_back(b);
     }

@@ -3,6 +3,7 @@
 #include "platform/textfile.h"
 #include "support/recordingui.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -219,6 +220,89 @@ TEST_F(MasterListsTest, DescriptionTexts)
     const MemberInfo badDate = member(4, QStringLiteral("高橋"), 1, QStringLiteral("不明"), QString());
     EXPECT_EQ(gfGetMemberDescription(badDate), QStringLiteral(" 高橋 (男、不明　-歳)"));
     EXPECT_EQ(gfGetMemberShortDescription(badDate), QStringLiteral("高橋 (男、-歳)"));
+}
+
+}  // namespace
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A hand-edited player file with numbers too large for their fields: the
+// players are read with 0 in those fields, each value is noted once with its
+// file, section and key, and the file itself is not touched.
+TEST_F(MasterListsTest, NumbersThatFitNoFieldReadAsZeroAndAreNoted)
+{
+    struct Case {
+        const char* line;       // the damaged key of member2
+        Integer state, gender;
+        Long belong;
+    };
+    const Case cases[] = {
+        {"Gender=99999", 2, 0, 5},
+        {"Gender=-40000", 2, 0, 5},
+        {"State=32768", 0, 2, 5},
+        {"BelongID=2147483648", 2, 2, 0},
+        {"BelongID=-99999999999", 2, 2, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const QString damaged = QString::fromLatin1(c.line);
+        const QString key = damaged.section(QLatin1Char('='), 0, 0);
+        QStringList lines{QStringLiteral("[Management]"), QStringLiteral("MaxMemberNo=3"),
+                          QStringLiteral("[member1]"), QStringLiteral("Name=甲"),
+                          QStringLiteral("Gender=1"), QStringLiteral("BelongID=4"),
+                          QStringLiteral("[member2]"), QStringLiteral("Name=乙")};
+        for (const QString& k : {QStringLiteral("State=2"), QStringLiteral("Gender=2"),
+                                 QStringLiteral("BelongID=5")})
+            lines << (k.startsWith(key + QLatin1Char('=')) ? damaged : k);
+        lines << QStringLiteral("[member3]") << QStringLiteral("Name=丙");
+        writeMemberFile(lines);
+        const QByteArray before = fileBytes(gstrMemberFile);
+
+        ASSERT_NO_THROW(gsReadMemberData());
+        ASSERT_EQ(gMemberList.size(), 3u);
+        EXPECT_EQ(gMemberList[0].Gender, 1);
+        EXPECT_EQ(gMemberList[0].BelongID, 4);
+        const MemberInfo& m = gMemberList[1];
+        EXPECT_EQ(m.Name, QStringLiteral("乙"));
+        EXPECT_EQ(m.State, c.state);
+        EXPECT_EQ(m.Gender, c.gender);
+        EXPECT_EQ(m.BelongID, c.belong);
+        EXPECT_EQ(gMemberList[2].IDNo, 3);
+
+        // Read again (as the dialogs do): still one note.
+        gsReadMemberData();
+        EXPECT_EQ(gfTakeUnreadableValues(), QStringList{QStringLiteral("member.dat [member2] ") + damaged});
+        EXPECT_TRUE(gfTakeUnreadableValues().isEmpty());
+        EXPECT_EQ(fileBytes(gstrMemberFile), before);
+        EXPECT_TRUE(recordingUi().messages.empty());
+    }
+}
+
+TEST_F(MasterListsTest, AHighestNumberThatFitsNoFieldReadsAsNoPlayers)
+{
+    writeMemberFile({QStringLiteral("[Management]"), QStringLiteral("MaxMemberNo=99999999999"),
+                     QStringLiteral("[member1]"), QStringLiteral("Name=甲"), QStringLiteral("Gender=77777")});
+    ASSERT_NO_THROW(gsReadMemberData());
+    EXPECT_TRUE(gMemberList.empty());
+    EXPECT_EQ(gfTakeUnreadableValues(),
+              QStringList{QStringLiteral("member.dat [Management] MaxMemberNo=99999999999")});
+
+    // Once the file is mended the notes of the earlier reading are gone.
+    writeMemberFile({QStringLiteral("[Management]"), QStringLiteral("MaxMemberNo=1"),
+                     QStringLiteral("[member1]"), QStringLiteral("Name=甲"), QStringLiteral("Gender=99999")});
+    gsReadMemberData();
+    writeMemberFile({QStringLiteral("[Management]"), QStringLiteral("MaxMemberNo=1"),
+                     QStringLiteral("[member1]"), QStringLiteral("Name=甲"), QStringLiteral("Gender=1")});
+    gsReadMemberData();
+    ASSERT_EQ(gMemberList.size(), 1u);
+    EXPECT_EQ(gMemberList[0].Gender, 1);
+    EXPECT_TRUE(gfTakeUnreadableValues().isEmpty());
 }
 
 }  // namespace

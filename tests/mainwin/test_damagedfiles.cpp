@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMap>
 #include <QPushButton>
 #include <QTest>
 #include <QTemporaryDir>
@@ -134,6 +135,73 @@ TEST_F(DamagedFilesTest, SettingsThatFitNoFieldReadAsNotStored)
     EXPECT_EQ(opened->cobSeason->currentText(), QStringLiteral("すべて"));
     EXPECT_EQ(opened->cobCource->currentText(), QStringLiteral("中央公園"));
     EXPECT_EQ(gGameList.size(), 1u);
+}
+
+// Numbers in the player, group and series files too large for their fields
+// (hand-edited files) are read as 0: the window opens and, once it is open,
+// one message names every such value; the files stay as they are.
+TEST_F(DamagedFilesTest, MasterNumbersThatFitNoFieldAreReadAsZeroAndReportedOnce)
+{
+    writeHugeHighestNumbers(QStringLiteral("1"));
+    writeFile(gstrSeriesFile, {"[Management]", "MaxSeriesNo=1", "[Series1]", "Name=春季リーグ", "State=0",
+                               "PointSeries=1", "Point1=99999", "Point2=8"});
+    writeFile(gstrGroupFile, {"[Management]", "MaxGroupNo=2", "[group1]", "Name=東町クラブ", "State=99999",
+                              "[group2]", "Name=西町クラブ", "State=2"});
+    writeFile(gstrMemberFile, {"[Management]", "MaxMemberNo=12", "[member1]", "Name=山田", "Gender=1",
+                               "BelongID=1", "[member12]", "Name=鈴木", "Gender=99999",
+                               "BelongID=9999999999"});
+    writeFile(gstrIniFile, {"[Setup]", "SelectedSeason=1"});
+    QMap<QString, QByteArray> before;
+    for (const QString& path : {gstrSeriesFile, gstrGroupFile, gstrMemberFile}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        before.insert(path, f.readAll());
+    }
+
+    ASSERT_NO_THROW(w = std::make_unique<frmMain>());
+    w->show();
+    // Not while the window is being built, but right after.
+    EXPECT_TRUE(recordingUi().messages.empty());
+    QTest::qWait(50);
+    ASSERT_EQ(recordingUi().messages.size(), 1u);
+    const RecordedMessage& m = recordingUi().messages[0];
+    EXPECT_EQ(m.title, QStringLiteral("エラー"));
+    EXPECT_EQ(m.style, platform::vbOKOnly | platform::vbExclamation);
+    EXPECT_EQ(m.prompt, QStringLiteral("次のデータに読み取れない値があります。該当する項目は 0 として扱います。\n"
+                                       "member.dat [member12] Gender=99999\n"
+                                       "member.dat [member12] BelongID=9999999999\n"
+                                       "group.dat [group1] State=99999\n"
+                                       "series.dat [Series1] Point1=99999"));
+
+    ASSERT_EQ(gMemberList.size(), 2u);
+    EXPECT_EQ(gMemberList[1].Name, QStringLiteral("鈴木"));
+    EXPECT_EQ(gMemberList[1].Gender, 0);
+    EXPECT_EQ(gMemberList[1].BelongID, 0);
+    ASSERT_EQ(gBelongList.size(), 2u);
+    EXPECT_EQ(gBelongList[0].State, 0);
+    EXPECT_EQ(gBelongList[1].State, 2);
+    EXPECT_EQ(w->cobSeason->currentText(), QStringLiteral("春季リーグ"));
+    EXPECT_TRUE(w->btnPointTotal->isVisible());
+
+    // Later readings of the series (a new filter, a new tick) add no message.
+    QTest::qWait(50);
+    EXPECT_EQ(recordingUi().messages.size(), 1u);
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        QFile f(it.key());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), it.value()) << it.key().toStdString();
+    }
+}
+
+// A window whose files are sound shows no message after it opens.
+TEST_F(DamagedFilesTest, SoundMasterFilesBringNoMessage)
+{
+    writeHugeHighestNumbers(QStringLiteral("1"));
+    writeFile(gstrMemberFile, {"[Management]", "MaxMemberNo=1", "[member1]", "Name=山田", "Gender=1"});
+    w = std::make_unique<frmMain>();
+    w->show();
+    QTest::qWait(50);
+    EXPECT_TRUE(recordingUi().messages.empty());
 }
 
 // The group last chosen in the participant dialogs and the kept participants
