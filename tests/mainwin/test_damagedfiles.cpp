@@ -90,7 +90,7 @@ protected:
 // stop there (a missing section within counts as live, as it always has).
 TEST_F(DamagedFilesTest, HugeHighestNumbersNeitherStallNorFillTheLists)
 {
-    for (const QString highest : {QStringLiteral("2000000000"), QStringLiteral("99999999999")}) {
+    for (const QString& highest : {QStringLiteral("2000000000"), QStringLiteral("99999999999")}) {
         SCOPED_TRACE(highest.toStdString());
         writeHugeHighestNumbers(highest);
         resetRecordingUi();
