@@ -56,6 +56,30 @@ protected:
         return addGame(g, false);
     }
 
+    // Lists hand-made game file lines as the first game of series 1.
+    GameInfo& listGameFile(const QStringList& lines)
+    {
+        const QString name = "game00001.tcg";
+        EXPECT_TRUE(platform::writeTextLinesAtomic(QDir(gstrGamesFolder).filePath(name), lines));
+        GameInfo info = gfNewGameDefaults();
+        info.SeriesID = 1;
+        info.GameFileName = name;
+        gGameList.push_back(info);
+        return gGameList.back();
+    }
+
+    // Players 5 and 6 placed in a game of series 1 whose stored place count
+    // says realEntries instead of 2.
+    void listTwoPlacesClaiming(const QString& realEntries)
+    {
+        Game g;
+        g.series = 1;
+        g.places = {{1, 5}, {2, 6}};
+        QStringList lines = gameFileLines(g);
+        lines.replace(lines.indexOf("RealEntries=2"), "RealEntries=" + realEntries);
+        listGameFile(lines);
+    }
+
     Long pointsOf(Long id) const
     {
         for (const PointRank& p : gPointRanking)
@@ -231,17 +255,7 @@ TEST_F(SeriesFile, NotAPointSeriesGivesAnEmptyTableWithoutMessage)
 TEST_F(SeriesFile, DamagedPlacesShowTheMessageAndLeaveTheTableEmpty)
 {
     // RealEntries says 3, but P2 is missing: a stored player 0.
-    Game g;
-    g.series = 1;
-    g.places = {{1, 5}, {2, 6}};
-    QStringList lines = gameFileLines(g);
-    lines.replace(lines.indexOf("RealEntries=2"), "RealEntries=3");
-    const QString name = "game00001.tcg";
-    ASSERT_TRUE(platform::writeTextLinesAtomic(QDir(gstrGamesFolder).filePath(name), lines));
-    GameInfo info = gfNewGameDefaults();
-    info.SeriesID = 1;
-    info.GameFileName = name;
-    gGameList.push_back(info);
+    listTwoPlacesClaiming("3");
 
     gsCalSeriesPointsRanking(1);
     EXPECT_TRUE(gPointRanking.empty());
@@ -255,17 +269,7 @@ TEST_F(SeriesFile, DamagedPlacesShowTheMessageAndLeaveTheTableEmpty)
 // of reading (and holding) that many places.
 TEST_F(SeriesFile, APlaceCountBeyondAnyGameIsReportedWithoutReadingIt)
 {
-    Game g;
-    g.series = 1;
-    g.places = {{1, 5}, {2, 6}};
-    QStringList lines = gameFileLines(g);
-    lines.replace(lines.indexOf("RealEntries=2"), "RealEntries=2000000000");
-    const QString name = "game00001.tcg";
-    ASSERT_TRUE(platform::writeTextLinesAtomic(QDir(gstrGamesFolder).filePath(name), lines));
-    GameInfo info = gfNewGameDefaults();
-    info.SeriesID = 1;
-    info.GameFileName = name;
-    gGameList.push_back(info);
+    listTwoPlacesClaiming("2000000000");
 
     gsCalSeriesPointsRanking(1);
     EXPECT_TRUE(gPointRanking.empty());
@@ -370,13 +374,7 @@ TEST_F(SeriesFile, StoredPlacesAreReadWithTheProfileRules)
     lines << "[RANKING]" << "realentries= 3 " << "r0=1" << "P0=\"21\"" << "R1=2" << "p1= 22"
           << "R2= \"2\"" << "P2=23"
           << "[Ranking]" << "RealEntries=1" << "R0=1" << "P0=99";
-    const QString name = "game00001.tcg";
-    ASSERT_TRUE(platform::writeTextLinesAtomic(QDir(gstrGamesFolder).filePath(name), lines));
-    GameInfo info = gfNewGameDefaults();
-    info.SeriesID = 1;
-    info.PointGame = 1;
-    info.GameFileName = name;
-    gGameList.push_back(info);
+    listGameFile(lines).PointGame = 1;
 
     gsCalSeriesPointsRanking(1);
     ASSERT_EQ(gPointRanking.size(), 3u);
