@@ -4,6 +4,7 @@
 
 #include "core/records.h"
 #include "platform/textfile.h"
+#include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
 #include <QDir>
@@ -73,16 +74,14 @@ inline QStringList gameFileLines(const Game& g)
     return l;
 }
 
-// A temporary data folder with a games folder; the shared tables start empty.
+// Every data path in a temporary folder (with its games folder); the shared
+// tables start empty.
 class Folder : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(tmp.isValid());
-        QDir(tmp.path()).mkpath("games");
-        gstrDataFolder = tmp.path();
-        gstrGamesFolder = QDir(tmp.path()).filePath("games");
-        gstrSeriesFile = QDir(tmp.path()).filePath("series.dat");
+        testsupport::pointDataPathsAt(tmp.path());
         gGameList.clear();
         gSelectedGames.clear();
         gMemberList.clear();
@@ -132,13 +131,8 @@ protected:
     void addMember(Long id, const QString& birthday = QString(), Long belong = 0,
                    const QString& sort = QString())
     {
-        MemberInfo m;
-        m.IDNo = id;
-        m.Name = QString("player%1").arg(id);
-        m.Birthday = birthday;
-        m.BelongID = belong;
-        m.Sort = sort;
-        gMemberList.push_back(m);
+        testsupport::addMember(id, QString("player%1").arg(id), birthday, 0, belong);
+        gMemberList.back().Sort = sort;
     }
 
     QTemporaryDir tmp;

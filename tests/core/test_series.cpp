@@ -281,7 +281,6 @@ TEST_F(SeriesFile, GamesSavedByTheStoreRankAndTally)
 {
     // Two games written by the game store itself: its stored places feed the
     // point ranking, its entries the season collection.
-    gstrManagerFile = QDir(gstrGamesFolder).filePath("manager.dat");
     auto save = [](const QString& date, Integer weight, const std::vector<std::pair<Long, QString>>& rows) {
         gGame = gfNewGameDefaults();
         gGame.Date = date;
