@@ -218,16 +218,6 @@ qsizetype equalsSign(const char* p, qsizetype begin, qsizetype end)
     return hit ? static_cast<const char*>(hit) - p : -1;
 }
 
-// Reads the whole file. False when it cannot be opened or read.
-bool readBytes(const QString& file, QByteArray& bytes)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    bytes = f.readAll();
-    return f.error() == QFileDevice::NoError;
-}
-
 // One line of a file as stored: its bytes and its own line end ("" for a
 // last line without one), so untouched lines are written back byte for byte.
 struct RawLine {
@@ -276,7 +266,7 @@ bool loadRawLines(const QString& file, std::vector<RawLine>& lines, bool& exists
     if (!exists)
         return true;
     QByteArray bytes;
-    if (!readBytes(file, bytes))
+    if (!readFileBytes(file, bytes))
         return false;
     lines = splitRawLines(bytes);
     return true;
@@ -300,10 +290,8 @@ QString oneLine(const QString& value)
 
 ProfileFile::ProfileFile(const QString& file)
 {
-    if (!readBytes(file, m_bytes)) {
-        m_bytes.clear();
+    if (!readFileBytes(file, m_bytes))
         return;
-    }
     const char* p = m_bytes.constData();
     LineScanner scan(p, m_bytes.size());
     qsizetype begin = 0, end = 0;

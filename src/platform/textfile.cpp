@@ -205,14 +205,24 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-bool readTextFile(const QString& path, QString& text)
+bool readFileBytes(const QString& path, QByteArray& bytes)
 {
-    text.clear();
+    bytes.clear();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = f.readAll();
+    QByteArray read = f.readAll();
     if (f.error() != QFileDevice::NoError)
+        return false;
+    bytes = std::move(read);
+    return true;
+}
+
+bool readTextFile(const QString& path, QString& text)
+{
+    text.clear();
+    QByteArray bytes;
+    if (!readFileBytes(path, bytes))
         return false;
     text = decodeCp932(bytes);
     return true;

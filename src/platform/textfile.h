@@ -20,6 +20,9 @@ QString decodeCp932(const QByteArray& bytes);
 // not start an extra empty line. No line keeps a CR.
 QStringList splitLines(const QString& text);
 
+// Reads a whole file as stored. Returns false (and leaves the output empty)
+// when the file is missing or cannot be read.
+bool readFileBytes(const QString& path, QByteArray& bytes);
 // Reads and decodes a whole file. Returns false (and leaves the output empty)
 // when the file is missing or cannot be read.
 bool readTextFile(const QString& path, QString& text);
