@@ -130,13 +130,17 @@ bool gfGetSeriesInfo(Long id, SeriesInfo& info)
     info.State = 2;
 
     const QString section = "Series" + QString::number(id);
-    if (vb::Val(gfReadIniFile(gstrSeriesFile, section, "State")) != 0)
+    // The series file is parsed once; its keys are answered as gfReadIniFile
+    // answers them.
+    const platform::ProfileFile file(gstrSeriesFile);
+    const auto read = [&file, &section](const QString& key) { return pfCutAtNull(file.value(section, key)); };
+    if (vb::Val(read("State")) != 0)
         return false;
 
-    info.Name = gfReadIniFile(gstrSeriesFile, section, "Name");
+    info.Name = read("Name");
     // A number too large for its field is read as 0 and noted for the user.
-    const auto integer = [&section](const QString& key) {
-        return gfStoredInteger(gstrSeriesFile, section, key, gfReadIniFile(gstrSeriesFile, section, key));
+    const auto integer = [&section, &read](const QString& key) {
+        return gfStoredInteger(gstrSeriesFile, section, key, read(key));
     };
     info.State = integer("State");
     info.PointSeries = integer("PointSeries");
