@@ -524,10 +524,21 @@ void uctMyGrid::psRefreshRows()
     mFirstBoundRow = clampBound(mFirstBoundRow);
     mLastBoundRow = clampBound(mLastBoundRow);
 
+    // Every bound row spans all columns, shifted left by the columns
+    // scrolled out: one span for the whole layout.
+    long long leftSum = 0, total = 0;
+    for (int c = 0; c < mColCount; ++c) {
+        if (c < mLeftIndexOfCols)
+            leftSum += mCols[size_t(c)].Width;
+        total += mCols[size_t(c)].Width;
+    }
+    const int rowX = px(double(-leftSum));
+    const int rowW = px(double(total + 3 * kPx));
+
     // 3. The header.
     long long y = 0;
     if (mFixedTopRow == 1) {
-        psSetMGRow(0, 0, mResizeEnabled ? 1 : 2);
+        psSetMGRow(0, 0, mResizeEnabled ? 1 : 2, rowX, rowW);
         y = mRows[0].Height;
     }
     // 4. Free the rows scrolled out above.
@@ -539,7 +550,7 @@ void uctMyGrid::psRefreshRows()
     int last = mTopIndexOfRowsY;
     int r = mTopIndexOfRowsY;
     for (; r <= mRowCount - 1 && SH > y; ++r) {
-        psSetMGRow(r, int(y), 0);
+        psSetMGRow(r, int(y), 0, rowX, rowW);
         y += mRows[size_t(r)].Height;
         last = r;
     }
@@ -672,7 +683,7 @@ void uctMyGrid::setBarRange(QScrollBar* bar, int minimum, int maximum, int page,
     bar->setValue(value);
 }
 
-void uctMyGrid::psSetMGRow(int row, int top, int kind)
+void uctMyGrid::psSetMGRow(int row, int top, int kind, int rowX, int rowW)
 {
     trapped("psSetMGRow", [&] {
         MGRowInfo& ri = mRows[size_t(row)];
@@ -687,13 +698,7 @@ void uctMyGrid::psSetMGRow(int row, int top, int kind)
             return;
         R->gsSetRowOfCellData(row);
 
-        long long leftSum = 0, total = 0;
-        for (int c = 0; c < mColCount; ++c) {
-            if (c < mLeftIndexOfCols)
-                leftSum += mCols[size_t(c)].Width;
-            total += mCols[size_t(c)].Width;
-        }
-        R->setGeometry(px(double(-leftSum)), px(top), px(double(total + 3 * kPx)), px(ri.Height));
+        R->setGeometry(rowX, px(top), rowW, px(ri.Height));
         R->gsSetKind(kind);
         R->gsSetLeftIndexOfCols(mLeftIndexOfCols);
 

@@ -205,7 +205,9 @@ private:
     void uctMGRow_CellCheckBoxClick(int lngColOfCellData, int lngRowOfCellData, int lngValue);
 
     void psRefreshRows();
-    void psSetMGRow(int row, int top, int kind);
+    // Binds a row control to a grid row at a top (twips) and fills it; rowX
+    // and rowW (pixels) are the span every row of the layout shares.
+    void psSetMGRow(int row, int top, int kind, int rowX, int rowW);
     int pfGetIndexOfMGRows();
     void psReleaseMGRow(int row);
     void psResizeBody();
