@@ -5,7 +5,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QWheelEvent>
 #include <QScrollBar>
@@ -153,18 +153,15 @@ void uctMyGrid::resizeEvent(QResizeEvent* event)
 
 void uctMyGrid::wheelEvent(QWheelEvent* event)
 {
-    QScrollBar* bar = nullptr;
-    if (vscMG->isVisible() && vscMG->isEnabled())
-        bar = vscMG;
-    else if (hscMG->isVisible() && hscMG->isEnabled())
-        bar = hscMG;
+    // A bar is enabled exactly while it shows (the layout sets both).
+    QScrollBar* bar = !vscMG->isHidden() ? vscMG : (!hscMG->isHidden() ? hscMG : nullptr);
     if (!bar || event->source() != Qt::MouseEventNotSynthesized) {
         event->ignore();
         return;
     }
     // The bar takes the wheel as it would under the pointer; the value change
     // scrolls the rows through the bar's own handler.
-    QApplication::sendEvent(bar, event);
+    QCoreApplication::sendEvent(bar, event);
 }
 
 void uctMyGrid::psResizeBody()

@@ -1,8 +1,8 @@
 // Layout, scroll bars and the row pool.
-#include <QWheelEvent>
 #include "gridtestutil.h"
 
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
