@@ -965,7 +965,8 @@ void uctMGRow::barMouseDown(int LorR, int index, double X)
     if (!validCol(index))
         return;
     mDragStartX = vb::CLng(dragX(LorR, index, X));
-    emit CellResizeCol(0, index, LorR, vb::CLng(dragX(LorR, index, X) - mDragStartX));
+    // The press is the drag's origin: no travel yet.
+    emit CellResizeCol(0, index, LorR, 0);
     mDragging = 1;
 }
 
