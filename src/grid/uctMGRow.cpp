@@ -522,7 +522,6 @@ void uctMGRow::gsUpdate()
                 ~Reset() { flag = 0; }
             } reset{mSettingCheck};
             chkObj->setChecked(cell.Value != 0);
-            mSettingCheck = 0;
             if (codeOk) {
                 const double C = CheckBoxWidth;
                 const double topY = alignedTop(code, CheckBoxHeight, SH);
