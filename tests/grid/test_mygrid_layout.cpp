@@ -261,3 +261,31 @@ TEST(GridLayout, MouseWheelOverTheRowsScrollsTheList)
     wheel(120);
     EXPECT_EQ(g->gfGetTopIndexOfRowsY(), 1);
 }
+
+TEST(GridLayout, MouseWheelFallsToTheHorizontalBarOrPassesOn)
+{
+    auto wheel = [](uctMyGrid* g) {
+        QWheelEvent ev(QPointF(10, 10), QPointF(g->mapToGlobal(QPoint(10, 10))), QPoint(), QPoint(0, -120),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(g, &ev);
+        return ev.isAccepted();
+    };
+
+    // Wide and short: only the horizontal bar shows and takes the wheel.
+    GridHost wide(6000, 3000);
+    buildGrid(wide.grid, 10, 3, true, false);
+    wide.grid->gsUpdate();
+    ASSERT_TRUE(wide.grid->vScrollBar()->isHidden());
+    ASSERT_FALSE(wide.grid->hScrollBar()->isHidden());
+    wheel(wide.grid);
+    EXPECT_GT(wide.grid->leftIndexOfCols(), 0);
+
+    // Everything fits: no bar, the wheel is left to the grid's parent.
+    GridHost fits(6000, 3000);
+    buildGrid(fits.grid, 2, 3, true, false);
+    fits.grid->gsUpdate();
+    ASSERT_TRUE(fits.grid->vScrollBar()->isHidden());
+    ASSERT_TRUE(fits.grid->hScrollBar()->isHidden());
+    EXPECT_FALSE(wheel(fits.grid));
+    EXPECT_EQ(fits.grid->gfGetTopIndexOfRowsY(), 1);
+}
