@@ -16,14 +16,17 @@ void gsSetMemberListBox(Integer sortFlag, Integer textKind, QListWidget* list, L
     if (gMemberList.empty())
         return;
 
-    std::vector<Long> index(gMemberList.size());
-    std::iota(index.begin(), index.end(), 0);
-    std::vector<QString> keys;
-    keys.reserve(gMemberList.size());
-    for (const MemberInfo& m : gMemberList)
-        keys.push_back(vb::Trim(m.Sort) + vb::Trim(m.Name));
-    if (sortFlag == 1)
-        csQuickSort_Asc(0, glngMemberListUBound(), index, keys, 0);
+    std::vector<Long> index;
+    if (sortFlag == 1) {
+        std::vector<QString> keys;
+        keys.reserve(gMemberList.size());
+        for (const MemberInfo& m : gMemberList)
+            keys.push_back(vb::Trim(m.Sort) + vb::Trim(m.Name));
+        index = gfSortedIndexAsc(keys);
+    } else {
+        index.resize(gMemberList.size());
+        std::iota(index.begin(), index.end(), 0);
+    }
 
     for (const Long i : index) {
         const MemberInfo& m = gMemberList[static_cast<size_t>(i)];
