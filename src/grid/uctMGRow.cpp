@@ -170,9 +170,6 @@ uctMGRow::uctMGRow(QWidget* parent)
 {
     setObjectName(QStringLiteral("uctMGRow"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    mMarginX = 3 * kPx;
-    mMarginY = 3 * kPx;
-    mDefaultColWidth = 1155;                       // the template label's width
     mDefaultFontSize = QVariant(float(kDefaultFontSize));
 
     chkObj = new QCheckBox(this);
@@ -183,8 +180,6 @@ uctMGRow::uctMGRow(QWidget* parent)
     chkObj->hide();
     connect(chkObj, &QCheckBox::toggled, this, [this](bool) { chkObjClick(); });
 
-    mDragging = 0;
-    mRowColCount = 0;
     gsClear();
     mBackColor = kGreen;   // a row that never received columns shows green
 }

@@ -183,9 +183,9 @@ private:
     std::vector<Rect> mRects;
     int mRowColCount = 0;
     int mRowLeftCol = 0;
-    int mMarginX = 45;
-    int mMarginY = 45;
-    int mDefaultColWidth = 1155;
+    int mMarginX = 3 * TwipsPerPixel;
+    int mMarginY = 3 * TwipsPerPixel;
+    int mDefaultColWidth = 1155;    // the template label's width
     QVariant mDefaultFontSize;
     int mRowKind = 0;
     bool mUsedNow = false;

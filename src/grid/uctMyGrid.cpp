@@ -81,8 +81,6 @@ uctMyGrid::uctMyGrid(QWidget* parent)
     fillColor(picScrBarCorner, 0xFFFFFF);
     picScrBarCorner->hide();
 
-    mSelectMode = 1;
-    mResizeCol = -1;
     mSelBackColor = QVariant(int(0x8000000D));
     mSelForeColor = QVariant(int(0x8000000E));
     psResizeBody();
