@@ -11,6 +11,7 @@
 #include "platform/vbruntime.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
+#include "test_gamewindow_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,11 +80,7 @@ protected:
         QDir().mkpath(gstrTempFolder);
         gfWriteIniFile(gstrSeriesFile, QStringLiteral("Series1"), QStringLiteral("Name"), QStringLiteral("春季リーグ"));
 
-        gMemberList.clear();
-        gBelongList.clear();
-        gNewEntries.clear();
-        gScoreData.clear();
-        gsClearCalcResults();
+        gamewindowtest::clearGameTables();
         addMember(1, QStringLiteral("山田太郎"), QStringLiteral("1950/04/01"), 1, 1, QStringLiteral("東京都千代田区"));
         addMember(2, QStringLiteral("佐藤花子"), QStringLiteral("1960/12/31"), 2, 0, QString());
         addMember(3, QStringLiteral("鈴木一郎"), QString(), 1, 0, QStringLiteral("大阪"));
@@ -92,20 +89,8 @@ protected:
         b.Name = QStringLiteral("北クラブ");
         gBelongList.push_back(b);
 
-        gGame = gfNewGameDefaults();
-        gGame.Date = QStringLiteral("2026/05/10");
-        gGame.Tittle = QStringLiteral("春季大会");
+        gGame = gamewindowtest::fixtureGameHeader();
         gGame.SeriesID = 1;
-        gGame.Hole = 3;
-        gGame.Round = 2;
-        gGame.HandiCapKind = 2;
-        gGame.JudgeDaSu = 3;
-        gGame.JudgeBirthday = 1;
-        gGame.TeamHowtoRank = 0;
-        gGame.CategoryGender = 0;
-        gGame.CategoryAgeLow = -1;
-        gGame.CategoryAgeHigh = -1;
-        gGame.GameFileName.clear();
 
         resetRecordingUi();
         showMainCalls = 0;

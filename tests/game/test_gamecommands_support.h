@@ -10,6 +10,7 @@
 #include "grid/uctMyGrid.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
+#include "test_gamewindow_fixture.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -96,27 +97,13 @@ protected:
         gfWriteIniFile(gstrTeamFile, QStringLiteral("Team"), QStringLiteral("ID1"), QStringLiteral("A"));
         gfWriteIniFile(gstrTeamFile, QStringLiteral("Team"), QStringLiteral("ID2"), QStringLiteral("B"));
 
-        gMemberList.clear();
-        gBelongList.clear();
-        gNewEntries.clear();
-        gScoreData.clear();
-        gsClearCalcResults();
+        gamewindowtest::clearGameTables();
         addMember(1, QStringLiteral("山田太郎"), QStringLiteral("1950/04/01"), 1);
         addMember(2, QStringLiteral("佐藤花子"), QStringLiteral("1960/12/31"), 2);
         addMember(3, QStringLiteral("鈴木一郎"), QString(), 0);
         addMember(4, QStringLiteral("田中次郎"), QStringLiteral("1970/01/01"), 1);
 
-        gGame = gfNewGameDefaults();
-        gGame.Date = QStringLiteral("2026/05/10");
-        gGame.Tittle = QStringLiteral("春季大会");
-        gGame.Hole = 3;
-        gGame.Round = 2;
-        gGame.HandiCapKind = 2;
-        gGame.JudgeDaSu = 3;
-        gGame.CategoryGender = 0;
-        gGame.CategoryAgeLow = -1;
-        gGame.CategoryAgeHigh = -1;
-        gGame.GameFileName.clear();
+        gGame = gamewindowtest::fixtureGameHeader();
 
         resetRecordingUi();
         frmParvona::showMainHook() = [] {};
