@@ -5,6 +5,7 @@
 
 #include "core/records.h"
 #include "platform/textfile.h"
+#include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
 #include <QApplication>
@@ -107,15 +108,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        const QString d = dir.path() + "/";
-        gstrDataFolder = dir.path();
-        gstrIniFile = d + "Tallicor.ini";
-        gstrMemberFile = d + "member.dat";
-        gstrGroupFile = d + "group.dat";
-        gstrSeriesFile = d + "series.dat";
-        gstrCourceFile = d + "cource.dat";
-        gstrLocationFile = d + "location.dat";
-        gstrTeamFile = d + "team.dat";
+        testsupport::pointDataPathsAt(dir.path());
         gintDialogResult = -1;
         glngDialogParam = 0;
         gstrDialogText1.clear();

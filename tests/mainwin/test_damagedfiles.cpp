@@ -11,6 +11,7 @@
 #include "mainwin/frmNewScoreSetup.h"
 #include "platform/textfile.h"
 #include "registers_support.h"
+#include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
 #include <QComboBox>
@@ -33,24 +34,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         resetRecordingUi();
-        const QString root = dir.path();
-        gstrAppFolder = root + "/app";
-        gstrDocFolder = root + "/doc";
-        gstrDataFolder = gstrDocFolder + "/data";
-        gstrGamesFolder = gstrDataFolder + "/games";
-        gstrTempFolder = gstrAppFolder + "/temp";
-        gstrIniFile = gstrAppFolder + "/Tallicor.ini";
-        gstrReExecuteFile = gstrAppFolder + "/Tallicor.rex";
-        gstrManagerFile = gstrGamesFolder + "/manager.dat";
-        gstrMemberFile = gstrDataFolder + "/member.dat";
-        gstrSeriesFile = gstrDataFolder + "/series.dat";
-        gstrGroupFile = gstrDataFolder + "/group.dat";
-        gstrCourceFile = gstrDataFolder + "/cource.dat";
-        gstrLocationFile = gstrDataFolder + "/location.dat";
-        gstrTeamFile = gstrDataFolder + "/team.dat";
-        gstrRoundGroupFile = gstrDataFolder + "/roundgroup.dat";
-        ASSERT_TRUE(QDir().mkpath(gstrGamesFolder));
-        ASSERT_TRUE(QDir().mkpath(gstrTempFolder));
+        testsupport::pointDataPathsAt(dir.path());
         gGameList.clear();
         gMemberList.clear();
         gBelongList.clear();
