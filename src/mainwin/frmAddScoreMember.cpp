@@ -3,6 +3,7 @@
 #include "core/ini.h"
 #include "mainwin/dialoghelpers.h"
 #include "mainwin/gsSetMemberListBox.h"
+#include "mainwin/modRegisters.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
@@ -156,7 +157,7 @@ void frmAddScoreMember::btnAddPosition_Click(int index)
     }
     const int group = cobBelong->currentIndex() >= 0 ? cobBelong->currentData().toInt() : -1;
     gfWriteIniFile(gstrIniFile, kSetup, QStringLiteral("LastBelong_at_AddScoreMember"), QString::number(group));
-    glngDialogParam = selected.first()->data(Qt::UserRole).toInt();
+    glngDialogParam = registers::itemData(selected.first());
     gfWriteIniFile(gstrIniFile, kSetup, QStringLiteral("Sort_at_AddScoreMember"),
                    chkSort->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     gintDialogResult = static_cast<Integer>(index + 1);

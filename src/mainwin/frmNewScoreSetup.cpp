@@ -5,6 +5,7 @@
 #include "mainwin/dialoghelpers.h"
 #include "mainwin/frmSetTeam.h"
 #include "mainwin/gsSetMemberListBox.h"
+#include "mainwin/modRegisters.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
@@ -34,11 +35,6 @@ const QString kErrorTitle = QStringLiteral("エラー");
 
 QString memberKey(int n) { return QStringLiteral("member") + QString::number(n); }
 QString teamKey(int n) { return QStringLiteral("team") + QString::number(n); }
-
-int itemId(const QListWidgetItem* item)
-{
-    return item ? item->data(Qt::UserRole).toInt() : 0;
-}
 
 bool anySelected(const QListWidget* list)
 {
@@ -262,9 +258,7 @@ void frmNewScoreSetup::Form_Load()
             if (index < 0)
                 continue;   // a player deleted since: dropped without a word
             gMemberList[index].TeamID = team;
-            auto* item = new QListWidgetItem(pfEntryText(index));
-            item->setData(Qt::UserRole, id);
-            lstMember[1]->addItem(item);
+            registers::addItem(lstMember[1], pfEntryText(index), id);
         }
     } else {
         chkKeepMemberEntry->setChecked(false);
@@ -323,10 +317,10 @@ void frmNewScoreSetup::btnEntry_Click()
     for (int i = 0; i < players->count(); ++i) {
         if (!players->item(i)->isSelected())
             continue;
-        const Long id = itemId(players->item(i));
+        const Long id = registers::itemData(players->item(i));
         QListWidgetItem* present = nullptr;
         for (int k = 0; k < entries->count(); ++k)
-            if (itemId(entries->item(k)) == id) {
+            if (registers::itemData(entries->item(k)) == id) {
                 present = entries->item(k);
                 break;
             }
@@ -337,9 +331,7 @@ void frmNewScoreSetup::btnEntry_Click()
         const Long index = memberIndexOf(id);
         if (index >= 0)
             gMemberList[index].TeamID.clear();
-        auto* item = new QListWidgetItem(pfEntryText(index));
-        item->setData(Qt::UserRole, id);
-        entries->addItem(item);
+        auto* item = registers::addItem(entries, pfEntryText(index), id);
         entries->setCurrentItem(item, QItemSelectionModel::Select);
     }
     psSetButtons();
@@ -352,7 +344,7 @@ void frmNewScoreSetup::btnOutEntry_Click()
     for (int i = entries->count() - 1; i >= 0; --i) {
         if (!entries->item(i)->isSelected())
             continue;
-        const Long index = memberIndexOf(itemId(entries->item(i)));
+        const Long index = memberIndexOf(registers::itemData(entries->item(i)));
         if (index >= 0)
             gMemberList[index].TeamID.clear();
         delete entries->takeItem(i);
@@ -373,7 +365,7 @@ void frmNewScoreSetup::btnOffsetTeam_Click()
         QListWidgetItem* item = entries->item(i);
         if (!item->isSelected())
             continue;
-        const Long index = memberIndexOf(itemId(item));
+        const Long index = memberIndexOf(registers::itemData(item));
         if (index >= 0)
             gMemberList[index].TeamID.clear();
         item->setText(pfEntryText(index));
@@ -443,7 +435,7 @@ void frmNewScoreSetup::btnSetTeam_Click()
 
     gstrDialogText1.clear();
     if (selected.size() == 1) {
-        const Long index = memberIndexOf(itemId(entries->item(selected.front())));
+        const Long index = memberIndexOf(registers::itemData(entries->item(selected.front())));
         if (index >= 0)
             gstrDialogText1 = gMemberList[index].TeamID;
     }
@@ -458,7 +450,7 @@ void frmNewScoreSetup::btnSetTeam_Click()
     gintDialogResult = -1;
     for (int i : selected) {
         QListWidgetItem* item = entries->item(i);
-        const Long index = memberIndexOf(itemId(item));
+        const Long index = memberIndexOf(registers::itemData(item));
         if (index >= 0)
             gMemberList[index].TeamID = gstrDialogText1;
         item->setText(pfEntryText(index));
@@ -472,7 +464,7 @@ void frmNewScoreSetup::btnOK_Click()
     gNewEntries.clear();
     gsDeleteIniSection(gstrIniFile, kScoreEntry);
     for (int i = 0; i < entries->count(); ++i) {
-        const Long id = itemId(entries->item(i));
+        const Long id = registers::itemData(entries->item(i));
         const Long index = memberIndexOf(id);
         const QString team = index >= 0 ? vb::Trim(gMemberList[index].TeamID) : QString();
         gfWriteIniFile(gstrIniFile, kScoreEntry, memberKey(i + 1), QString::number(id));
@@ -527,7 +519,7 @@ void frmNewScoreSetup::psShowEntryCount()
     for (int i = 0; i < entries->count(); ++i) {
         if (!entries->item(i)->isSelected())
             continue;
-        const Long index = memberIndexOf(itemId(entries->item(i)));
+        const Long index = memberIndexOf(registers::itemData(entries->item(i)));
         if (index < 0)
             continue;
         const QString t = vb::Trim(gMemberList[index].TeamID);
@@ -539,7 +531,7 @@ void frmNewScoreSetup::psShowEntryCount()
     if (!team.isEmpty()) {
         int count = 0;
         for (int i = 0; i < entries->count(); ++i) {
-            const Long index = memberIndexOf(itemId(entries->item(i)));
+            const Long index = memberIndexOf(registers::itemData(entries->item(i)));
             if (index >= 0 && vb::Trim(gMemberList[index].TeamID) == team)
                 ++count;
         }
