@@ -494,14 +494,7 @@ void frmMain::gsShowMain()
             mKeepTopRow = uctGameList->gfGetTopIndexOfRowsY();
 
         // 4.2 Unticked games.
-        QStringList unticked;
-        for (int r = 1; r < uctGameList->gfRowCount(); ++r) {
-            if (uctGameList->gfGetCellData(0, r, QStringLiteral("Value")).toInt() == 0) {
-                const int idx = uctGameList->gfGetRowItemData(r);
-                if (idx >= 0 && idx <= glngGameListUBound())
-                    unticked << gGameList[idx].GameFileName;
-            }
-        }
+        const QStringList unticked = psUntickedGames();
 
         // 4.3 The filters as they were.
         const Long oldSeason = cobSelectedData(cobSeason, kNoSelection);
@@ -551,23 +544,8 @@ void frmMain::gsShowMain()
         // 4.10 The ticks come back unless a filter changed on the way.
         if (cobSelectedData(cobSeason, kNoSelection) == oldSeason
             && cobSelectedData(cobHoleRound, kNoSelection) == oldHoleRound
-            && cobSelectedData(cobCource, kNoSelection) == oldCource && !unticked.isEmpty()) {
-            QStringList names;
-            for (const QString& n : unticked)
-                names << vb::Trim(n);
-            bool any = false;
-            for (int r = 1; r < uctGameList->gfRowCount(); ++r) {
-                const int idx = uctGameList->gfGetRowItemData(r);
-                if (idx < 0 || idx > glngGameListUBound())
-                    continue;
-                if (names.contains(vb::Trim(gGameList[idx].GameFileName))) {
-                    uctGameList->gsSetCellData(0, r, QStringLiteral("Value"), 0);
-                    any = true;
-                }
-            }
-            if (any)
-                uctGameList->gsUpdate();
-        }
+            && cobSelectedData(cobCource, kNoSelection) == oldCource)
+            psUntickGames(unticked);
 
         // 4.11
         psSetButtonsEnabled();

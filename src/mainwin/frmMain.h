@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QComboBox;
@@ -156,6 +157,10 @@ public:
     // Games that refer to a series or course that is no longer live lose the
     // reference (after the series or course register closed).
     void psClearDeletedRefs();
+    // File names (trimmed) of the listed games whose tick is cleared, and
+    // the tick cleared again on the rows of those games after a rebuild.
+    QStringList psUntickedGames() const;
+    void psUntickGames(const QStringList& names);
 
     // Combo boxes with the classic list semantics: filling never selects;
     // a selection by the program runs the list's click handler at once;

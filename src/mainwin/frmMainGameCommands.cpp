@@ -1,7 +1,8 @@
 // frmMain: the commands that act on a game as a whole - a new game (game
 // information, then participants, then the game window), opening a stored
-// game in the game window, deleting a stored game, and clearing the
-// references of games to series and courses that are no longer live.
+// game in the game window, deleting a stored game, the unticked games kept
+// across a rebuild of the list, and clearing the references of games to
+// series and courses that are no longer live.
 #include "mainwin/frmMain.h"
 
 #include "core/gamefile.h"
@@ -30,15 +31,6 @@ namespace {
 const QString kSetup = QStringLiteral("Setup");
 const QString kManagement = QStringLiteral("Management");
 const QString kErrorTitle = QStringLiteral("エラー");
-
-// The first data row the grid shows selected, 0 when none.
-int firstSelectedRow(uctMyGrid* grid)
-{
-    for (int r = 1; r < grid->gfRowCount(); ++r)
-        if (grid->gfGetRowSelected(r))
-            return r;
-    return 0;
-}
 
 // The game list index a row stands for, -1 when it names no game.
 Long gameIndexOfRow(uctMyGrid* grid, int row)
@@ -133,8 +125,8 @@ void frmMain::btnNewGame_Click()
 
 void frmMain::btnOpenGame_Click()
 {
-    const int row = firstSelectedRow(uctGameList);
-    if (row == 0) {
+    const int row = registers::firstSelectedRow(uctGameList);
+    if (row < 0) {
         showNoGameSelected(this);
         return;
     }
@@ -154,17 +146,10 @@ void frmMain::btnDeleteGame_Click()
         return;
 
     // The unticked games keep their mark through the rebuild.
-    QStringList unticked;
-    for (int r = 1; r < uctGameList->gfRowCount(); ++r) {
-        if (uctGameList->gfGetCellData(0, r, QStringLiteral("Value")).toInt() != 0)
-            continue;
-        const Long idx = gameIndexOfRow(uctGameList, r);
-        if (idx >= 0)
-            unticked << vb::Trim(gGameList[idx].GameFileName);
-    }
+    const QStringList unticked = psUntickedGames();
 
-    const int row = firstSelectedRow(uctGameList);
-    if (row == 0) {
+    const int row = registers::firstSelectedRow(uctGameList);
+    if (row < 0) {
         showNoGameSelected(this);
         return;
     }
@@ -216,20 +201,38 @@ void frmMain::btnDeleteGame_Click()
     mKeepTopRow = uctGameList->gfGetTopIndexOfRowsY();
     psSetGamesList();
 
-    if (!unticked.isEmpty()) {
-        bool any = false;
-        for (int r = 1; r < uctGameList->gfRowCount(); ++r) {
-            const Long i = gameIndexOfRow(uctGameList, r);
-            if (i >= 0 && unticked.contains(vb::Trim(gGameList[i].GameFileName))) {
-                uctGameList->gsSetCellData(0, r, QStringLiteral("Value"), 0);
-                any = true;
-            }
-        }
-        if (any)
-            uctGameList->gsUpdate();
-    }
+    psUntickGames(unticked);
 
     psSetButtonsEnabled();
+}
+
+QStringList frmMain::psUntickedGames() const
+{
+    QStringList names;
+    for (int r = 1; r < uctGameList->gfRowCount(); ++r) {
+        if (uctGameList->gfGetCellData(0, r, QStringLiteral("Value")).toInt() != 0)
+            continue;
+        const Long idx = gameIndexOfRow(uctGameList, r);
+        if (idx >= 0)
+            names << vb::Trim(gGameList[idx].GameFileName);
+    }
+    return names;
+}
+
+void frmMain::psUntickGames(const QStringList& names)
+{
+    if (names.isEmpty())
+        return;
+    bool any = false;
+    for (int r = 1; r < uctGameList->gfRowCount(); ++r) {
+        const Long idx = gameIndexOfRow(uctGameList, r);
+        if (idx >= 0 && names.contains(vb::Trim(gGameList[idx].GameFileName))) {
+            uctGameList->gsSetCellData(0, r, QStringLiteral("Value"), 0);
+            any = true;
+        }
+    }
+    if (any)
+        uctGameList->gsUpdate();
 }
 
 void frmMain::psClearDeletedRefs()
