@@ -60,22 +60,12 @@ Integer failIniEx()
 Integer gfReadIniExFile(const QString& file)
 {
     gsClearIniEx();
-    QString text;
-    if (!platform::readTextFile(file, text))
+    QStringList lines;
+    if (!platform::readTextLines(file, lines))
         return failIniEx();
 
-    const QStringView all(text);
-    const qsizetype n = all.size();
-    qsizetype start = 0;
-    while (start < n) {
-        qsizetype end = start;
-        while (end < n && all[end] != u'\r' && all[end] != u'\n')
-            ++end;
-        const QStringView line = all.mid(start, end - start);
-        start = end + 1;
-        if (end < n && all[end] == u'\r' && start < n && all[start] == u'\n')
-            ++start;
-
+    for (const QString& stored : lines) {
+        const QStringView line(stored);
         if (isBlankLine(line))
             continue;
         if (line.front() == u'[') {
