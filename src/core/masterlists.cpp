@@ -7,7 +7,7 @@
 
 #include <QFileInfo>
 #include <QHash>
-#include <map>
+#include <algorithm>
 
 namespace {
 
@@ -88,8 +88,6 @@ public:
         }
     }
 
-    bool hasSection(const QString& name) const { return m_sections.contains(name); }
-
     QString value(const QString& section, const QString& key) const
     {
         const auto it = m_sections.constFind(section);
@@ -110,7 +108,9 @@ public:
     // without leading zeros), ascending.
     std::vector<Long> memberNumbers(Long max) const
     {
-        std::map<Long, bool> found;
+        // Section names are unique and a number has one written form, so
+        // no number comes twice.
+        std::vector<Long> numbers;
         const QString prefix = QStringLiteral("member");
         for (auto it = m_sections.constBegin(); it != m_sections.constEnd(); ++it) {
             const QString& name = it.key();
@@ -121,12 +121,9 @@ public:
             const long long n = digits.toLongLong(&ok);
             if (!ok || n < 1 || n > max || QString::number(n) != digits)
                 continue;
-            found[static_cast<Long>(n)] = true;
+            numbers.push_back(static_cast<Long>(n));
         }
-        std::vector<Long> numbers;
-        numbers.reserve(found.size());
-        for (const auto& f : found)
-            numbers.push_back(f.first);
+        std::sort(numbers.begin(), numbers.end());
         return numbers;
     }
 
