@@ -18,8 +18,6 @@ protected:
     void SetUp() override
     {
         RegistersTest::SetUp();
-        gstrGamesFolder = dir.path() + "/games";
-        QDir().mkpath(gstrGamesFolder);
         QDir().mkpath(dir.path() + "/out");
         gGameList.clear();
         webupload::setSaveFileChooser([this](QWidget*, const QString& proposed) {
