@@ -161,15 +161,7 @@ void gsCalPersonRanking(Integer noHandicap)
             + pfPad(static_cast<std::int64_t>(r.Net) + 10000, 5)
             + pfClassKey(r.StrokeCount) + pfBirthdayKey(r.IDNo, r.Gross);
     }
-    const std::vector<Long> index = gfSortedIndexAsc(keys);
-    for (Long k = 0; k < n; ++k) {
-        const Long src = index[static_cast<size_t>(k)];
-        PersonRank& out = gRanking[static_cast<size_t>(k)];
-        out = work[static_cast<size_t>(src)];
-        out.Rank = k + 1;
-        if (k > 0 && keys[static_cast<size_t>(src)] == keys[static_cast<size_t>(index[static_cast<size_t>(k - 1)])])
-            out.Rank = gRanking[static_cast<size_t>(k - 1)].Rank;
-    }
+    gRanking = corehelpers::rankedInOrder(work, keys, gfSortedIndexAsc(keys));
 }
 
 QString gfGetCategoryTitle()
@@ -262,14 +254,7 @@ void gsCalRoundRanking()
 
     std::vector<QString> keys(static_cast<size_t>(n));
     for (Long p = 0; p < n; ++p) keys[static_cast<size_t>(p)] = work[static_cast<size_t>(p)].SortKey;
-    const std::vector<Long> index = gfSortedIndexAsc(keys);
-    for (Long k = 0; k < n; ++k) {
-        RoundRank& out = gRoundRanking[static_cast<size_t>(k)];
-        out = work[static_cast<size_t>(index[static_cast<size_t>(k)])];
-        out.Rank = k + 1;
-        if (k > 0 && out.SortKey == gRoundRanking[static_cast<size_t>(k - 1)].SortKey)
-            out.Rank = gRoundRanking[static_cast<size_t>(k - 1)].Rank;
-    }
+    gRoundRanking = corehelpers::rankedInOrder(work, keys, gfSortedIndexAsc(keys));
 }
 
 void gsCalTeamList()
@@ -348,13 +333,5 @@ void gsCalTeamRanking()
         }
         keys[i] = key;
     }
-    const std::vector<Long> index = gfSortedIndexAsc(keys);
-    gTeamRanking.reserve(teams.size());
-    for (size_t k = 0; k < index.size(); ++k) {
-        TeamRank t = teams[static_cast<size_t>(index[k])];
-        t.Rank = static_cast<Long>(k) + 1;
-        if (k > 0 && keys[static_cast<size_t>(index[k])] == keys[static_cast<size_t>(index[k - 1])])
-            t.Rank = gTeamRanking.back().Rank;
-        gTeamRanking.push_back(t);
-    }
+    gTeamRanking = corehelpers::rankedInOrder(teams, keys, gfSortedIndexAsc(keys));
 }

@@ -16,6 +16,31 @@
 #include "core/records.h"
 
 #include <QString>
+#include <vector>
+
+namespace corehelpers {
+
+// The rows taken in the given order (positions into rows and keys) and
+// ranked 1, 2, ... by position; a row whose key equals the previous row's key
+// shares that row's rank. Every ranking of the game, the season and the
+// series numbers its places this way.
+template <class Row>
+std::vector<Row> rankedInOrder(const std::vector<Row>& rows, const std::vector<QString>& keys,
+                               const std::vector<Long>& order)
+{
+    std::vector<Row> out;
+    out.reserve(order.size());
+    for (size_t pos = 0; pos < order.size(); ++pos) {
+        Row row = rows[static_cast<size_t>(order[pos])];
+        row.Rank = static_cast<Long>(pos) + 1;
+        if (pos > 0 && keys[static_cast<size_t>(order[pos])] == keys[static_cast<size_t>(order[pos - 1])])
+            row.Rank = out.back().Rank;
+        out.push_back(row);
+    }
+    return out;
+}
+
+}  // namespace corehelpers
 
 // Number of distinct player identifiers among the score rows.
 Integer gfCountGameMembers();

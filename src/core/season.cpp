@@ -5,6 +5,7 @@
 #include "core/ini.h"
 #include "core/masterlists.h"
 #include "core/printstate.h"
+#include "core/ranking.h"
 #include "platform/eradate.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
@@ -80,17 +81,7 @@ QString averageKey(qint64 num, qint64 den, int intDigits, int decimals)
 template <typename Row>
 std::vector<Row> rankedByKeys(const std::vector<Row>& rows, const std::vector<QString>& keys)
 {
-    std::vector<Row> out;
-    out.reserve(rows.size());
-    const std::vector<Long> order = gfSortedIndexAsc(keys);
-    for (size_t pos = 0; pos < order.size(); ++pos) {
-        Row row = rows[order[pos]];
-        row.Rank = static_cast<Long>(pos) + 1;
-        if (pos > 0 && keys[order[pos]] == keys[order[pos - 1]])
-            row.Rank = out.back().Rank;
-        out.push_back(row);
-    }
-    return out;
+    return corehelpers::rankedInOrder(rows, keys, gfSortedIndexAsc(keys));
 }
 
 // Number of hole sums / round sums the season settings ask for; beyond what

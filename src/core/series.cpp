@@ -3,6 +3,7 @@
 #include "core/helpers.h"
 #include "core/ini.h"
 #include "core/masterlists.h"
+#include "core/ranking.h"
 #include "platform/profile.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
@@ -174,17 +175,7 @@ void gsCalSeriesPointsRanking(Long id)
         keys.reserve(players.size());
         for (const PointRank& p : players)
             keys.push_back(padNum(p.Points, 10));
-        std::vector<PointRank> ranking;
-        ranking.reserve(players.size());
-        const std::vector<Long> order = gfSortedIndexDesc(keys);
-        for (size_t pos = 0; pos < order.size(); ++pos) {
-            PointRank row = players[order[pos]];
-            row.Rank = static_cast<Long>(pos) + 1;
-            if (pos > 0 && keys[order[pos]] == keys[order[pos - 1]])
-                row.Rank = ranking.back().Rank;
-            ranking.push_back(row);
-        }
-        gPointRanking = std::move(ranking);
+        gPointRanking = corehelpers::rankedInOrder(players, keys, gfSortedIndexDesc(keys));
     } catch (const std::exception&) {
         gPointRanking.clear();
         platform::MsgBox(QStringLiteral("ポイント集計に失敗しました。"), platform::vbOKOnly,
