@@ -127,6 +127,9 @@ private:
     void psSetModified();
     // The trapped commands' message: "name():" and the error's description.
     void psShowSystemError(const char* procedure, const std::exception& e);
+    // Selects score line l (0-based) on the score tab; an error is reported
+    // under the name of the command `procedure`.
+    void psShowScoreLine(Long l, const char* procedure);
     void uctGridList_MGCellClick(int lngCol, int lngRow);
     void uctGridList0_MGCellClick(int lngCol, int lngRow);
     void uctGridList0_MGCellDblClick(int lngCol, int lngRow);

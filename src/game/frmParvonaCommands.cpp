@@ -286,18 +286,25 @@ void frmParvona::btnGotoScore_Click()
     const Long f = uctGridList0->gfGetRowItemData(row);
     if (f - 1 < 0 || f - 1 > glngScoreLinesUBound())
         return;
+    psShowScoreLine(f - 1, "btnGotoScore_Click");
+}
+
+// Selects score line l (0-based) and shows it on the score tab, scrolled so
+// that the rows of its player above it stay in view.
+void frmParvona::psShowScoreLine(Long l, const char* procedure)
+{
     try {
         platform::setHourglass();
-        mScoreTopRow = std::max<Long>(f - gGame.Round, 1);
-        mSelScoreLine = gScoreLines[f - 1];
-        if (!uctGridList->gfGetRowSelected(f))
-            uctGridList->gsSetSelectRow(f);
+        mScoreTopRow = std::max<Long>(l + 1 - gGame.Round, 1);
+        mSelScoreLine = gScoreLines[l];
+        if (!uctGridList->gfGetRowSelected(l + 1))
+            uctGridList->gsSetSelectRow(l + 1);
         uctGridList->gsSetTopIndexOfRowsY(mScoreTopRow);
         uctGridList->gsUpdate();
         psSelectTab(TabScores);
         platform::resetMousePointer();
     } catch (const std::exception& e) {
-        psShowSystemError("btnGotoScore_Click", e);
+        psShowSystemError(procedure, e);
     }
 }
 
@@ -335,20 +342,7 @@ void frmParvona::btnGotoScore2_Click()
     const Long l = firstLineOf(p);
     if (l < 0)
         return;
-
-    try {
-        platform::setHourglass();
-        mScoreTopRow = std::max<Long>(l + 1 - gGame.Round, 1);
-        mSelScoreLine = gScoreLines[l];
-        if (!uctGridList->gfGetRowSelected(l + 1))
-            uctGridList->gsSetSelectRow(l + 1);
-        uctGridList->gsSetTopIndexOfRowsY(mScoreTopRow);
-        uctGridList->gsUpdate();
-        psSelectTab(TabScores);
-        platform::resetMousePointer();
-    } catch (const std::exception& e) {
-        psShowSystemError("btnGotoScore2_Click", e);
-    }
+    psShowScoreLine(l, "btnGotoScore2_Click");
 }
 
 // ---------------------------------------------------------------- game header
