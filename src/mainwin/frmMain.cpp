@@ -919,6 +919,12 @@ QString courceName(Long id)
     return vb::Trim(gfReadIniFile(gstrCourceFile, QStringLiteral("Cource") + fmt0(id), QStringLiteral("Name")));
 }
 
+// A course filter entry: the course's name, "指定なし" for games without one.
+QString courceFilterText(Long id)
+{
+    return id != 0 ? courceName(id) : QStringLiteral("指定なし");
+}
+
 QString seriesName(Long id)
 {
     return vb::Trim(gfReadIniFile(gstrSeriesFile, QStringLiteral("Series") + fmt0(id), QStringLiteral("Name")));
@@ -926,58 +932,46 @@ QString seriesName(Long id)
 
 }  // namespace
 
-void frmMain::psSetHoleRoundList()
+// Fills the hole-and-round or the course filter with the distinct values of
+// the games of the chosen series, "すべて" before them when there are several
+// (and alone when there are none); the stored choice is selected, else the
+// last entry.
+void frmMain::psFillGameFilter(QComboBox* cob, const QString& key, Long (*valueOf)(const GameInfo&),
+                               QString (*textOf)(Long))
 {
     if (cobSeason->currentIndex() < 0) {
-        cobClear(cobHoleRound);
+        cobClear(cob);
         return;
     }
-    const Long saved = savedChoice(QStringLiteral("SelectedHoleRound"));
-    const std::vector<Long> values = distinctValues(cobSelectedData(cobSeason), &holeRoundOf);
-    cobClear(cobHoleRound);
+    const Long saved = savedChoice(key);
+    const std::vector<Long> values = distinctValues(cobSelectedData(cobSeason), valueOf);
+    cobClear(cob);
     if (values.empty()) {
-        cobAddItem(cobHoleRound, QStringLiteral("すべて"), -1);
-        cobSetListIndex(cobHoleRound, 0);
+        cobAddItem(cob, QStringLiteral("すべて"), -1);
+        cobSetListIndex(cob, 0);
         return;
     }
     if (values.size() >= 2) {
-        cobAddItem(cobHoleRound, QStringLiteral("すべて"), -1);
-        cobSetListIndex(cobHoleRound, 0);
+        cobAddItem(cob, QStringLiteral("すべて"), -1);
+        cobSetListIndex(cob, 0);
     }
     for (Long v : values) {
-        cobAddItem(cobHoleRound, holeRoundText(v), v);
+        cobAddItem(cob, textOf(v), v);
         if (v == saved)
-            cobSetListIndex(cobHoleRound, cobHoleRound->count() - 1);
+            cobSetListIndex(cob, cob->count() - 1);
     }
-    if (cobHoleRound->currentIndex() < 0)
-        cobSetListIndex(cobHoleRound, cobHoleRound->count() - 1);
+    if (cob->currentIndex() < 0)
+        cobSetListIndex(cob, cob->count() - 1);
+}
+
+void frmMain::psSetHoleRoundList()
+{
+    psFillGameFilter(cobHoleRound, QStringLiteral("SelectedHoleRound"), &holeRoundOf, &holeRoundText);
 }
 
 void frmMain::psSetCourceList()
 {
-    if (cobSeason->currentIndex() < 0) {
-        cobClear(cobCource);
-        return;
-    }
-    const Long saved = savedChoice(QStringLiteral("SelectedCource"));
-    const std::vector<Long> values = distinctValues(cobSelectedData(cobSeason), &courceOf);
-    cobClear(cobCource);
-    if (values.empty()) {
-        cobAddItem(cobCource, QStringLiteral("すべて"), -1);
-        cobSetListIndex(cobCource, 0);
-        return;
-    }
-    if (values.size() >= 2) {
-        cobAddItem(cobCource, QStringLiteral("すべて"), -1);
-        cobSetListIndex(cobCource, 0);
-    }
-    for (Long v : values) {
-        cobAddItem(cobCource, v != 0 ? courceName(v) : QStringLiteral("指定なし"), v);
-        if (v == saved)
-            cobSetListIndex(cobCource, cobCource->count() - 1);
-    }
-    if (cobCource->currentIndex() < 0)
-        cobSetListIndex(cobCource, cobCource->count() - 1);
+    psFillGameFilter(cobCource, QStringLiteral("SelectedCource"), &courceOf, &courceFilterText);
 }
 
 void frmMain::cobHoleRound_Click()

@@ -183,6 +183,8 @@ private:
     void psBuildControls();
     void psBuildMenus();
     void psMoveToStoredPosition();
+    void psFillGameFilter(QComboBox* cob, const QString& key, Long (*valueOf)(const GameInfo&),
+                          QString (*textOf)(Long));
     void psOpenHelpAddress(const QString& address);
     void psRunComboClick(QComboBox* cob);
 };
