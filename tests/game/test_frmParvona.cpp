@@ -11,7 +11,7 @@
 #include "platform/vbruntime.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
-#include "test_gamewindow_fixture.h"
+#include "test_game_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,7 +80,7 @@ protected:
         QDir().mkpath(gstrTempFolder);
         gfWriteIniFile(gstrSeriesFile, QStringLiteral("Series1"), QStringLiteral("Name"), QStringLiteral("春季リーグ"));
 
-        gamewindowtest::clearGameTables();
+        gametest::clearGameTables();
         addMember(1, QStringLiteral("山田太郎"), QStringLiteral("1950/04/01"), 1, 1, QStringLiteral("東京都千代田区"));
         addMember(2, QStringLiteral("佐藤花子"), QStringLiteral("1960/12/31"), 2, 0, QString());
         addMember(3, QStringLiteral("鈴木一郎"), QString(), 1, 0, QStringLiteral("大阪"));
@@ -89,7 +89,7 @@ protected:
         b.Name = QStringLiteral("北クラブ");
         gBelongList.push_back(b);
 
-        gGame = gamewindowtest::fixtureGameHeader();
+        gGame = gametest::fixtureGameHeader();
         gGame.SeriesID = 1;
 
         resetRecordingUi();

@@ -9,6 +9,7 @@
 #include "game/frmScore.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
+#include "test_game_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,14 +33,7 @@ inline void addPlayer(Long id, std::initializer_list<const char*> rounds, Long h
     testsupport::addPlayer(id, rounds, team, handicap);
 }
 
-// The holes of a line as "a b c", "." for an empty text, up to `holes`.
-inline QString holesOf(const ScoreLine& line, int holes = 16)
-{
-    QStringList out;
-    for (int h = 0; h < holes; ++h)
-        out << (line.Holes[h].isEmpty() ? QStringLiteral(".") : line.Holes[h]);
-    return out.join(QLatin1Char(' '));
-}
+using gametest::holesOf;
 
 inline QColor textColour(const QWidget* w, QPalette::ColorRole role) { return w->palette().color(role); }
 

@@ -10,7 +10,7 @@
 #include "grid/uctMyGrid.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
-#include "test_gamewindow_fixture.h"
+#include "test_game_fixture.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -73,13 +73,7 @@ inline QString lineKeys()
     return out.join(QLatin1Char(' '));
 }
 
-inline QString holesOf(const ScoreLine& line, int holes)
-{
-    QStringList out;
-    for (int h = 0; h < holes; ++h)
-        out << (line.Holes[h].isEmpty() ? QStringLiteral(".") : line.Holes[h]);
-    return out.join(QLatin1Char(' '));
-}
+using gametest::holesOf;
 
 inline QString cell(const uctMyGrid* g, int col, int row)
 {
@@ -97,13 +91,13 @@ protected:
         gfWriteIniFile(gstrTeamFile, QStringLiteral("Team"), QStringLiteral("ID1"), QStringLiteral("A"));
         gfWriteIniFile(gstrTeamFile, QStringLiteral("Team"), QStringLiteral("ID2"), QStringLiteral("B"));
 
-        gamewindowtest::clearGameTables();
+        gametest::clearGameTables();
         addMember(1, QStringLiteral("山田太郎"), QStringLiteral("1950/04/01"), 1);
         addMember(2, QStringLiteral("佐藤花子"), QStringLiteral("1960/12/31"), 2);
         addMember(3, QStringLiteral("鈴木一郎"), QString(), 0);
         addMember(4, QStringLiteral("田中次郎"), QStringLiteral("1970/01/01"), 1);
 
-        gGame = gamewindowtest::fixtureGameHeader();
+        gGame = gametest::fixtureGameHeader();
 
         resetRecordingUi();
         frmParvona::showMainHook() = [] {};
