@@ -919,6 +919,14 @@ QString courceName(Long id)
     return vb::Trim(gfReadIniFile(gstrCourceFile, QStringLiteral("Cource") + fmt0(id), QStringLiteral("Name")));
 }
 
+// A game's date as "yyyy/mm/dd" for comparing with the period; empty when
+// the game has none.
+QString comparableDate(const GameInfo& g)
+{
+    const QString t = vb::Trim(g.Date);
+    return t.isEmpty() ? QString() : vb::FormatDateText(t, QStringLiteral("yyyy/mm/dd"));
+}
+
 // A course filter entry: the course's name, "指定なし" for games without one.
 QString courceFilterText(Long id)
 {
@@ -1009,8 +1017,7 @@ void frmMain::psSetDefaultPeriod()
             if (series != -1 && g.SeriesID != series)
                 continue;
             met = true;
-            const QString t = vb::Trim(g.Date);
-            const QString d = t.isEmpty() ? QString() : vb::FormatDateText(t, QStringLiteral("yyyy/mm/dd"));
+            const QString d = comparableDate(g);
             if (vb::StrComp(d, lowest) < 0)
                 lowest = d;
             if (vb::StrComp(d, highest) > 0)
@@ -1080,8 +1087,7 @@ void frmMain::psSetGamesList()
                 continue;
             if (courceSelected && cource != -1 && cource != g.CourceID)
                 continue;
-            const QString t = vb::Trim(g.Date);
-            const QString d = t.isEmpty() ? QString() : vb::FormatDateText(t, QStringLiteral("yyyy/mm/dd"));
+            const QString d = comparableDate(g);
             if (!from.isEmpty() && vb::StrComp(from, d) > 0)
                 continue;
             if (!to.isEmpty() && vb::StrComp(to, d) < 0)
