@@ -44,12 +44,7 @@ constexpr quint32 kWhite = 0xFFFFFFu;
 
 using testsupport::addMember;
 using testsupport::addPlayer;
-
-QString text(const uctMyGrid* g, int col, int row)
-{
-    const MGCell* c = g->cellAt(col, row);
-    return c ? c->Text : QStringLiteral("<none>");
-}
+using gametest::cell;
 
 quint32 back(const uctMyGrid* g, int col, int row)
 {
@@ -67,7 +62,7 @@ QStringList rowTexts(const uctMyGrid* g, int row)
 {
     QStringList out;
     for (int c = 0; c < g->colCount(); ++c)
-        out << text(g, c, row);
+        out << cell(g, c, row);
     return out;
 }
 
@@ -225,7 +220,7 @@ TEST_F(GameWindowTest, NewGameOpensModifiedWithRoundLinesPerEntry)
         EXPECT_EQ(gScoreLines[i].Handicap, 0);
     }
     EXPECT_EQ(grid("uctGridList0")->gfRowCount(), 3);
-    EXPECT_EQ(text(grid("uctGridList0"), 2, 1), QStringLiteral("佐藤花子"));
+    EXPECT_EQ(cell(grid("uctGridList0"), 2, 1), QStringLiteral("佐藤花子"));
 }
 
 TEST_F(GameWindowTest, NewGameWithoutEntriesOrSeriesShowsEmptyGrids)
@@ -288,7 +283,7 @@ TEST_F(GameWindowTest, ScoreGridShowsRoundTalliesAndGameTotals)
     // Player 3: 10 strokes count in no class.
     EXPECT_EQ(rowTexts(g, 6), QStringList({"", "[ A ]", "", "", "2", "10", "3", "3", "16", "0", "16", "", "", "0",
                                            "0", "2", "0", "0"}));
-    EXPECT_EQ(text(g, 12, 5), QStringLiteral("25"));
+    EXPECT_EQ(cell(g, 12, 5), QStringLiteral("25"));
     for (int r = 1; r <= 6; ++r)
         EXPECT_EQ(g->gfGetRowItemData(r), r);
 
@@ -322,12 +317,12 @@ TEST_F(GameWindowTest, ScoreGridWithoutHandicapsOrCompleteRounds)
     open();
     const uctMyGrid* g = grid("uctGridList");
     ASSERT_EQ(g->colCount(), 3 + 14);
-    EXPECT_EQ(text(g, 10, 0), QStringLiteral("小計"));
-    EXPECT_EQ(text(g, 11, 0), QStringLiteral("合計"));
+    EXPECT_EQ(cell(g, 10, 0), QStringLiteral("小計"));
+    EXPECT_EQ(cell(g, 11, 0), QStringLiteral("合計"));
     // A one-round game has its total in the same row.
-    EXPECT_EQ(text(g, 11, 1), QStringLiteral("3"));
-    EXPECT_EQ(text(g, 11, 2), QStringLiteral("-6"));
-    EXPECT_EQ(text(g, 1, 2), QStringLiteral("佐藤花子"));
+    EXPECT_EQ(cell(g, 11, 1), QStringLiteral("3"));
+    EXPECT_EQ(cell(g, 11, 2), QStringLiteral("-6"));
+    EXPECT_EQ(cell(g, 1, 2), QStringLiteral("佐藤花子"));
 }
 
 TEST_F(GameWindowTest, PlayerWithoutCompleteRoundShowsDashTotal)
@@ -358,8 +353,8 @@ TEST_F(GameWindowTest, RedrawingOnePlayerKeepsSelectionAndOtherRows)
 
     EXPECT_EQ(rowTexts(g, 4), QStringList({"", "<2> [ C ]", "", "", "2", "3", "3", "①", "7", "1", "4", "", "",
                                            "1", "0", "2", "0", "0"}));
-    EXPECT_EQ(text(g, 12, 3), QStringLiteral("-7"));   // -6 + 4 - 5
-    EXPECT_EQ(text(g, 5, 1), QStringLiteral("2"));
+    EXPECT_EQ(cell(g, 12, 3), QStringLiteral("-7"));   // -6 + 4 - 5
+    EXPECT_EQ(cell(g, 5, 1), QStringLiteral("2"));
     EXPECT_TRUE(g->gfGetRowSelected(4));
     EXPECT_FALSE(g->gfGetRowSelected(3));
     EXPECT_EQ(back(g, 5, 4), kLightRed);
@@ -394,8 +389,8 @@ TEST_F(GameWindowTest, RankingTabShowsTheCoreRanking)
                                            "1", "-", "-", "S25/04/01"}));
     for (size_t k = 0; k < gRanking.size(); ++k) {
         const int row = static_cast<int>(k) + 1;
-        EXPECT_EQ(text(g, 0, row), QString::number(gRanking[k].Rank));
-        EXPECT_EQ(text(g, 9, row), QString::number(gRanking[k].Net));
+        EXPECT_EQ(cell(g, 0, row), QString::number(gRanking[k].Rank));
+        EXPECT_EQ(cell(g, 9, row), QString::number(gRanking[k].Net));
         EXPECT_EQ(g->gfGetRowItemData(row), row);
     }
     EXPECT_EQ(back(g, 1, 2), 0xFAFAE6u);
@@ -415,10 +410,10 @@ TEST_F(GameWindowTest, RankingTabAppliesTheCategory)
     chooseTab(3);
     const uctMyGrid* g = grid("uctGridList2");
     ASSERT_EQ(g->gfRowCount(), 3);
-    EXPECT_EQ(text(g, 1, 1), QStringLiteral("鈴木一郎"));
-    EXPECT_EQ(text(g, 1, 2), QStringLiteral("山田太郎"));
-    EXPECT_EQ(text(g, 0, 1), QStringLiteral("1"));
-    EXPECT_EQ(text(g, 0, 2), QStringLiteral("2"));
+    EXPECT_EQ(cell(g, 1, 1), QStringLiteral("鈴木一郎"));
+    EXPECT_EQ(cell(g, 1, 2), QStringLiteral("山田太郎"));
+    EXPECT_EQ(cell(g, 0, 1), QStringLiteral("1"));
+    EXPECT_EQ(cell(g, 0, 2), QStringLiteral("2"));
 }
 
 TEST_F(GameWindowTest, BestRoundTabShowsEachPlayersBestRound)
@@ -435,9 +430,9 @@ TEST_F(GameWindowTest, BestRoundTabShowsEachPlayersBestRound)
     for (size_t k = 0; k < gRoundRanking.size(); ++k) {
         const RoundRank& r = gRoundRanking[k];
         const int row = static_cast<int>(k) + 1;
-        EXPECT_EQ(text(g, 0, row), QString::number(r.Rank));
-        EXPECT_EQ(text(g, 4, row), QString::number(r.RoundNo));
-        EXPECT_EQ(text(g, 10, row), QString::number(r.Net));
+        EXPECT_EQ(cell(g, 0, row), QString::number(r.Rank));
+        EXPECT_EQ(cell(g, 4, row), QString::number(r.RoundNo));
+        EXPECT_EQ(cell(g, 10, row), QString::number(r.Net));
     }
     EXPECT_EQ(rowTexts(g, 1), QStringList({"1", "佐藤花子", "65", "女", "1", "①", "①", "①", "3", "3", "-6", "3",
                                            "0", "0", "-", "-", "S35/12/31"}));
@@ -457,7 +452,7 @@ TEST_F(GameWindowTest, TeamTabsShowTheTeamListAndRanking)
     // Team blocks: number and team on the first row of each block only.
     QStringList firstCols;
     for (int r = 1; r <= 3; ++r)
-        firstCols << text(g, 0, r) + "|" + text(g, 1, r) + "|" + text(g, 2, r);
+        firstCols << cell(g, 0, r) + "|" + cell(g, 1, r) + "|" + cell(g, 2, r);
     const bool aFirst = gRanking[0].TeamID == QStringLiteral("A");
     if (aFirst)
         EXPECT_EQ(firstCols, QStringList({"1|A|M1", "||M2", "2|B|M1"}));
@@ -465,7 +460,7 @@ TEST_F(GameWindowTest, TeamTabsShowTheTeamListAndRanking)
         EXPECT_EQ(firstCols, QStringList({"1|B|M1", "2|A|M1", "||M2"}));
     for (int r = 1; r <= 3; ++r) {
         const PersonRank& p = gRanking[r - 1];
-        EXPECT_EQ(text(g, 11, r), vb::FormatRatio(p.Net, p.Rounds, QStringLiteral("0.00"))) << r;
+        EXPECT_EQ(cell(g, 11, r), vb::FormatRatio(p.Net, p.Rounds, QStringLiteral("0.00"))) << r;
         EXPECT_TRUE(g->cellAt(11, r)->FontBold);
         EXPECT_FALSE(g->cellAt(10, r)->FontBold);
         // The second block is banded.
@@ -481,16 +476,16 @@ TEST_F(GameWindowTest, TeamTabsShowTheTeamListAndRanking)
     EXPECT_EQ(rowTexts(t, 0), QStringList({"順位", "チーム", "人数", "R数", "合計", "R平均", "M1", "M2"}));
     for (int r = 1; r <= 2; ++r) {
         const TeamRank& tr = gTeamRanking[r - 1];
-        EXPECT_EQ(text(t, 1, r), tr.TeamID);
-        EXPECT_EQ(text(t, 2, r), QString::number(tr.Members));
-        EXPECT_EQ(text(t, 5, r), vb::FormatRatio(tr.Net, tr.Rounds, QStringLiteral("0.000")));
+        EXPECT_EQ(cell(t, 1, r), tr.TeamID);
+        EXPECT_EQ(cell(t, 2, r), QString::number(tr.Members));
+        EXPECT_EQ(cell(t, 5, r), vb::FormatRatio(tr.Net, tr.Rounds, QStringLiteral("0.000")));
         const PersonRank& m1 = gRanking[tr.FirstRow];
-        EXPECT_EQ(text(t, 6, r), vb::FormatRatio(m1.Net, m1.Rounds, QStringLiteral("0.00")));
+        EXPECT_EQ(cell(t, 6, r), vb::FormatRatio(m1.Net, m1.Rounds, QStringLiteral("0.00")));
         if (tr.Members == 1) {
-            EXPECT_EQ(text(t, 7, r), QString());
+            EXPECT_EQ(cell(t, 7, r), QString());
         } else {
             const PersonRank& m2 = gRanking[tr.FirstRow + 1];
-            EXPECT_EQ(text(t, 7, r), vb::FormatRatio(m2.Net, m2.Rounds, QStringLiteral("0.00")));
+            EXPECT_EQ(cell(t, 7, r), vb::FormatRatio(m2.Net, m2.Rounds, QStringLiteral("0.00")));
         }
         EXPECT_TRUE(t->cellAt(5, r)->FontBold);
     }

@@ -1,10 +1,11 @@
 // Shared by the tests of the game window, its commands and the score
 // dialog: the tables emptied, the header of a game of three holes and two
 // rounds with handicaps, judged on three stroke classes, without a category,
-// and a score line's holes as text.
+// a score line's holes as text and a grid cell's text.
 #pragma once
 
 #include "core/core.h"
+#include "grid/uctMyGrid.h"
 
 #include <QStringList>
 
@@ -38,6 +39,13 @@ inline QString holesOf(const ScoreLine& line, int holes = 16)
     for (int h = 0; h < holes; ++h)
         out << (line.Holes[h].isEmpty() ? QStringLiteral(".") : line.Holes[h]);
     return out.join(QLatin1Char(' '));
+}
+
+// The text of a grid cell; "<none>" for a cell the grid does not have.
+inline QString cell(const uctMyGrid* g, int col, int row)
+{
+    const MGCell* c = g->cellAt(col, row);
+    return c ? c->Text : QStringLiteral("<none>");
 }
 
 }  // namespace gametest

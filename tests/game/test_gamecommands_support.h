@@ -75,11 +75,7 @@ inline QString lineKeys()
 
 using gametest::holesOf;
 
-inline QString cell(const uctMyGrid* g, int col, int row)
-{
-    const MGCell* c = g->cellAt(col, row);
-    return c ? c->Text : QStringLiteral("<none>");
-}
+using gametest::cell;
 
 class CommandTest : public ::testing::Test {
 protected:
