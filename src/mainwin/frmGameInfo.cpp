@@ -391,24 +391,9 @@ void frmGameInfo::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-QString frmGameInfo::dateErrorText()
-{
-    return QStringLiteral("日付入力に誤りがあります。\n"
-                          "西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\n"
-                          "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。");
-}
-
-QString frmGameInfo::dateHelpText()
-{
-    return QStringLiteral("日付は下記の形式で入力してください。但し入力域は常に西暦に変換表示されます。\n"
-                          "西暦は yyyy/mm/dd, yy/mm/dd 形式で入力してください。例). 1940/1/20 or 40/1/20\n"
-                          "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。小文字も可です。\n")
-           + QString(8, QChar(0x3000)) + QStringLiteral("例). s15/12/3  （昭和15年12月3日の場合）");
-}
-
 void frmGameInfo::showDateError()
 {
-    platform::MsgBox(dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
+    platform::MsgBox(dialoghelpers::dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
 }
 
 void frmGameInfo::txtDate_LostFocus()
@@ -424,7 +409,7 @@ void frmGameInfo::txtDate_LostFocus()
 
 void frmGameInfo::btnHelpDate_Click()
 {
-    platform::MsgBox(dateHelpText(), platform::vbOKOnly, QStringLiteral("日付入力ヘルプ"), this);
+    platform::MsgBox(dialoghelpers::dateHelpText(8), platform::vbOKOnly, QStringLiteral("日付入力ヘルプ"), this);
 }
 
 void frmGameInfo::btnOK_Click()

@@ -39,11 +39,6 @@ public:
     void btnOK_Click();
     void btnCancel_Click();
 
-    // The three-line message of a text that is not a date.
-    static QString dateErrorText();
-    // The four-line date-input help.
-    static QString dateHelpText();
-
     QLabel* lblSeries = nullptr;
     QComboBox* cobSeries = nullptr;
     QLabel* lblCource = nullptr;

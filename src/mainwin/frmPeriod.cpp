@@ -97,21 +97,6 @@ void frmPeriod::Form_Load()
     gintDialogResult = -1;
 }
 
-QString frmPeriod::dateErrorText()
-{
-    return QStringLiteral("日付入力に誤りがあります。\n"
-                          "西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\n"
-                          "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。");
-}
-
-QString frmPeriod::dateHelpText()
-{
-    return QStringLiteral("日付は下記の形式で入力してください。但し入力域は常に西暦に変換表示されます。\n"
-                          "西暦は yyyy/mm/dd, yy/mm/dd 形式で入力してください。例). 1940/1/20 or 40/1/20\n"
-                          "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。小文字も可です。\n"
-                          "　　　　　　　　例). s15/12/3  （昭和15年12月3日の場合）");
-}
-
 void frmPeriod::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -161,7 +146,7 @@ void frmPeriod::psDateBoxLostFocus(QLineEdit* box)
         return;
     }
     mInMessage = true;
-    platform::MsgBox(dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
+    platform::MsgBox(dialoghelpers::dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
     mInMessage = false;
     box->setFocus(Qt::OtherFocusReason);
 }
@@ -178,12 +163,12 @@ void frmPeriod::btnOK_Click()
     } reset{mInMessage};
 
     if (!from.isEmpty() && !vb::IsDate(from)) {
-        platform::MsgBox(dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
+        platform::MsgBox(dialoghelpers::dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
         txtFromDate->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (!to.isEmpty() && !vb::IsDate(to)) {
-        platform::MsgBox(dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
+        platform::MsgBox(dialoghelpers::dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
         txtToDate->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -209,5 +194,5 @@ void frmPeriod::btnCancel_Click()
 
 void frmPeriod::btnHelpDate_Click()
 {
-    platform::MsgBox(dateHelpText(), platform::vbOKOnly, QStringLiteral("日付入力ヘルプ"), this);
+    platform::MsgBox(dialoghelpers::dateHelpText(8), platform::vbOKOnly, QStringLiteral("日付入力ヘルプ"), this);
 }

@@ -30,11 +30,6 @@ public:
     void btnCancel_Click();
     void btnHelpDate_Click();
 
-    // The three-line message shown for a text that is not a date.
-    static QString dateErrorText();
-    // The four-line date-input help.
-    static QString dateHelpText();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

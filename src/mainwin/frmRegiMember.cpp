@@ -3,6 +3,7 @@
 #include "core/helpers.h"
 #include "core/ini.h"
 #include "core/records.h"
+#include "mainwin/dialoghelpers.h"
 #include "mainwin/modRegisters.h"
 #include "platform/eradate.h"
 #include "platform/ui/formhelpers.h"
@@ -214,10 +215,7 @@ void frmRegiMember::psShowBirthday(const QString& text)
 
 void frmRegiMember::showDateError()
 {
-    registers::showError(QStringLiteral("日付入力に誤りがあります。\n"
-                                        "西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\n"
-                                        "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。"),
-                         this);
+    registers::showError(dialoghelpers::dateErrorText(), this);
 }
 
 void frmRegiMember::txtBirthday_LostFocus()
@@ -295,12 +293,7 @@ void frmRegiMember::btnCancel_Click()
 
 void frmRegiMember::btnHelpDate_Click()
 {
-    platform::MsgBox(QStringLiteral("日付は下記の形式で入力してください。但し入力域は常に西暦に変換表示されます。\n"
-                                    "西暦は yyyy/mm/dd, yy/mm/dd 形式で入力してください。例). 1940/1/20 or 40/1/20\n"
-                                    "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。小文字も可です。\n")
-                         + QString(17, QChar(0x3000))
-                         + QStringLiteral("例). s15/12/3  （昭和15年12月3日の場合）"),
-                     platform::vbOKOnly, QStringLiteral("日付入力ヘルプ"), this);
+    platform::MsgBox(dialoghelpers::dateHelpText(17), platform::vbOKOnly, QStringLiteral("日付入力ヘルプ"), this);
 }
 
 void frmRegiMember::btnHelpSporMoji_Click()

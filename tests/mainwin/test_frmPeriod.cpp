@@ -1,5 +1,6 @@
 // The period dialog: loading in the era form, leaving a box, OK and Cancel.
 #include "core/records.h"
+#include "mainwin/dialoghelpers.h"
 #include "mainwin/frmPeriod.h"
 #include "support/recordingui.h"
 
@@ -130,7 +131,7 @@ TEST_F(FrmPeriodTest, LeavingABoxRewritesOrRefuses)
     dlg.txtToDate->setText("1月");
     QTest::keyClick(dlg.txtToDate, Qt::Key_Tab);
     ASSERT_EQ(recordingUi().messages.size(), 1u);
-    EXPECT_EQ(recordingUi().messages[0].prompt, frmPeriod::dateErrorText());
+    EXPECT_EQ(recordingUi().messages[0].prompt, dialoghelpers::dateErrorText());
     EXPECT_EQ(dlg.txtToDate->text(), "1月");
     EXPECT_TRUE(dlg.txtToDate->hasFocus());
 
