@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +78,15 @@ inline void setText(QLineEdit* box, const QString& text)
     box->setFocus();
     box->selectAll();
     box->insert(text);
+}
+
+// The item values of a list box's rows from the top.
+inline QList<int> ids(const QListWidget* list)
+{
+    QList<int> v;
+    for (int i = 0; i < list->count(); ++i)
+        v << list->item(i)->data(Qt::UserRole).toInt();
+    return v;
 }
 
 inline QString readFile(const QString& path)

@@ -14,6 +14,7 @@
 namespace {
 
 using regtest::RegistersTest;
+using regtest::ids;
 
 MemberInfo player(Long id, const QString& name, const QString& sort, Long group, Integer marked,
                   Integer state = 0)
@@ -27,14 +28,6 @@ MemberInfo player(Long id, const QString& name, const QString& sort, Long group,
     m.Marked = marked;
     m.State = state;
     return m;
-}
-
-QList<int> ids(const QListWidget* l)
-{
-    QList<int> v;
-    for (int i = 0; i < l->count(); ++i)
-        v << l->item(i)->data(Qt::UserRole).toInt();
-    return v;
 }
 
 class FrmAddScoreMemberTest : public RegistersTest {

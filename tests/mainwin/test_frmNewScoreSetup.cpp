@@ -18,6 +18,7 @@
 namespace {
 
 using regtest::RegistersTest;
+using regtest::ids;
 
 MemberInfo player(Long id, const QString& name, const QString& sort, Long group, Integer state = 0)
 {
@@ -46,14 +47,6 @@ QStringList texts(const QListWidget* l)
     for (int i = 0; i < l->count(); ++i)
         t << l->item(i)->text();
     return t;
-}
-
-QList<int> ids(const QListWidget* l)
-{
-    QList<int> v;
-    for (int i = 0; i < l->count(); ++i)
-        v << l->item(i)->data(Qt::UserRole).toInt();
-    return v;
 }
 
 QList<int> selectedIds(const QListWidget* l)
