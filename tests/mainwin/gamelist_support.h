@@ -1,14 +1,28 @@
-// Readers of the main window's game list and a pick in a combo box, shared by
-// the main window tests.
+// A stored game, readers of the main window's game list and a pick in a
+// combo box, shared by the main window tests.
 #pragma once
 
 #include "grid/uctMyGrid.h"
 
 #include <QComboBox>
+#include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
 
 namespace gamelisttest {
+
+// A stored game as the tests write it: number, date, title, series, course,
+// holes, rounds and the number of ranked entries.
+struct Game {
+    int no;
+    QString date;
+    QString title;
+    int series = 0;
+    int cource = 0;
+    int hole = 8;
+    int round = 3;
+    int entries = 4;
+};
 
 // Titles of the listed games from the top.
 inline QStringList titles(uctMyGrid& grid)

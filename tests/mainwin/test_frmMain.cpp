@@ -30,16 +30,7 @@
 
 namespace {
 
-struct Game {
-    int no;
-    QString date;
-    QString title;
-    int series = 0;
-    int cource = 0;
-    int hole = 8;
-    int round = 3;
-    int entries = 4;
-};
+using gamelisttest::Game;
 
 class FrmMainTest : public ::testing::Test {
 protected:

@@ -28,15 +28,7 @@
 
 namespace {
 
-struct Game {
-    int no;
-    QString date;
-    QString title;
-    int series = 0;
-    int cource = 0;
-    int hole = 8;
-    int round = 3;
-};
+using gamelisttest::Game;
 
 QString gameFile(int no)
 {
