@@ -3,6 +3,8 @@
 // frmParvonaGrids.cpp, the commands of the buttons in frmParvonaCommands.cpp.
 #include "game/frmParvona.h"
 
+#include "mainwin/dialoghelpers.h"
+
 #include "core/gamefile.h"
 #include "core/ini.h"
 #include "core/masterlists.h"
@@ -44,13 +46,6 @@ constexpr int kTwipsPerPixel = uctMyGrid::TwipsPerPixel;
 constexpr int px(int twips) { return twips / kTwipsPerPixel; }
 
 const QString kWindowSize = QStringLiteral("WindowSize");
-
-QString dateMessage()
-{
-    return QStringLiteral("日付入力に誤りがあります。") + QStringLiteral("\r\n")
-           + QStringLiteral("西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。") + QStringLiteral("\r\n")
-           + QStringLiteral("和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。");
-}
 
 // A stored settings value: empty or 0 means "not stored". Values far beyond
 // any screen are cut so that they cannot overflow.
@@ -383,7 +378,7 @@ bool frmParvona::pfConfirmSaveScore()
 
 void frmParvona::psShowDateMessage()
 {
-    platform::MsgBox(dateMessage(), platform::vbOKOnly, QStringLiteral("エラー"), this);
+    platform::MsgBox(dialoghelpers::dateErrorText(), platform::vbOKOnly, QStringLiteral("エラー"), this);
 }
 
 void frmParvona::btnSave_Click()

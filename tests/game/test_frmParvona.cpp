@@ -541,7 +541,7 @@ TEST_F(GameWindowTest, SaveWithAnInvalidDateIsRefused)
     QTest::mouseClick(button("btnSave"), Qt::LeftButton);
     ASSERT_EQ(recordingUi().messages.size(), 1u);
     EXPECT_EQ(recordingUi().messages[0].prompt,
-              QStringLiteral("日付入力に誤りがあります。\r\n西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\r\n"
+              QStringLiteral("日付入力に誤りがあります。\n西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\n"
                              "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。"));
     EXPECT_EQ(recordingUi().messages[0].title, QStringLiteral("エラー"));
     EXPECT_EQ(recordingUi().messages[0].style, platform::vbOKOnly);
