@@ -38,12 +38,6 @@ void psReportSkipped(const QString& heading, const QStringList& files)
                      platform::vbOKOnly | platform::vbExclamation, QStringLiteral("System error"));
 }
 
-QString pfErrorText(const std::exception& e)
-{
-    if (const auto* vbe = dynamic_cast<const vb::VbError*>(&e)) return vbe->description();
-    return QString::fromLocal8Bit(e.what());
-}
-
 }  // namespace
 
 void psReadOldScoreFile(const QString& path)
@@ -123,7 +117,7 @@ void gsMigrateOldData()
                 // One damaged old file must not stop the rest of the take-over:
                 // the data folder exists from now on, so it never runs again.
                 gsClearIniEx();
-                skipped << QDir::toNativeSeparators(path) + QStringLiteral(" (") + pfErrorText(e) + QStringLiteral(")");
+                skipped << QDir::toNativeSeparators(path) + QStringLiteral(" (") + vb::errorDescription(e) + QStringLiteral(")");
                 continue;
             }
             gfGameDataSave();   // a failed save has shown its own message
@@ -156,7 +150,7 @@ void gsConvert200to210()
             gsScoreDataToLines();
             gsScoreLinesToData();
         } catch (const std::exception& e) {
-            skipped << vb::Trim(gGame.GameFileName) + QStringLiteral(" (") + pfErrorText(e) + QStringLiteral(")");
+            skipped << vb::Trim(gGame.GameFileName) + QStringLiteral(" (") + vb::errorDescription(e) + QStringLiteral(")");
             continue;
         }
         gfGameDataSave();   // a failed save has shown its own message

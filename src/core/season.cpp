@@ -26,13 +26,9 @@ namespace {
 // error's description, titled "System error".
 void showTrappedError(const char* procedure, const std::exception& e)
 {
-    QString description;
-    if (const auto* vbError = dynamic_cast<const vb::VbError*>(&e))
-        description = vbError->description();
-    else if (dynamic_cast<const std::bad_alloc*>(&e))
-        description = QStringLiteral("メモリが不足しています。");
-    else
-        description = QString::fromUtf8(e.what());
+    const QString description = dynamic_cast<const std::bad_alloc*>(&e)
+                                    ? QStringLiteral("メモリが不足しています。")
+                                    : vb::errorDescription(e);
     platform::MsgBox(QString::fromLatin1(procedure) + QStringLiteral("()::") + description,
                      platform::vbOKOnly, QStringLiteral("System error"));
 }

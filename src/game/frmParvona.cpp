@@ -83,9 +83,7 @@ QWidget* makePanel(QWidget* parent, const char* name, int widthTwips)
 
 QString frmParvona::pfErrorDescription(const std::exception& e)
 {
-    if (const auto* vbe = dynamic_cast<const vb::VbError*>(&e))
-        return vbe->description();
-    return QString::fromLocal8Bit(e.what());
+    return vb::errorDescription(e);
 }
 
 std::function<void()>& frmParvona::showMainHook()

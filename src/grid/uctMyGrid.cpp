@@ -25,13 +25,6 @@ int px(double twips)
     return int(std::floor(twips / kPx));
 }
 
-QString describe(const std::exception& e)
-{
-    if (auto* v = dynamic_cast<const vb::VbError*>(&e))
-        return v->description();
-    return QString::fromLocal8Bit(e.what());
-}
-
 void fillColor(QWidget* w, quint32 ole)
 {
     QPalette pal = w->palette();
@@ -106,7 +99,7 @@ auto uctMyGrid::trapped(const char* procedure, Body&& body) -> decltype(body())
     try {
         return body();
     } catch (const std::exception& e) {
-        showError(procedure, describe(e));
+        showError(procedure, vb::errorDescription(e));
         return decltype(body())();
     }
 }
@@ -789,7 +782,7 @@ void uctMyGrid::scrollTo(const char* procedure, int& position, int value)
             picBody->setFocus();
     } catch (const std::exception& e) {
         platform::resetMousePointer();
-        showError(procedure, describe(e));
+        showError(procedure, vb::errorDescription(e));
     }
 }
 

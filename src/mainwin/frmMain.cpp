@@ -92,14 +92,6 @@ Long savedChoice(const QString& key)
     return v;
 }
 
-// Description of an error that reached a handler.
-QString describe(const std::exception& e)
-{
-    if (const auto* vbe = dynamic_cast<const vb::VbError*>(&e))
-        return vbe->description();
-    return QString::fromLocal8Bit(e.what());
-}
-
 // Runs a handler of the window; an error that nothing below trapped is shown
 // with the handler's name instead of ending the program.
 template <typename F>
@@ -109,7 +101,7 @@ void guarded(QWidget* owner, const char* name, F&& f)
         f();
     } catch (const std::exception& e) {
         platform::resetMousePointer();
-        platform::MsgBox(QString::fromLatin1(name) + QStringLiteral("() : ") + describe(e),
+        platform::MsgBox(QString::fromLatin1(name) + QStringLiteral("() : ") + vb::errorDescription(e),
                          platform::vbCritical, kErrorTitle, owner);
     }
 }
@@ -551,7 +543,7 @@ void frmMain::gsShowMain()
         psSetButtonsEnabled();
     } catch (const std::exception& e) {
         platform::resetMousePointer();
-        platform::MsgBox(QStringLiteral("gsShowMain() : ") + describe(e), platform::vbCritical,
+        platform::MsgBox(QStringLiteral("gsShowMain() : ") + vb::errorDescription(e), platform::vbCritical,
                          kErrorTitle, this);
     }
 }
@@ -1233,7 +1225,7 @@ void frmMain::psSetGamesList()
         uctGameList->gsUpdate();
     } catch (const std::exception& e) {
         platform::resetMousePointer();
-        platform::MsgBox(QStringLiteral("psSetGamesList() : ") + describe(e), platform::vbCritical,
+        platform::MsgBox(QStringLiteral("psSetGamesList() : ") + vb::errorDescription(e), platform::vbCritical,
                          kErrorTitle, this);
     }
 }
@@ -1292,7 +1284,7 @@ void frmMain::psReadGameList()
         gsReadGameList();
     } catch (const std::exception& e) {
         platform::resetMousePointer();
-        platform::MsgBox(QStringLiteral("gsReadGameList() : ") + describe(e), platform::vbCritical,
+        platform::MsgBox(QStringLiteral("gsReadGameList() : ") + vb::errorDescription(e), platform::vbCritical,
                          kErrorTitle, this);
     }
 }

@@ -463,3 +463,14 @@ int StrComp(const QString& a, const QString& b)
 }
 
 }  // namespace vb
+
+namespace vb {
+
+QString errorDescription(const std::exception& e)
+{
+    if (const auto* vbe = dynamic_cast<const VbError*>(&e))
+        return vbe->description();
+    return QString::fromLocal8Bit(e.what());
+}
+
+}  // namespace vb

@@ -22,6 +22,10 @@ private:
     QString m_description;
 };
 
+// The description of a caught error: a run-time error's own description,
+// otherwise the exception's text.
+QString errorDescription(const std::exception& e);
+
 // Well-known run-time errors with their Japanese descriptions.
 [[noreturn]] void raiseOverflow();                                   // 6
 [[noreturn]] void raiseTypeMismatch();                               // 13
