@@ -14,15 +14,14 @@
 #include "grid/uctMyGrid.h"
 #include "mainwin/frmMain.h"
 #include "platform/eradate.h"
+#include "platform/ui/windowgeometry.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QTabBar>
 
 #include <algorithm>
@@ -45,22 +44,8 @@ constexpr int kMinimumSize = 6000;
 constexpr int kTwipsPerPixel = uctMyGrid::TwipsPerPixel;
 constexpr int px(int twips) { return twips / kTwipsPerPixel; }
 
-const QString kWindowSize = QStringLiteral("WindowSize");
-
-// A stored settings value: empty or 0 means "not stored". Values far beyond
-// any screen are cut so that they cannot overflow.
-bool storedValue(const QString& key, int& twips)
-{
-    const QString text = gfReadIniFile(gstrIniFile, kWindowSize, key);
-    if (vb::Trim(text).isEmpty())
-        return false;
-    const double v = std::clamp(vb::Val(text), -1.0e7, 1.0e7);
-    const Long n = vb::CLng(v);
-    if (n == 0)
-        return false;
-    twips = n;
-    return true;
-}
+// The settings keys of the window's size, place and state: Score_Width ...
+const QString kGeometryKeys = QStringLiteral("Score");
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, int x, int w)
 {
@@ -266,45 +251,9 @@ void frmParvona::Form_Load()
 
 void frmParvona::psApplyStoredGeometry()
 {
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1920, 1080);
-
-    // The designed place: centred on the screen at the designed size.
-    QRect g(0, 0, px(kDesignedWidth), px(kDesignedHeight));
-    g.moveCenter(screenRect.center());
-    if (g.left() < screenRect.left())
-        g.moveLeft(screenRect.left());
-    if (g.top() < screenRect.top())
-        g.moveTop(screenRect.top());
-
-    Qt::WindowStates state = Qt::WindowNoState;
-    int value = 0;
-    if (storedValue(QStringLiteral("Score_Width"), value)) {
-        g.setWidth(std::max(value / kTwipsPerPixel, 1));
-        if (storedValue(QStringLiteral("Score_Height"), value))
-            g.setHeight(std::max(value / kTwipsPerPixel, 1));
-        if (storedValue(QStringLiteral("Score_Top"), value))
-            g.moveTop(value / kTwipsPerPixel);
-        if (storedValue(QStringLiteral("Score_Left"), value))
-            g.moveLeft(value / kTwipsPerPixel);
-        const QString stateText = gfReadIniFile(gstrIniFile, kWindowSize, QStringLiteral("Score_WindowState"));
-        if (!vb::Trim(stateText).isEmpty()) {
-            const double v = vb::Val(stateText);
-            // A window closed while minimised opens normal.
-            if (v == 2)
-                state = Qt::WindowMaximized;
-        }
-    }
-
-    if (g.width() > screenRect.width())
-        g.setWidth(screenRect.width());
-    if (g.height() > screenRect.height())
-        g.setHeight(screenRect.height());
-    g.setWidth(std::max(g.width(), px(kMinimumSize)));
-    g.setHeight(std::max(g.height(), px(kMinimumSize)));
-    setGeometry(g);
-    if (state != Qt::WindowNoState)
-        setWindowState(state);
+    platform::applyStoredWindowGeometry(this, gstrIniFile, kGeometryKeys,
+                                        QSize(px(kDesignedWidth), px(kDesignedHeight)),
+                                        QSize(px(kMinimumSize), px(kMinimumSize)));
 }
 
 // ---------------------------------------------------------------- closing
@@ -327,23 +276,7 @@ void frmParvona::closeEvent(QCloseEvent* event)
 
 void frmParvona::Form_Unload()
 {
-    const Qt::WindowStates ws = windowState();
-    int state = 0;
-    if (ws & Qt::WindowMinimized)
-        state = 1;
-    else if (ws & Qt::WindowMaximized)
-        state = 2;
-    gfWriteIniFile(gstrIniFile, kWindowSize, QStringLiteral("Score_WindowState"), QString::number(state));
-
-    // The size and place of the normal window, even when it is maximised or
-    // minimised now.
-    QRect n = normalGeometry();
-    if (!n.isValid())
-        n = geometry();
-    gfWriteIniFile(gstrIniFile, kWindowSize, QStringLiteral("Score_Width"), QString::number(n.width() * kTwipsPerPixel));
-    gfWriteIniFile(gstrIniFile, kWindowSize, QStringLiteral("Score_Height"), QString::number(n.height() * kTwipsPerPixel));
-    gfWriteIniFile(gstrIniFile, kWindowSize, QStringLiteral("Score_Top"), QString::number(n.top() * kTwipsPerPixel));
-    gfWriteIniFile(gstrIniFile, kWindowSize, QStringLiteral("Score_Left"), QString::number(n.left() * kTwipsPerPixel));
+    platform::storeWindowGeometry(this, gstrIniFile, kGeometryKeys);
 
     if (const auto& hook = showMainHook())
         hook();
