@@ -1,11 +1,13 @@
-// Print-state values read by the core's season tallies.
+// The print state: what the dialog that starts a report leaves for the
+// report's page form (titles, dates, head counts, season options), and the
+// page position the print engine steps through.
 //
-// The print engine owns these values: the main window's season command and
-// the season print dialog set them before a season report is tallied, and
-// the season pages read them while they print. They are declared here, in
-// the core, so that the tallies can read them without depending on the print
-// library; the print engine includes this header and may keep further
-// print-state variables of its own beside them.
+// Plain program-wide values: the strings start empty and the numbers 0, and
+// nothing resets them; every report's dialog writes all that its report
+// reads before it calls the report's launcher. They are declared here, in
+// the core, so that the season tallies can read them without depending on
+// the print library; the print engine and the page forms use them from
+// here.
 #pragma once
 
 #include "core/records.h"
@@ -33,3 +35,23 @@ extern QString gstrSeasonDiffer;
 // own counters.
 extern Integer gintPrintEntryNum;
 extern Integer gintPrintTeamNum;
+
+// Title lines of a report page, from the print dialog's two title boxes.
+extern QString gstrPrintTitle1;
+extern QString gstrPrintTitle2;
+// The points-per-place note of the point ranking ("（ポイント：...）").
+extern QString gstrPrintPointsNote;
+// The game reports: the game's date (the reference date of ages); the point
+// ranking: its period line.
+extern QString gstrPrintDate;
+// The extra column of the season total ranking and the point ranking: 0
+// none, 1 the player's group, 2 the player's region.
+extern Integer gintBelongOrLocation;
+// Title switch of the season best games page (0: "通算ベストゲーム").
+extern Integer gintPrintGameRankTitle;
+
+// The page the next load of a page form fills, from 1; -1 while the form
+// only counts its pages.
+extern Integer gintPageNo;
+// The pages of the report in hand (-1 while counting).
+extern Integer gintPageCount;
