@@ -1,16 +1,17 @@
 // frmParvona: the commands of its buttons and the clicks in its grids -
 // adding and removing participants, teams, game information, category,
-// score entry and the moves to the score tab.
+// score entry, the playing groups and the moves to the score tab.
 //
 // Saving and closing are wired with the window's frame (frmParvona.cpp).
-// Printing and the playing groups are not available yet: their buttons are
-// shown disabled and their handlers do nothing.
+// Printing is not available yet: its button is shown disabled and its
+// handler does nothing.
 #include "game/frmParvona.h"
 
 #include "core/gamefile.h"
 #include "core/masterlists.h"
 #include "core/records.h"
 #include "game/frmCategory.h"
+#include "game/frmRoundGrouping.h"
 #include "game/frmScore.h"
 #include "grid/uctMyGrid.h"
 #include "mainwin/frmAddScoreMember.h"
@@ -55,8 +56,7 @@ Long firstLineOf(Long id)
 
 void frmParvona::psWireCommands()
 {
-    for (QPushButton* b : {btnGrouping, btnPrint})
-        b->setEnabled(false);
+    btnPrint->setEnabled(false);
 
     connect(btnAddMember0, &QPushButton::clicked, this, [this] { btnAddMember0_Click(); });
     connect(btnDeleteMember0, &QPushButton::clicked, this, [this] { btnDeleteMember0_Click(); });
@@ -308,8 +308,47 @@ void frmParvona::psShowScoreLine(Long l, const char* procedure)
     }
 }
 
-// Form the playing groups (dialog frmRoundGrouping): not available yet.
-void frmParvona::btnGrouping_Click() {}
+// Forms the playing groups (dialog frmRoundGrouping) and orders the players'
+// lines by them.
+void frmParvona::btnGrouping_Click()
+{
+    gRGMembers = gfRoundGroupEntrants(gScoreLines);
+    const GameInfo before = gGame;
+    {
+        frmRoundGrouping dlg(this);
+        dlg.exec();
+    }
+    if (gintDialogResult == -1)
+        return;
+
+    try {
+        platform::setHourglass();
+        std::vector<ScoreLine> lines = gScoreLines;
+        if (!gfOrderLinesByGroups(lines, gRGMembers)) {
+            // The entrants handed back are not the game's players: the game
+            // stays as it was, its grouping settings included.
+            gGame.RGUmu = before.RGUmu;
+            gGame.RGWhichBy = before.RGWhichBy;
+            gGame.RGCT = before.RGCT;
+            gGame.RGPriority = before.RGPriority;
+            platform::resetMousePointer();
+            showError(this, frmRoundGrouping::failureMessage());
+            return;
+        }
+        psSetModified();
+        gScoreLines = std::move(lines);
+
+        mSelScoreLine.IDNo = 0;
+        mScoreTopRow = 0;
+        mSelMemberID = 0;
+        mEntryTopRow = 0;
+        psSetList1();
+        psSetList0();
+        platform::resetMousePointer();
+    } catch (const std::exception& e) {
+        psShowSystemError("btnGrouping_Click", e);
+    }
+}
 
 // Shows the player of the selected result row on the score tab.
 void frmParvona::btnGotoScore2_Click()
