@@ -458,6 +458,9 @@ void frmRoundGrouping::Form_Load()
     }
 
     psListMembers(0);
+    // The dialog opens on the first stop of its tab order, the chosen
+    // meaning of the count; the list gets no current line from the focus.
+    optWhichBy[optWhichBy[0]->isChecked() ? 0 : 1]->setFocus();
     gintDialogResult = -1;
 }
 
@@ -541,6 +544,8 @@ void frmRoundGrouping::btnOK_Click()
     }
     gRGMembers = std::move(table);
 
+    // One replace of the file per key: a large game takes a moment.
+    platform::setHourglass();
     const Integer whichBy = optWhichBy[0]->isChecked() ? 0 : 1;
     gfWriteIniFile(gstrRoundGroupFile, kLastValue, kWhichByKey, QString::number(whichBy));
     gGame.RGWhichBy = whichBy;
@@ -559,6 +564,7 @@ void frmRoundGrouping::btnOK_Click()
 
     for (const RGMember& m : gRGMembers)
         gfWriteIniFile(gstrRoundGroupFile, kLastSeedNo, seedKey(m.IDNo), QString::number(m.SeedNo));
+    platform::resetMousePointer();
 
     gintDialogResult = 0;
     accept();

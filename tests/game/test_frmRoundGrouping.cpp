@@ -188,6 +188,8 @@ TEST_F(RoundGroupingTest, OpensWithOneFixedPitchLinePerEntrantAndNoSettings)
     EXPECT_EQ(d->Label1->text(), QStringLiteral("グループ№ - シード№ - チーム - 氏名  -  所属"));
     EXPECT_EQ(d->lblEntries->text(), QStringLiteral("参加者 3名"));
     EXPECT_EQ(gintDialogResult, -1);
+    EXPECT_EQ(d->focusWidget(), d->optWhichBy[1]);
+    EXPECT_EQ(d->lstMembers->currentItem(), nullptr);
 
     // Columns padded to 5, 3 and 3 places; longer values whole.
     ASSERT_EQ(d->lstMembers->count(), 3);
