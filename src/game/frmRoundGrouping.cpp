@@ -89,6 +89,27 @@ private:
     Long m_max;
 };
 
+// The group numbers of blocks: `size` times `first`, then `size` times the
+// next number, and so on (a number beyond a Long stays at its largest).
+class BlockDeal {
+public:
+    BlockDeal(qint64 first, Long size) : m_group(first), m_size(size) {}
+
+    Long next()
+    {
+        if (++m_count > m_size) {
+            m_count = 1;
+            ++m_group;
+        }
+        return static_cast<Long>(std::min<qint64>(m_group, std::numeric_limits<Long>::max()));
+    }
+
+private:
+    qint64 m_group;
+    Long m_size;
+    Long m_count = 0;
+};
+
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text)
 {
     auto* b = new QPushButton(text, parent);
@@ -635,11 +656,6 @@ void frmRoundGrouping::psRewriteLine(int row)
         item->setText(pfMemberLine(e));
 }
 
-std::vector<Long> frmRoundGrouping::pfSortedBy(const std::vector<QString>& keys)
-{
-    return gfSortedIndexAsc(keys);
-}
-
 void frmRoundGrouping::psListMembers(int mode)
 {
     mListing = true;
@@ -651,7 +667,7 @@ void frmRoundGrouping::psListMembers(int mode)
         keys.reserve(n);
         for (const RGMember& m : gRGMembers)
             keys.push_back(vb::Trim(m.SortKey) + vb::Trim(m.Name));
-        order = pfSortedBy(keys);
+        order = gfSortedIndexAsc(keys);
     } else {
         for (size_t i = 0; i < n; ++i)
             order.push_back(static_cast<Long>(i));
@@ -831,6 +847,15 @@ QString frmRoundGrouping::pfRandomTail()
     return corehelpers::padNum(tail, 6);
 }
 
+std::vector<Long> frmRoundGrouping::pfOrderBy(const std::function<QString(const RGMember&)>& part)
+{
+    std::vector<QString> keys;
+    keys.reserve(gRGMembers.size());
+    for (const RGMember& m : gRGMembers)
+        keys.push_back(part(m) + pfRandomTail());
+    return gfSortedIndexAsc(keys);
+}
+
 void frmRoundGrouping::psGiveSortKeysAndList()
 {
     for (RGMember& m : gRGMembers)
@@ -844,9 +869,7 @@ void frmRoundGrouping::btnMakeRG1_Click()
 {
     if (!pfCanDeal())
         return;
-    std::vector<QString> keys;
-    keys.reserve(gRGMembers.size());
-    for (const RGMember& m : gRGMembers) {
+    const std::vector<Long> order = pfOrderBy([this](const RGMember& m) {
         QString key;
         if (chkRGPriority[0]->isChecked())
             key += m.SeedNo == 0 ? QStringLiteral("999999") : corehelpers::padNum(m.SeedNo, 6);
@@ -860,10 +883,10 @@ void frmRoundGrouping::btnMakeRG1_Click()
         }
         if (chkRGPriority[4]->isChecked())
             key += m.BelongID == 0 ? QStringLiteral("99999999") : corehelpers::padNum(m.BelongID, 8);
-        keys.push_back(key + pfRandomTail());
-    }
+        return key;
+    });
     Long c = 0;
-    for (Long i : pfSortedBy(keys)) {
+    for (Long i : order) {
         if (++c > mGroupCount)
             c = 1;
         gRGMembers[i].RoundGNo = c;
@@ -877,27 +900,16 @@ void frmRoundGrouping::btnMakeRG2_Click()
 {
     if (!pfCanDeal())
         return;
-    std::vector<QString> keys;
-    keys.reserve(gRGMembers.size());
+    const std::vector<Long> order = pfOrderBy([](const RGMember& m) {
+        return m.RoundGNo != 0 ? corehelpers::padNum(m.RoundGNo, 6) : QStringLiteral("999999");
+    });
     Long highest = 0;
-    for (const RGMember& m : gRGMembers) {
-        keys.push_back((m.RoundGNo != 0 ? corehelpers::padNum(m.RoundGNo, 6) : QStringLiteral("999999"))
-                       + pfRandomTail());
+    for (const RGMember& m : gRGMembers)
         highest = std::max(highest, m.RoundGNo);
-    }
-    // Counted wide: a stored number near the top of a Long cannot wrap.
-    qint64 group = static_cast<qint64>(highest) + 1;
-    Long c = 0;
-    for (Long i : pfSortedBy(keys)) {
-        RGMember& m = gRGMembers[i];
-        if (m.RoundGNo != 0)
-            continue;
-        if (++c > mMaxPersons) {
-            c = 1;
-            ++group;
-        }
-        m.RoundGNo = static_cast<Long>(std::min<qint64>(group, std::numeric_limits<Long>::max()));
-    }
+    BlockDeal deal(static_cast<qint64>(highest) + 1, mMaxPersons);
+    for (Long i : order)
+        if (gRGMembers[i].RoundGNo == 0)
+            gRGMembers[i].RoundGNo = deal.next();
     psGiveSortKeysAndList();
 }
 
@@ -907,13 +919,8 @@ void frmRoundGrouping::btnMakeRG3_Click()
 {
     if (!pfCanDeal())
         return;
-    std::vector<QString> keys;
-    keys.reserve(gRGMembers.size());
-    for (const RGMember& m : gRGMembers)
-        keys.push_back(vb::Trim(m.TeamID).leftJustified(5) + pfRandomTail());
-    const std::vector<Long> order = pfSortedBy(keys);
-
-    Long group = 0;
+    const std::vector<Long> order = pfOrderBy([](const RGMember& m) { return vb::Trim(m.TeamID).leftJustified(5); });
+    Long teams = 0;
     QString previous;
     for (Long i : order) {
         const QString team = vb::Trim(gRGMembers[i].TeamID);
@@ -921,21 +928,14 @@ void frmRoundGrouping::btnMakeRG3_Click()
             continue;
         if (team != previous) {
             previous = team;
-            ++group;
+            ++teams;
         }
-        gRGMembers[i].RoundGNo = group;
+        gRGMembers[i].RoundGNo = teams;
     }
-    ++group;
-    Long c = 0;
-    for (Long i : order) {
-        if (!vb::Trim(gRGMembers[i].TeamID).isEmpty())
-            continue;
-        if (++c > mMaxPersons) {
-            c = 1;
-            ++group;
-        }
-        gRGMembers[i].RoundGNo = group;
-    }
+    BlockDeal deal(static_cast<qint64>(teams) + 1, mMaxPersons);
+    for (Long i : order)
+        if (vb::Trim(gRGMembers[i].TeamID).isEmpty())
+            gRGMembers[i].RoundGNo = deal.next();
     psGiveSortKeysAndList();
 }
 
@@ -945,13 +945,9 @@ void frmRoundGrouping::btnMakeRG4_Click()
 {
     if (!pfCanDeal())
         return;
-    Long group = 1;
-    Long c = 0;
+    BlockDeal deal(1, mMaxPersons);
     for (int row = 0; row < lstMembers->count(); ++row) {
-        if (++c > mMaxPersons) {
-            c = 1;
-            ++group;
-        }
+        const Long group = deal.next();
         const Long e = pfEntrantOf(row);
         if (e < 0 || static_cast<size_t>(e) >= gRGMembers.size())
             continue;
@@ -965,18 +961,9 @@ void frmRoundGrouping::btnMakeRG5_Click()
 {
     if (!pfCanDeal())
         return;
-    std::vector<QString> keys;
-    keys.reserve(gRGMembers.size());
-    for (size_t i = 0; i < gRGMembers.size(); ++i)
-        keys.push_back(pfRandomTail());
-    Long group = 1;
-    Long c = 0;
-    for (Long i : pfSortedBy(keys)) {
-        if (++c > mMaxPersons) {
-            c = 1;
-            ++group;
-        }
-        gRGMembers[i].RoundGNo = group;
-    }
+    const std::vector<Long> order = pfOrderBy([](const RGMember&) { return QString(); });
+    BlockDeal deal(1, mMaxPersons);
+    for (Long i : order)
+        gRGMembers[i].RoundGNo = deal.next();
     psGiveSortKeysAndList();
 }

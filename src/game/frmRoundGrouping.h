@@ -181,8 +181,9 @@ private:
     // Every entrant's sort key (group number and a random tail), then the
     // list refilled sorted.
     void psGiveSortKeysAndList();
-    // The table positions in ascending order of the keys.
-    static std::vector<Long> pfSortedBy(const std::vector<QString>& keys);
+    // The entrants (table positions) in ascending order of their grouping
+    // keys: each entrant's part, in table order, followed by a random tail.
+    std::vector<Long> pfOrderBy(const std::function<QString(const RGMember&)>& part);
     // The entrant (table index) of a list line.
     Long pfEntrantOf(int row) const;
     void psRewriteLine(int row);
