@@ -551,7 +551,7 @@ void frmRoundGrouping::btnOK_Click()
     bool complete = static_cast<size_t>(lstMembers->count()) == n;
     for (int row = 0; complete && row < lstMembers->count(); ++row) {
         const Long e = pfEntrantOf(row);
-        if (e < 0 || static_cast<size_t>(e) >= n || taken[e]) {
+        if (e < 0 || taken[e]) {
             complete = false;
             break;
         }
@@ -634,7 +634,19 @@ void frmRoundGrouping::psCalcGroupSize()
 Long frmRoundGrouping::pfEntrantOf(int row) const
 {
     const QListWidgetItem* item = lstMembers->item(row);
-    return item ? item->data(kEntrantRole).toInt() : -1;
+    const Long e = item ? item->data(kEntrantRole).toInt() : -1;
+    return e >= 0 && static_cast<size_t>(e) < gRGMembers.size() ? e : -1;
+}
+
+std::vector<std::pair<int, Long>> frmRoundGrouping::pfSelectedEntrants() const
+{
+    std::vector<std::pair<int, Long>> selected;
+    for (int row = 0; row < lstMembers->count(); ++row) {
+        const Long e = pfEntrantOf(row);
+        if (lstMembers->item(row)->isSelected() && e >= 0)
+            selected.emplace_back(row, e);
+    }
+    return selected;
 }
 
 QString frmRoundGrouping::pfMemberLine(Long index) const
@@ -652,7 +664,7 @@ void frmRoundGrouping::psRewriteLine(int row)
 {
     QListWidgetItem* item = lstMembers->item(row);
     const Long e = pfEntrantOf(row);
-    if (item && e >= 0 && static_cast<size_t>(e) < gRGMembers.size())
+    if (e >= 0)
         item->setText(pfMemberLine(e));
 }
 
@@ -690,12 +702,7 @@ void frmRoundGrouping::lstMembers_Click()
     bool first = true;
     bool sameGroup = false, sameSeed = false;
     Long group = 0, seed = 0;
-    for (int row = 0; row < lstMembers->count(); ++row) {
-        if (!lstMembers->item(row)->isSelected())
-            continue;
-        const Long e = pfEntrantOf(row);
-        if (e < 0 || static_cast<size_t>(e) >= gRGMembers.size())
-            continue;
+    for (const auto& [row, e] : pfSelectedEntrants()) {
         const RGMember& m = gRGMembers[e];
         if (first) {
             group = m.RoundGNo;
@@ -729,21 +736,15 @@ void frmRoundGrouping::psSetGNoSNo(int kind)
     if (mFillingBoxes == 1)
         return;
     const Long value = boxValue(kind == 1 ? txtGNo : txtSNo);
-    bool any = false;
-    for (int row = 0; row < lstMembers->count(); ++row) {
-        if (!lstMembers->item(row)->isSelected())
-            continue;
-        const Long e = pfEntrantOf(row);
-        if (e < 0 || static_cast<size_t>(e) >= gRGMembers.size())
-            continue;
-        any = true;
+    const auto selected = pfSelectedEntrants();
+    for (const auto& [row, e] : selected) {
         if (kind == 1)
             gRGMembers[e].RoundGNo = value;
         else
             gRGMembers[e].SeedNo = value;
         psRewriteLine(row);
     }
-    if (!any)
+    if (selected.empty())
         platform::MsgBox(QStringLiteral("変更するプレイヤーを選択してください。"), platform::vbOKOnly, kErrorTitle, this);
 }
 
@@ -752,7 +753,7 @@ void frmRoundGrouping::btnClear_Click(int index)
     mListing = true;
     for (int row = 0; row < lstMembers->count(); ++row) {
         const Long e = pfEntrantOf(row);
-        if (e >= 0 && static_cast<size_t>(e) < gRGMembers.size()) {
+        if (e >= 0) {
             if (index == 0)
                 gRGMembers[e].RoundGNo = 0;
             else
@@ -949,7 +950,7 @@ void frmRoundGrouping::btnMakeRG4_Click()
     for (int row = 0; row < lstMembers->count(); ++row) {
         const Long group = deal.next();
         const Long e = pfEntrantOf(row);
-        if (e < 0 || static_cast<size_t>(e) >= gRGMembers.size())
+        if (e < 0)
             continue;
         gRGMembers[e].RoundGNo = group;
         psRewriteLine(row);

@@ -32,6 +32,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -184,8 +185,10 @@ private:
     // The entrants (table positions) in ascending order of their grouping
     // keys: each entrant's part, in table order, followed by a random tail.
     std::vector<Long> pfOrderBy(const std::function<QString(const RGMember&)>& part);
-    // The entrant (table index) of a list line.
+    // The entrant (table index) of a list line, -1 for none.
     Long pfEntrantOf(int row) const;
+    // The selected lines with their entrants, top down.
+    std::vector<std::pair<int, Long>> pfSelectedEntrants() const;
     void psRewriteLine(int row);
     // Selection changes made by the code do not count as the user's.
     bool mListing = false;

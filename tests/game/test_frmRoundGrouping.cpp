@@ -648,6 +648,23 @@ TEST_F(RoundGroupingTest, OKStoresTheGroupingWhileCancelStoresNothing)
     EXPECT_EQ(stored(v, QStringLiteral("txtGCT")), QStringLiteral("0"));
 }
 
+// OK hands back nothing unless every entrant has exactly one line: a list
+// that lost one (here two lines point at one entrant) keeps the dialog open.
+TEST_F(RoundGroupingTest, OKRefusesAListThatLostAnEntrant)
+{
+    handInPlain(3);
+    frmRoundGrouping* d = open();
+    d->lstMembers->item(2)->setData(Qt::UserRole + 1, 0);
+    QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringLiteral("エラー|") + frmRoundGrouping::failureMessage());
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->focusWidget(), d->btnCancel);
+    EXPECT_EQ(gintDialogResult, -1);
+    EXPECT_EQ(gGame.RGUmu, 0);
+    EXPECT_EQ(table(), QStringLiteral("1/0/0 2/0/0 3/0/0"));
+    EXPECT_FALSE(QFile::exists(gstrRoundGroupFile));
+}
+
 // ---------------------------------------------------------------- the game's lines
 
 TEST(RoundGroupOrder, LinesFollowTheEntrantsAndNoneIsLostOrDoubled)
