@@ -6,6 +6,7 @@
 #include "core/records.h"
 #include "platform/textfile.h"
 #include "support/gamefixtures.h"
+#include "support/modaldialog.h"
 #include "support/recordingui.h"
 
 #include <QApplication>
@@ -29,33 +30,7 @@ namespace regtest {
 template <class T>
 void onNextDialog(std::function<void(T*)> fn)
 {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, fn] {
-        T* dlg = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dlg) {
-            if (++*tries > 300) {
-                ADD_FAILURE() << "no dialog opened";
-                timer->stop();
-                timer->deleteLater();
-            }
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        QPointer<T> guard(dlg);
-        fn(dlg);
-        QTimer::singleShot(3000, [guard] {
-            if (guard && guard->isVisible()) {
-                ADD_FAILURE() << "dialog left open";
-                QDialog* d = guard.data();
-                d->reject();
-                if (guard && d->isVisible())
-                    d->done(QDialog::Rejected);
-            }
-        });
-    });
-    timer->start(10);
+    testsupport::onNextDialog<T>(std::move(fn), nullptr, 3000);
 }
 
 // Shows a window and waits until it is the active window (focus works).
