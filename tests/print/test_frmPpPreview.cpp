@@ -13,6 +13,7 @@
 #include "print/pageform.h"
 #include "print/printer.h"
 #include "print/renderer.h"
+#include "recordingdevice.h"
 #include "support/gamefixtures.h"
 #include "support/modaldialog.h"
 #include "support/recordingui.h"
@@ -374,6 +375,27 @@ TEST_F(PreviewTest, PrintsTheRangeInCopiesAndShowsThePageAgain)
         EXPECT_FALSE(QFile::exists(pdfPath()));
         EXPECT_EQ(gintPageNo, 2);
     });
+}
+
+TEST_F(PreviewTest, AFailedPrintIsReportedAndThePageStays)
+{
+    RecordingDevice device;
+    device.beforeDraw = [](const QString&) { throw print::PrintJobError(482, QStringLiteral("印刷できません")); };
+    print::printer::setDevice(&device);
+    preview(3, [&](frmPpPreview& w) {
+        w.mnuNPage->trigger();
+        testsupport::onNextDialog<frmPpPrintSetup>([](frmPpPrintSetup* d) { d->btnOK->click(); });
+        w.mnuPrint_Print->trigger();
+        ASSERT_EQ(recordingUi().messages.size(), 1u);
+        EXPECT_EQ(recordingUi().messages[0].prompt, QStringLiteral("mnuPrint_Print_Click(): 印刷できません"));
+        EXPECT_EQ(recordingUi().messages[0].title, QStringLiteral("エラー"));
+        EXPECT_EQ(recordingUi().messages[0].style, 0);
+        EXPECT_EQ(gintPageNo, 2);
+        EXPECT_EQ(gintPrintMode, 0);
+        EXPECT_EQ(platform::ui().mousePointer(), platform::vbDefault);
+        EXPECT_EQ(pageDisplay(w), QStringLiteral("(2/3)"));
+    });
+    print::printer::setDevice(nullptr);
 }
 
 TEST_F(PreviewTest, PrinterChangeRendersTheShownPageAgain)
