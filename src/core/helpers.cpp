@@ -43,41 +43,62 @@ struct PivotCompare {
     }
 };
 
-// One partition step and the recursion of either direction. dir is 1 for
-// ascending, -1 for descending: the left scan moves on while the key
-// compares (dir) below the pivot, the right scan while it compares above.
+// One partition step of either direction over low..high (low < high). dir
+// is 1 for ascending, -1 for descending: the left scan moves on while the
+// key compares (dir) below the pivot, the right scan while it compares
+// above. On return low..j and i..high are the two parts still to sort.
+void partition(Long low, Long high, std::vector<Long>& index, const std::vector<QString>& keys,
+               Integer mode, int dir, Long& i, Long& j)
+{
+    const Long m = low + (high - low) / 2;
+    const PivotCompare cmp(mode, keyAt(m, index, keys));
+    i = low;
+    j = high;
+    while (i <= j) {
+        while (dir * cmp(keyAt(i, index, keys)) < 0 && i < high)
+            ++i;
+        while (dir * cmp(keyAt(j, index, keys)) > 0 && j > low)
+            --j;
+        if (i <= j) {
+            psSwapIndex(i, j, index);
+            ++i;
+            --j;
+        }
+    }
+}
+
+// Sorts low..high: partitions, recurses into the smaller part and loops over
+// the larger one, so the depth stays below log2 of the length whatever the
+// keys. The two parts are disjoint, so sorting them in either order gives
+// the same result, equal keys included. An error is shown and ends the sort
+// of the range being partitioned (and of its parts); ranges already split
+// off go on being sorted.
 void quickSort(const char* name, Long low, Long high, std::vector<Long>& index,
                const std::vector<QString>& keys, Integer mode, int dir)
 {
-    try {
-        if (low >= high)
+    while (low < high) {
+        Long i = 0;
+        Long j = 0;
+        try {
+            partition(low, high, index, keys, mode, dir, i, j);
+        } catch (const vb::VbError& e) {
+            platform::MsgBox(QString::fromLatin1(name) + QStringLiteral("(): ") + e.description(),
+                             platform::vbCritical, QStringLiteral("エラー"));
             return;
-        const Long m = low + (high - low) / 2;
-        const PivotCompare cmp(mode, keyAt(m, index, keys));
-        Long i = low;
-        Long j = high;
-        while (i <= j) {
-            while (dir * cmp(keyAt(i, index, keys)) < 0 && i < high)
-                ++i;
-            while (dir * cmp(keyAt(j, index, keys)) > 0 && j > low)
-                --j;
-            if (i <= j) {
-                psSwapIndex(i, j, index);
-                ++i;
-                --j;
-            }
+        } catch (const std::exception& e) {
+            platform::MsgBox(QString::fromLatin1(name) + QStringLiteral("(): ") +
+                                 QString::fromLocal8Bit(e.what()),
+                             platform::vbCritical, QStringLiteral("エラー"));
+            return;
         }
-        if (low < j)
+        // Parts of one element or none need no sort.
+        if (j - low < high - i) {
             quickSort(name, low, j, index, keys, mode, dir);
-        if (i < high)
+            low = i;
+        } else {
             quickSort(name, i, high, index, keys, mode, dir);
-    } catch (const vb::VbError& e) {
-        platform::MsgBox(QString::fromLatin1(name) + QStringLiteral("(): ") + e.description(),
-                         platform::vbCritical, QStringLiteral("エラー"));
-    } catch (const std::exception& e) {
-        platform::MsgBox(QString::fromLatin1(name) + QStringLiteral("(): ") +
-                             QString::fromLocal8Bit(e.what()),
-                         platform::vbCritical, QStringLiteral("エラー"));
+            high = j;
+        }
     }
 }
 

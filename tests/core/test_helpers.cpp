@@ -1,8 +1,12 @@
 #include "core/helpers.h"
+#include "quicksort_reference.h"
 #include "support/recordingui.h"
 
 #include <gtest/gtest.h>
 
+#include <QRandomGenerator>
+#include <QThread>
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -106,6 +110,103 @@ TEST_F(HelpersTest, QuickSortShowsItsErrorAndStops)
     csQuickSort_Desc(0, 2, index, texts({"b", "a"}), 0);   // high past the list
     ASSERT_EQ(recordingUi().messages.size(), 1u);
     EXPECT_TRUE(recordingUi().messages[0].prompt.startsWith(QStringLiteral("csQuickSort_Desc(): ")));
+}
+
+// Tables with many equal keys, in both directions and both modes, whole and
+// in part: the result is the first version's, position for position.
+TEST_F(HelpersTest, QuickSortKeepsTheOrderOfTheRecursiveVersion)
+{
+    QRandomGenerator random(14);
+    const std::vector<QString> texts5 = texts({"a", "b", "c", "d", "e"});
+    for (int round = 0; round < 60; ++round) {
+        const size_t n = 1 + random.bounded(400);
+        const int distinct = 1 + static_cast<int>(random.bounded(round % 3 == 0 ? 3 : 12));
+        const Integer mode = static_cast<Integer>(round % 2);
+        const bool ascending = (round / 2) % 2 == 0;
+        std::vector<QString> keys;
+        for (size_t k = 0; k < n; ++k) {
+            const int v = static_cast<int>(random.bounded(distinct));
+            // Numeric mode also sees texts that differ but have one value.
+            keys.push_back(mode == 1 ? QString::number(v) + texts5[random.bounded(5)]
+                                     : QString::number(v));
+        }
+        std::vector<Long> index(n);
+        std::iota(index.begin(), index.end(), 0);
+        std::shuffle(index.begin(), index.end(), random);
+        const Long low = round % 5 == 4 ? static_cast<Long>(n / 3) : 0;
+        const Long high = round % 5 == 4 ? static_cast<Long>(n - 1 - n / 4) : static_cast<Long>(n) - 1;
+
+        std::vector<Long> expected = index;
+        quicksortreference::sort(low, high, expected, keys, mode, ascending);
+        if (ascending)
+            csQuickSort_Asc(low, high, index, keys, mode);
+        else
+            csQuickSort_Desc(low, high, index, keys, mode);
+        ASSERT_EQ(index, expected) << "round " << round;
+    }
+    EXPECT_TRUE(recordingUi().messages.empty());
+}
+
+// A bad index entry deep in a large table: the same ranges fail, with the
+// same messages, and the rest is sorted as the first version sorts it.
+TEST_F(HelpersTest, QuickSortFailsOnTheSameRangesAsTheRecursiveVersion)
+{
+    std::vector<QString> keys;
+    for (int k = 0; k < 3000; ++k)
+        keys.push_back(QString::number(k % 37));
+    std::vector<Long> index(keys.size());
+    std::iota(index.begin(), index.end(), 0);
+    std::shuffle(index.begin(), index.end(), QRandomGenerator(3));
+    index[2100] = 99999;
+
+    std::vector<Long> expected = index;
+    quicksortreference::sort(0, Long(index.size()) - 1, expected, keys, 0, true);
+    std::vector<QString> expectedMessages;
+    for (const auto& m : recordingUi().messages)
+        expectedMessages.push_back(m.prompt);
+    resetRecordingUi();
+
+    csQuickSort_Asc(0, Long(index.size()) - 1, index, keys, 0);
+    EXPECT_EQ(index, expected);
+    std::vector<QString> messages;
+    for (const auto& m : recordingUi().messages)
+        messages.push_back(m.prompt);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages, expectedMessages);
+}
+
+// Ascending then descending keys drive the first version's recursion half as
+// deep as the table is long (and its work up to the square of the length,
+// which the same partition steps keep). The order is the first version's,
+// and 100,000 such keys sort on a thread whose stack could not hold even a
+// thousand levels of the first version's recursion.
+TEST_F(HelpersTest, QuickSortOfAnOrganPipeTableDoesNotOverflowTheStack)
+{
+    const auto organPipe = [](Long n) {
+        std::vector<QString> keys;
+        for (Long k = 0; k < n; ++k)
+            keys.push_back(corehelpers::padNum(k < n / 2 ? k : n - k, 6));
+        return keys;
+    };
+    const std::vector<QString> some = organPipe(12000);
+    std::vector<Long> expected = identity(some.size());
+    quicksortreference::sort(0, Long(some.size()) - 1, expected, some, 0, true);
+    EXPECT_EQ(gfSortedIndexAsc(some), expected);
+
+    const std::vector<QString> keys = organPipe(100000);
+    std::vector<Long> index;
+    QThread* thread = QThread::create([&] { index = gfSortedIndexAsc(keys); });
+    thread->setStackSize(256 * 1024);
+    thread->start();
+    thread->wait();
+    delete thread;
+    ASSERT_EQ(index.size(), keys.size());
+    for (size_t p = 1; p < index.size(); ++p)
+        ASSERT_LE(keys[index[p - 1]], keys[index[p]]) << p;
+    std::vector<Long> sorted = index;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, identity(keys.size()));
+    EXPECT_TRUE(recordingUi().messages.empty());
 }
 
 TEST_F(HelpersTest, AgeInWholeYearsAndWithFraction)

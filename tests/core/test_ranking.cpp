@@ -4,6 +4,9 @@
 #include "test_gamefile_support.h"
 
 #include "platform/vbruntime.h"
+#include "quicksort_reference.h"
+
+#include <numeric>
 
 using namespace gametest;
 
@@ -225,6 +228,37 @@ TEST_F(PersonRanking, EmptyGameAndBadShapesRaiseInsteadOfOverrunning)
     for (int i = 0; i < 7; ++i) gScoreLines[i].RoundNo = static_cast<Integer>(1 + i % 3);
     gsCalPersonRanking(0);
     EXPECT_EQ(glngRankingUBound(), 1);
+}
+
+// 5,000 players whose totals rise and then fall (each total twice): the
+// order that drove the first sort's recursion as deep as the field is long.
+// The ranking finishes, in the first sort's order of equal totals.
+TEST_F(PersonRanking, FiveThousandPlayersInACraftedOrderRankAsTheFirstSortRankedThem)
+{
+    resetRecordingUi();
+    newGame(1, 1);
+    gGame.JudgeDaSu = 0;
+    gGame.JudgeBirthday = 0;
+    const Long n = 5000;
+    std::vector<QString> keys;
+    for (Long p = 0; p < n; ++p) {
+        const Long total = 2 + (p < n / 2 ? p : n - 1 - p);
+        addPlayer(p + 1, {QByteArray::number(total).constData()});
+        // The ranking's key: 100 - complete rounds, then the net + 10000.
+        keys.push_back(QStringLiteral("099") + QString::number(total + 10000));
+    }
+    std::vector<Long> order(static_cast<size_t>(n));
+    std::iota(order.begin(), order.end(), 0);
+    quicksortreference::sort(0, n - 1, order, keys, 0, true);
+    std::vector<Long> expected;
+    for (Long p : order) expected.push_back(p + 1);
+
+    gsCalPersonRanking(0);
+    EXPECT_EQ(rankingIds(), expected);
+    EXPECT_EQ(gRanking.front().Net, 2);
+    EXPECT_EQ(gRanking[1].Rank, 1);
+    EXPECT_EQ(gRanking.back().Rank, n - 1);
+    EXPECT_TRUE(recordingUi().messages.empty());
 }
 
 TEST(GameHeadCounts, DistinctPlayersAndTrimmedCaseSensitiveTeams)
