@@ -52,14 +52,56 @@ void psCheckHolesAndRounds()
         vb::raiseSubscriptOutOfRange();
 }
 
+// The keys of a stored entry.
+const QString kEntryKeys[] = {QStringLiteral("IDNo"),     QStringLiteral("Holes"),
+                              QStringLiteral("TeamID"),   QStringLiteral("Handicap"),
+                              QStringLiteral("RoundGNo"), QStringLiteral("SeedNo")};
+
+// A section or key of the parsed file that the entries cannot be read
+// without: "[Score2] を読み取れません。", "[Score1] IDNo を読み取れません。".
+[[noreturn]] void raiseUnreadable(const QString& section, const QString& key = QString())
+{
+    QString what = QStringLiteral("[") + section + QStringLiteral("]");
+    if (!key.isEmpty()) what += QStringLiteral(" ") + key;
+    vb::raise(321, what + QStringLiteral(" を読み取れません。"));
+}
+
+// The entry's section as the whole-file reader finds it (names exact). A
+// missing section, a missing IDNo, or an entry key written so that only
+// the profile rules find it (" IDNo", "holes") means the entry cannot be
+// read as stored: reading on would make a player without number or
+// strokes, and a save would write him so.
+void psCheckParsedEntry(const QString& section)
+{
+    const Long found = gfFindIniExSection(section);
+    if (found < 0) raiseUnreadable(section);
+    const IniExSection& s = gIniExSections[static_cast<size_t>(found)];
+    bool hasIdNo = false;
+    for (Long k = s.FirstKey; k < s.FirstKey + s.KeyCount && k <= glngIniExKeysUBound(); ++k) {
+        const QString& stored = gIniExKeys[static_cast<size_t>(k)].Key;
+        if (stored == kEntryKeys[0]) {
+            hasIdNo = true;
+            continue;
+        }
+        for (const QString& key : kEntryKeys)
+            if (stored != key && platform::profileSameName(stored, key))
+                raiseUnreadable(section, key);
+    }
+    if (!hasIdNo) raiseUnreadable(section, kEntryKeys[0]);
+}
+
 // Reads the whole-file-parsed entries of a game file into gScoreData.
-// Throws on a value that does not fit its field.
-void psReadEntriesFromParsedFile()
+// `announced` is the entry count of the header as the game list reads it.
+// Throws on a value that does not fit its field, and when the entries are
+// not found as announced (see psCheckParsedEntry).
+void psReadEntriesFromParsedFile(Long announced)
 {
     const Long n = vb::CLngText(gfGetIniExValue(kManagement, QStringLiteral("MaxScoreNo")));
     if (n > kMaxStoredEntries) vb::raiseOverflow();
+    if (n != announced) raiseUnreadable(kManagement, QStringLiteral("MaxScoreNo"));
     for (Long s = 1; s <= n; ++s) {
         const QString section = QStringLiteral("Score") + QString::number(s);
+        psCheckParsedEntry(section);
         StoredScore e;
         e.IDNo = vb::CLngText(gfGetIniExValue(section, QStringLiteral("IDNo")));
         e.Holes = vb::Trim(gfGetIniExValue(section, QStringLiteral("Holes")));
@@ -324,7 +366,9 @@ bool gfReadScoreDataChecked(QString* problem)
     }
     bool ok = true;
     try {
-        psReadEntriesFromParsedFile();
+        // The entry count as the game list reads it from the header.
+        const platform::ProfileFile header(path);
+        psReadEntriesFromParsedFile(vb::CLngText(pfCutAtNull(header.value(kManagement, u"MaxScoreNo"))));
     } catch (const vb::VbError& e) {
         ok = false;
         if (problem) *problem = pfProblem(name, e.description());

@@ -6,6 +6,7 @@
 #include "platform/vbruntime.h"
 
 #include <QStringView>
+#include <algorithm>
 
 QString pfCutAtNull(const QString& text)
 {
@@ -16,6 +17,17 @@ QString pfCutAtNull(const QString& text)
 QString gfReadIniFile(const QString& file, const QString& section, const QString& key)
 {
     return pfCutAtNull(platform::profileRead(file, section, key));
+}
+
+QString IniFileReader::value(const QString& section, const QString& key) const
+{
+    return pfCutAtNull(m_file.value(section, key));
+}
+
+Long IniFileReader::highestNumber(const QString& maxKey) const
+{
+    const double v = vb::Val(value(QStringLiteral("Management"), maxKey));
+    return vb::CLng(std::clamp(v, 0.0, 32767.0));
 }
 
 Long gfWriteIniFile(const QString& file, const QString& section, const QString& key,
@@ -93,16 +105,23 @@ Integer gfReadIniExFile(const QString& file)
     return 0;
 }
 
+Long gfFindIniExSection(const QString& section)
+{
+    for (size_t s = 0; s < gIniExSections.size(); ++s)
+        if (gIniExSections[s].Name == section)
+            return static_cast<Long>(s);
+    return -1;
+}
+
 QString gfGetIniExValue(const QString& section, const QString& key)
 {
-    for (const IniExSection& s : gIniExSections) {
-        if (s.Name != section)
-            continue;
-        const Long last = s.FirstKey + s.KeyCount;
-        for (Long i = s.FirstKey; i < last && i < static_cast<Long>(gIniExKeys.size()); ++i)
-            if (gIniExKeys[i].Key == key)
-                return gIniExKeys[i].Value;
+    const Long found = gfFindIniExSection(section);
+    if (found < 0)
         return QString();
-    }
+    const IniExSection& s = gIniExSections[static_cast<size_t>(found)];
+    const Long last = s.FirstKey + s.KeyCount;
+    for (Long i = s.FirstKey; i < last && i < static_cast<Long>(gIniExKeys.size()); ++i)
+        if (gIniExKeys[i].Key == key)
+            return gIniExKeys[i].Value;
     return QString();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/records.h"
+#include "platform/profile.h"
 
 #include <QString>
 
@@ -21,6 +22,21 @@ Long gsDeleteIniSection(const QString& file, const QString& section);
 // The text up to, not including, its first NUL character.
 QString pfCutAtNull(const QString& text);
 
+// A file parsed once for many reads (a list of a master file's entries):
+// value() answers as gfReadIniFile does for the file as it was when parsed.
+class IniFileReader {
+public:
+    explicit IniFileReader(const QString& file) : m_file(file) {}
+    QString value(const QString& section, const QString& key) const;
+    // The highest number handed out, [Management] `maxKey`, as a number from
+    // 0 to 32767: numbers are handed out up to 32767 only, so a larger
+    // (damaged) value names no further entry and a list stops there.
+    Long highestNumber(const QString& maxKey) const;
+
+private:
+    platform::ProfileFile m_file;
+};
+
 // Parses the whole file into gIniExSections / gIniExKeys: 0 on success, -1 on
 // failure (missing or unreadable file, a key line before the first section);
 // on failure the mouse pointer is reset to the default arrow and the tables
@@ -29,5 +45,8 @@ Integer gfReadIniExFile(const QString& file);
 // The value of the first key named exactly `key` in the first section named
 // exactly `section` of the parsed file; "" when absent.
 QString gfGetIniExValue(const QString& section, const QString& key);
+// The position in gIniExSections of the first section named exactly
+// `section`; -1 when absent.
+Long gfFindIniExSection(const QString& section);
 // Empties both tables.
 void gsClearIniEx();

@@ -48,9 +48,9 @@ void fillMasterCombo(QComboBox* box, const QString& file, const QString& maxKey,
         box->clear();
         box->setCurrentIndex(-1);
     }
-    // Numbers are handed out up to 32767 only; a larger (damaged) highest
-    // number names no further entries and must not stall the dialog.
-    const Long maxNo = vb::CLng(std::min(vb::Val(gfReadIniFile(file, kManagement, maxKey)), 32767.0));
+    // The file is parsed once for the whole list.
+    const IniFileReader entries(file);
+    const Long maxNo = entries.highestNumber(maxKey);
     int chosen = -1;
     {
         const QSignalBlocker block(box);
@@ -59,9 +59,9 @@ void fillMasterCombo(QComboBox* box, const QString& file, const QString& maxKey,
             chosen = 0;
         for (Long n = 1; n <= maxNo; ++n) {
             const QString section = sectionPrefix + QString::number(n);
-            if (vb::Val(gfReadIniFile(file, section, QStringLiteral("State"))) != 0)
+            if (vb::Val(entries.value(section, QStringLiteral("State"))) != 0)
                 continue;
-            box->addItem(gfReadIniFile(file, section, QStringLiteral("Name")), static_cast<int>(n));
+            box->addItem(entries.value(section, QStringLiteral("Name")), static_cast<int>(n));
             if (n == selected)
                 chosen = box->count() - 1;
         }

@@ -813,11 +813,9 @@ void frmMain::psSetSeasonList()
     // 1.
     cobClear(cobSeason);
     const Long saved = savedChoice(QStringLiteral("SelectedSeason"));
-    // 2.
-    // Numbers are handed out up to 32767 only; a larger (damaged) highest
-    // number names no further series and must not stall the list.
-    const Long maxNo = vb::CLng(std::min(
-        vb::Val(gfReadIniFile(gstrSeriesFile, QStringLiteral("Management"), QStringLiteral("MaxSeriesNo"))), 32767.0));
+    // 2. The series file is parsed once for the whole list.
+    const IniFileReader series(gstrSeriesFile);
+    const Long maxNo = series.highestNumber(QStringLiteral("MaxSeriesNo"));
     // 3.
     cobAddItem(cobSeason, QStringLiteral("すべて"), -1);
     if (saved == -1)
@@ -828,9 +826,9 @@ void frmMain::psSetSeasonList()
     // 4.
     for (Long n = 1; n <= maxNo; ++n) {
         const QString section = QStringLiteral("Series") + fmt0(n);
-        if (vb::Val(gfReadIniFile(gstrSeriesFile, section, QStringLiteral("State"))) != 0)
+        if (vb::Val(series.value(section, QStringLiteral("State"))) != 0)
             continue;
-        cobAddItem(cobSeason, gfReadIniFile(gstrSeriesFile, section, QStringLiteral("Name")), n);
+        cobAddItem(cobSeason, series.value(section, QStringLiteral("Name")), n);
         if (n == saved)
             cobSetListIndex(cobSeason, cobSeason->count() - 1);
     }
@@ -1292,20 +1290,20 @@ void frmMain::psReadGameList()
 void frmMain::psReadGroups()
 {
     gBelongList.clear();
-    // Numbers are handed out up to 32767 only (see psSetSeasonList).
-    const Long maxNo = vb::CLng(std::min(
-        vb::Val(gfReadIniFile(gstrGroupFile, QStringLiteral("Management"), QStringLiteral("MaxGroupNo"))), 32767.0));
+    // The group file is parsed once for the whole list.
+    const IniFileReader groups(gstrGroupFile);
+    const Long maxNo = groups.highestNumber(QStringLiteral("MaxGroupNo"));
     for (Long n = 1; n <= maxNo; ++n) {
         const QString section = QStringLiteral("group") + fmt0(n);
-        const QString name = gfReadIniFile(gstrGroupFile, section, QStringLiteral("Name"));
+        const QString name = groups.value(section, QStringLiteral("Name"));
         if (vb::Trim(name).isEmpty())
             continue;
         BelongInfo b;
         b.BelongID = n;
         b.Name = vb::Trim(name);
-        b.ShortName = vb::Trim(gfReadIniFile(gstrGroupFile, section, QStringLiteral("ShortName")));
+        b.ShortName = vb::Trim(groups.value(section, QStringLiteral("ShortName")));
         b.State = gfStoredInteger(gstrGroupFile, section, QStringLiteral("State"),
-                                  gfReadIniFile(gstrGroupFile, section, QStringLiteral("State")));
+                                  groups.value(section, QStringLiteral("State")));
         b.Marked = 0;
         gBelongList.push_back(b);
     }

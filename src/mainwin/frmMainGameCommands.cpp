@@ -55,11 +55,11 @@ QString gameFilePath(const GameInfo& g)
 QSet<Long> liveIds(const QString& file, const QString& maxKey, const QString& sectionPrefix)
 {
     QSet<Long> ids;
-    // Numbers are handed out up to 32767 only: a larger (damaged) highest
-    // number names no further entries and must not stall the window.
-    const Long maxNo = vb::CLng(std::min(vb::Val(gfReadIniFile(file, kManagement, maxKey)), 32767.0));
+    // The file is parsed once for the whole list.
+    const IniFileReader entries(file);
+    const Long maxNo = entries.highestNumber(maxKey);
     for (Long n = 1; n <= maxNo; ++n)
-        if (vb::Val(gfReadIniFile(file, sectionPrefix + QString::number(n), QStringLiteral("State"))) == 0)
+        if (vb::Val(entries.value(sectionPrefix + QString::number(n), QStringLiteral("State"))) == 0)
             ids.insert(n);
     return ids;
 }

@@ -63,13 +63,13 @@ void writeKey(const QString& file, const QString& section, const QString& key, c
 void fillLiveEntries(QListWidget* list, const QString& file, const QString& maxKey, const QString& prefix)
 {
     list->clear();
-    // Numbers are handed out up to 32767 only; a larger (hand-edited) highest
-    // number cannot name further entries and must not stop the register.
-    const int maxNo = vb::CInt(std::min(vb::Val(gfReadIniFile(file, "Management", maxKey)), 32767.0));
+    // The file is parsed once for the whole list.
+    const IniFileReader entries(file);
+    const int maxNo = entries.highestNumber(maxKey);
     for (int n = 1; n <= maxNo; ++n) {
         const QString section = prefix + QString::number(n);
-        if (vb::Val(gfReadIniFile(file, section, "State")) == 0)
-            addItem(list, gfReadIniFile(file, section, "Name"), n);
+        if (vb::Val(entries.value(section, "State")) == 0)
+            addItem(list, entries.value(section, "Name"), n);
     }
     selectRow(list, -1);
 }

@@ -288,8 +288,19 @@ QString oneLine(const QString& value)
 
 }  // namespace
 
+namespace {
+std::function<void(const QString&)> gLoadObserver;
+}  // namespace
+
+void setProfileLoadObserver(std::function<void(const QString&)> observer)
+{
+    gLoadObserver = std::move(observer);
+}
+
 ProfileFile::ProfileFile(const QString& file)
 {
+    if (gLoadObserver)
+        gLoadObserver(file);
     if (!readFileBytes(file, m_bytes))
         return;
     const char* p = m_bytes.constData();
@@ -343,6 +354,11 @@ QString ProfileFile::value(QStringView section, QStringView key) const
 QString profileRead(const QString& file, const QString& section, const QString& key)
 {
     return ProfileFile(file).value(section, key);
+}
+
+bool profileSameName(QStringView stored, QStringView wanted)
+{
+    return sameName(trimBlanks(stored), wanted);
 }
 
 bool profileWrite(const QString& file, const QString& section, const QString& key,

@@ -19,6 +19,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -66,6 +67,13 @@ private:
 };
 
 QString profileRead(const QString& file, const QString& section, const QString& key);
+// Test seam: called with the path of every file loaded for reading (each
+// ProfileFile, and so each profileRead), so a test can count how often a
+// file is parsed. An empty function removes it.
+void setProfileLoadObserver(std::function<void(const QString&)> observer);
+// Whether a section or key name as stored (blanks around it included) is
+// read as `wanted`: blanks around it dropped, ASCII letters of any case.
+bool profileSameName(QStringView stored, QStringView wanted);
 bool profileWrite(const QString& file, const QString& section, const QString& key,
                   const QString& value);
 // Removes the section line and its key lines, for every section of that name

@@ -409,23 +409,23 @@ TEST(GameFile, ScoreDataReaderGivesAnEntryPerCount)
 {
     DataFolder data;
     writeLines(data.game(QStringLiteral("game00001.tcg")),
-               {QStringLiteral("[Management]"), QStringLiteral("MaxScoreNo=3"), QStringLiteral("[Score1]"),
+               {QStringLiteral("[Management]"), QStringLiteral("MaxScoreNo=2"), QStringLiteral("[Score1]"),
                 QStringLiteral("IDNo=12"), QStringLiteral("Holes= 3,4, "), QStringLiteral("TeamID= B "),
                 QStringLiteral("Handicap=-3"), QStringLiteral("RoundGNo=2"), QStringLiteral("SeedNo=1"),
-                QStringLiteral("[Score3]"), QStringLiteral("IDNo=13")});
+                QStringLiteral("[Score2]"), QStringLiteral("IDNo=13")});
     gGame = gfNewGameDefaults();
     gGame.GameFileName = QStringLiteral(" game00001.tcg ");
     gsReadScoreData();
-    ASSERT_EQ(glngScoreDataUBound(), 2);
+    ASSERT_EQ(glngScoreDataUBound(), 1);
     EXPECT_EQ(gScoreData[0].IDNo, 12);
     EXPECT_EQ(gScoreData[0].Holes, QStringLiteral("3,4,"));
     EXPECT_EQ(gScoreData[0].TeamID, QStringLiteral("B"));
     EXPECT_EQ(gScoreData[0].Handicap, -3);
     EXPECT_EQ(gScoreData[0].RoundGNo, 2);
     EXPECT_EQ(gScoreData[0].SeedNo, 1);
-    EXPECT_EQ(gScoreData[1].IDNo, 0);   // missing section: an empty entry
+    EXPECT_EQ(gScoreData[1].IDNo, 13);   // keys other than IDNo may be missing
     EXPECT_EQ(gScoreData[1].Holes, QString());
-    EXPECT_EQ(gScoreData[2].IDNo, 13);
+    EXPECT_EQ(gScoreData[1].Handicap, 0);
 
     // A game never saved, or whose file is gone: no entries, no message.
     gGame.GameFileName = QStringLiteral("game00009.tcg");
@@ -435,6 +435,74 @@ TEST(GameFile, ScoreDataReaderGivesAnEntryPerCount)
     gsReadScoreData();
     EXPECT_EQ(glngScoreDataUBound(), -1);
     EXPECT_TRUE(recordingUi().messages.empty());
+}
+
+// The game list reads a header with the profile rules (names trimmed, any
+// letter case), the entries are read with the whole-file reader (names
+// exact). Where a hand-edited file makes the two disagree, the entries are
+// not found as the header announces them: the game could not be read
+// completely, and the entries before the fault are what was read.
+TEST(GameFile, EntriesNotFoundAsTheHeaderAnnouncesThemMakeAnIncompleteGame)
+{
+    const QStringList entry1 = {QStringLiteral("[Score1]"), QStringLiteral("IDNo=1"), QStringLiteral("Holes=3,4,")};
+    const QStringList entry2 = {QStringLiteral("[Score2]"), QStringLiteral("IDNo=2"), QStringLiteral("Holes=5,6,")};
+    struct Case {
+        const char* what;
+        QStringList lines;
+        Long listed;        // the entry count the game list shows
+        size_t read;        // the entries read before the fault
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"blanks around the count's =",
+         QStringList{QStringLiteral("[Management]"), QStringLiteral("MaxScoreNo = 2")} + entry1 + entry2, 2, 0,
+         "[Management] MaxScoreNo を読み取れません。"},
+        {"the count in other letters",
+         QStringList{QStringLiteral("[Management]"), QStringLiteral("maxscoreno=2")} + entry1 + entry2, 2, 0,
+         "[Management] MaxScoreNo を読み取れません。"},
+        {"a section in small letters",
+         QStringList{QStringLiteral("[Management]"), QStringLiteral("MaxScoreNo=2"), QStringLiteral("[score1]"),
+                     QStringLiteral("IDNo=1")} + entry2, 2, 0, "[Score1] を読み取れません。"},
+        {"a blank before IDNo",
+         QStringList{QStringLiteral("[Management]"), QStringLiteral("MaxScoreNo=2")} + entry1
+             + QStringList{QStringLiteral("[Score2]"), QStringLiteral(" IDNo=2"), QStringLiteral("Holes=5,6,")},
+         2, 1, "[Score2] IDNo を読み取れません。"},
+        {"strokes under a key in other letters",
+         QStringList{QStringLiteral("[Management]"), QStringLiteral("MaxScoreNo=2")} + entry1
+             + QStringList{QStringLiteral("[Score2]"), QStringLiteral("IDNo=2"), QStringLiteral("holes=5,6,")},
+         2, 1, "[Score2] Holes を読み取れません。"},
+        {"an entry without its IDNo",
+         QStringList{QStringLiteral("[Management]"), QStringLiteral("MaxScoreNo=2"), QStringLiteral("[Score1]"),
+                     QStringLiteral("Holes=3,4,")} + entry2, 2, 0, "[Score1] IDNo を読み取れません。"},
+        {"fewer entries than announced",
+         QStringList{QStringLiteral("[Management]"), QStringLiteral("MaxScoreNo=3")} + entry1 + entry2, 3, 2,
+         "[Score3] を読み取れません。"},
+        // A few header lines announcing the most entries a game can have:
+        // the reading stops at the first entry that is not there.
+        {"a short file announcing 32767 entries",
+         {QStringLiteral("[Management]"), QStringLiteral("Date=2026/05/10"), QStringLiteral("Tittle=hand-made"),
+          QStringLiteral("MaxScoreNo=32767"), QStringLiteral("SeriesID=1"), QStringLiteral("Hole=8"),
+          QStringLiteral("Round=3"), QStringLiteral("[Ranking]"), QStringLiteral("RealEntries=0"),
+          QStringLiteral("[RoundGrouping]"), QStringLiteral("RGUmu=0")},
+         32767, 0, "[Score1] を読み取れません。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DataFolder data;
+        writeLines(gstrManagerFile, {QStringLiteral("[Management]"), QStringLiteral("MaxGameNo=1")});
+        writeLines(data.game(QStringLiteral("game00001.tcg")), c.lines);
+        gsReadGameList();
+        ASSERT_EQ(gGameList.size(), 1u);
+        EXPECT_EQ(gGameList[0].MaxScoreNo, c.listed);
+
+        gGame = gGameList[0];
+        QString problem;
+        EXPECT_FALSE(gfReadScoreDataChecked(&problem));
+        EXPECT_EQ(problem, QStringLiteral("game00001.tcg (") + QString::fromUtf8(c.reason) + QStringLiteral(")"));
+        EXPECT_EQ(gScoreData.size(), c.read);
+        for (size_t i = 0; i < gScoreData.size(); ++i)
+            EXPECT_EQ(gScoreData[i].IDNo, Long(i) + 1);
+    }
 }
 
 TEST(GameFile, EntriesAndScoreRowsConvertBothWays)

@@ -591,25 +591,51 @@ TEST_F(GameWindowTest, FailedSaveKeepsTheGameModified)
 // never saved over its file: the save would drop what was not read.
 TEST_F(GameWindowTest, AGameNotReadCompletelyIsNeverSavedOverItsFile)
 {
+    // A header key written through the profile functions, or a hand edit of
+    // the stored text (`value` replaces `key`), or a whole hand-made file.
     struct Case {
         const char* what;
         const char* key;
         const char* value;
+        bool edit;
     };
     const Case cases[] = {
-        {"an entry count beyond any game", "MaxScoreNo", "2147483647"},
-        {"no rounds", "Round", "0"},
-        {"no holes", "Hole", "0"},
-        {"more holes than a row holds", "Hole", "99"},
+        {"an entry count beyond any game", "MaxScoreNo", "2147483647", false},
+        {"no rounds", "Round", "0", false},
+        {"no holes", "Hole", "0", false},
+        {"more holes than a row holds", "Hole", "99", false},
+        {"blanks around the count's =", "MaxScoreNo=3\r\n", "MaxScoreNo = 3\r\n", true},
+        {"a section in small letters", "[Score1]", "[score1]", true},
+        {"a blank before a player's number", "\r\nIDNo=2\r\n", "\r\n IDNo=2\r\n", true},
+        {"a short file announcing 32767 entries", nullptr,
+         "[Management]\r\nDate=2026/05/10\r\nTittle=x\r\nMaxScoreNo=32767\r\nHole=3\r\nRound=2\r\n"
+         "[Ranking]\r\nRealEntries=0\r\n[RoundGrouping]\r\nRGUmu=0\r\n",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         gGame.Hole = 3;
         gGame.Round = 2;
         storeFixtureGame();
-        ASSERT_EQ(gfWriteIniFile(gamePath, QStringLiteral("Management"), QString::fromLatin1(c.key),
-                                 QString::fromLatin1(c.value)),
-                  1);
+        if (!c.edit) {
+            ASSERT_EQ(gfWriteIniFile(gamePath, QStringLiteral("Management"), QString::fromLatin1(c.key),
+                                     QString::fromLatin1(c.value)),
+                      1);
+        } else {
+            QFile file(gamePath);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            QByteArray bytes = file.readAll();
+            file.close();
+            if (c.key) {
+                ASSERT_TRUE(bytes.contains(c.key));
+                bytes.replace(c.key, c.value);
+            } else {
+                bytes = c.value;
+            }
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+            file.close();
+        }
         gsReadGameList();
         ASSERT_EQ(gGameList.size(), 1u);
         gGame = gGameList[0];

@@ -9,6 +9,7 @@
 #include "mainwin/frmGameInfo.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmNewScoreSetup.h"
+#include "platform/profile.h"
 #include "platform/textfile.h"
 #include "registers_support.h"
 #include "support/gamefixtures.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMap>
 #include <QPushButton>
@@ -24,6 +26,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -100,6 +103,54 @@ TEST_F(DamagedFilesTest, HugeHighestNumbersNeitherStallNorFillTheLists)
         EXPECT_EQ(dlg.cobCource->itemText(1), QStringLiteral("中央公園"));
         w.reset();
     }
+}
+
+// A list of a master file's entries parses that file once, however high its
+// highest number: 50 groups under MaxGroupNo=32767 cost one parse of the
+// group file, not one per number and key.
+TEST_F(DamagedFilesTest, AHighestNumberOf32767CostsOneParseOfItsFilePerList)
+{
+    writeHugeHighestNumbers(QStringLiteral("32767"));
+    QStringList groups{"[Management]", "MaxGroupNo=32767"};
+    for (int n = 1; n <= 50; ++n)
+        groups << QString("[group%1]").arg(n) << QString("Name=クラブ%1").arg(n) << "ShortName=ク" << "State=0";
+    writeFile(gstrGroupFile, groups);
+
+    QMap<QString, int> parses;
+    platform::setProfileLoadObserver([&parses](const QString& file) { ++parses[QFileInfo(file).fileName()]; });
+    struct Restore {
+        ~Restore() { platform::setProfileLoadObserver(nullptr); }
+    } restore;
+
+    w = std::make_unique<frmMain>();
+    EXPECT_EQ(parses.value("group.dat"), 1);
+    ASSERT_EQ(gBelongList.size(), 50u);
+    EXPECT_EQ(gBelongList[49].BelongID, 50);
+    EXPECT_EQ(gBelongList[49].Name, QStringLiteral("クラブ50"));
+
+    // Each other list of numbered entries: one parse of its file.
+    const auto parsesOf = [&parses](const QString& file, const std::function<void()>& fill) {
+        parses.clear();
+        fill();
+        return parses.value(file);
+    };
+    EXPECT_EQ(parsesOf("group.dat", [this] { w->psReadGroups(); }), 1);
+    // The series list, and the look-up of the series it selects.
+    EXPECT_EQ(parsesOf("series.dat", [this] { w->psSetSeasonList(); }), 2);
+    EXPECT_EQ(w->cobSeason->count(), 2 + 32767);
+    parses.clear();
+    w->psClearDeletedRefs();
+    EXPECT_EQ(parses.value("series.dat"), 1);
+    EXPECT_EQ(parses.value("cource.dat"), 1);
+    EXPECT_EQ(parsesOf("cource.dat", [] { frmCourceRegi dlg; }), 1);
+    parses.clear();
+    {
+        frmGameInfo dlg;
+        EXPECT_EQ(dlg.cobCource->count(), 1 + 32767);
+    }
+    EXPECT_EQ(parses.value("cource.dat"), 1);
+    // The series list, and the look-up of the chosen series.
+    EXPECT_LE(parses.value("series.dat"), 2);
 }
 
 // The settings hold only the user's last choices and the window position: a
