@@ -163,6 +163,26 @@ ProfileName storedName(const char* p, qsizetype begin, qsizetype end)
     return name;
 }
 
+// A name with its ASCII letters in lower case: two names match exactly when
+// their folded forms are equal.
+QString foldedName(QStringView name)
+{
+    QString folded(name.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < name.size(); ++i)
+        folded[i] = QChar(asciiLower(name[i].unicode()));
+    return folded;
+}
+
+QString foldedName(const char* p, const ProfileName& stored)
+{
+    if (stored.decoded)
+        return foldedName(stored.text);
+    QString folded(stored.end - stored.begin, Qt::Uninitialized);
+    for (qsizetype i = stored.begin; i < stored.end; ++i)
+        folded[i - stored.begin] = QChar(asciiLower(char16_t(static_cast<unsigned char>(p[i]))));
+    return folded;
+}
+
 bool sameName(const char* p, const ProfileName& stored, QStringView wanted)
 {
     if (stored.decoded)
@@ -312,7 +332,7 @@ ProfileFile::ProfileFile(const QString& file)
             continue;
         if (!m_sections.empty())
             m_sections.back().bodyEnd = begin;
-        m_sections.push_back(Section{std::move(name), scan.position(), scan.position(), {}, false});
+        m_sections.push_back(Section{std::move(name), scan.position(), scan.position(), {}, {}, false});
     }
     if (!m_sections.empty())
         m_sections.back().bodyEnd = m_bytes.size();
@@ -342,13 +362,20 @@ QString ProfileFile::value(QStringView section, QStringView key) const
             if (eq >= 0)
                 s->keys.push_back(Key{storedName(p, begin, eq), eq + 1, end});
         }
+        s->firstKey.reserve(qsizetype(s->keys.size()));
+        for (size_t i = 0; i < s->keys.size(); ++i) {
+            QString name = foldedName(p, s->keys[i].name);
+            if (!s->firstKey.contains(name))
+                s->firstKey.insert(std::move(name), i);
+        }
         s->indexed = true;
     }
     // The first key of the name counts.
-    for (const Key& k : s->keys)
-        if (sameName(p, k.name, key))
-            return cleanValue(decodeBytes(p, k.valueBegin, k.valueEnd));
-    return QString();
+    const auto found = s->firstKey.constFind(foldedName(key));
+    if (found == s->firstKey.constEnd())
+        return QString();
+    const Key& k = s->keys[*found];
+    return cleanValue(decodeBytes(p, k.valueBegin, k.valueEnd));
 }
 
 QString profileRead(const QString& file, const QString& section, const QString& key)

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -57,8 +58,10 @@ private:
         detail::ProfileName name;
         qsizetype bodyBegin = 0;  // the line after the section line
         qsizetype bodyEnd = 0;    // the next section line, or the end of the file
-        // The key lines, found when the section is first read.
+        // The key lines, found when the section is first read, and the
+        // first key line of each name (letter case folded).
         mutable std::vector<Key> keys;
+        mutable QHash<QString, size_t> firstKey;
         mutable bool indexed = false;
     };
     QByteArray m_bytes;

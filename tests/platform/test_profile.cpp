@@ -155,6 +155,23 @@ TEST_F(Profile, ReadRules)
             << c->section << "/" << c->key << " (backwards)";
 }
 
+TEST_F(Profile, LoadedFileFindsEveryKeyOfALongSectionAndTheFirstOfAName)
+{
+    QString text = QStringLiteral("[Team]\r\n名前=最初\r\n");
+    for (int n = 1; n <= 3000; ++n)
+        text += QStringLiteral("ID%1=T%1\r\nDetail%1=詳細%1\r\n").arg(n);
+    text += QStringLiteral("id7=later\r\n名前=二番目\r\n");
+    put(encodeCp932(text));
+    const ProfileFile file(path);
+    for (int n = 1; n <= 3000; ++n) {
+        ASSERT_EQ(file.value(u"Team", QStringLiteral("ID%1").arg(n)), QStringLiteral("T%1").arg(n));
+        ASSERT_EQ(file.value(u"team", QStringLiteral("DETAIL%1").arg(n)), QStringLiteral("詳細%1").arg(n));
+    }
+    EXPECT_EQ(file.value(u"Team", u"Id7"), "T7");
+    EXPECT_EQ(file.value(u"Team", QStringLiteral("名前")), QStringLiteral("最初"));
+    EXPECT_EQ(file.value(u"Team", u"ID3001"), "");
+}
+
 TEST_F(Profile, LoadedFileKeepsWhatItRead)
 {
     EXPECT_EQ(ProfileFile(path).value(u"S", u"k"), "");  // no file
