@@ -4,6 +4,7 @@
 #include "core/records.h"
 #include "mainwin/frmRegiTeam.h"
 #include "mainwin/modRegisters.h"
+#include "reports/modReports.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
@@ -93,7 +94,6 @@ frmSetTeam::frmSetTeam(QWidget* owner) : QDialog(owner)
     btnDelete->setObjectName("btnDelete");
     btnPrint = new QPushButton(QStringLiteral("印刷"), this);
     btnPrint->setObjectName("btnPrint");
-    btnPrint->setEnabled(false);
     btnSelect = new QPushButton(QStringLiteral("選択"), this);
     btnSelect->setObjectName("btnSelect");
     btnNone = new QPushButton(QStringLiteral("なし"), this);
@@ -137,6 +137,7 @@ frmSetTeam::frmSetTeam(QWidget* owner) : QDialog(owner)
     connect(btnRegiTeam, &QPushButton::clicked, this, &frmSetTeam::btnRegiTeam_Click);
     connect(btnEdit, &QPushButton::clicked, this, &frmSetTeam::btnEdit_Click);
     connect(btnDelete, &QPushButton::clicked, this, &frmSetTeam::btnDelete_Click);
+    connect(btnPrint, &QPushButton::clicked, this, &frmSetTeam::btnPrint_Click);
 
     // Load.
     mManagement = glngDialogParam == 1;
@@ -304,4 +305,11 @@ void frmSetTeam::btnDelete_Click()
         gfWriteIniFile(gstrTeamFile, kTeam, detailKey(k), details[i]);
     }
     psLoadList(false);
+}
+
+void frmSetTeam::btnPrint_Click()
+{
+    platform::setHourglass();
+    gfPrintRegiTeamList(0, this);
+    platform::resetMousePointer();
 }

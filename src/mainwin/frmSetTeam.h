@@ -1,5 +1,6 @@
 // The team dialog: the list of "team.dat", with register, edit, delete and
-// (later) print; in choice mode it also returns the chosen team.
+// print (the preview of the registered team list); in choice mode it also
+// returns the chosen team.
 //
 // Team file, INI form, one key at a time: [Team] ID1, Detail1, ID2, ...
 // numbered from 1 without gaps; readers stop at the first blank ID; values
@@ -35,6 +36,7 @@ public:
     void btnRegiTeam_Click();
     void btnEdit_Click();
     void btnDelete_Click();
+    void btnPrint_Click();
 
     QLabel* lblHeadID = nullptr;
     QLabel* lblHeadDetail = nullptr;
@@ -42,7 +44,7 @@ public:
     QPushButton* btnRegiTeam = nullptr;
     QPushButton* btnEdit = nullptr;
     QPushButton* btnDelete = nullptr;
-    QPushButton* btnPrint = nullptr;    // the registered-team list: not yet available
+    QPushButton* btnPrint = nullptr;
     QPushButton* btnSelect = nullptr;
     QPushButton* btnNone = nullptr;
     QPushButton* btnCancel = nullptr;

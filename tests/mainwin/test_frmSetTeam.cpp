@@ -6,6 +6,9 @@
 #include "mainwin/frmSetTeam.h"
 #include "registers_support.h"
 
+#include "core/printstate.h"
+#include "print/modPreview.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,7 +49,7 @@ TEST_F(TeamTest, EmptyFileMessagesThenRegisterWritesTheFirstPair)
     frmSetTeam f;
     regtest::showActive(f);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("チーム設定"));
-    EXPECT_FALSE(f.btnPrint->isEnabled());
+    EXPECT_TRUE(f.btnPrint->isEnabled());
     for (QPushButton* b : {f.btnSelect, f.btnEdit, f.btnDelete})
         QTest::mouseClick(b, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringLiteral("エラー|チーム識別が未選択です。\nエラー|チーム識別が未選択です。\n"
@@ -232,6 +235,29 @@ TEST_F(TeamTest, ChoiceModeNoneAndStaleEntry)
         EXPECT_EQ(messages(), QStringLiteral("エラー|チーム識別が未選択です。"));
         EXPECT_TRUE(f.isVisible());
     }
+}
+
+TEST_F(TeamTest, PrintOpensThePreviewOfTheRegisteredTeamsOverTheDialog)
+{
+    QStringList file{"[Team]"};
+    for (int n = 1; n <= 40; ++n)
+        file << QStringLiteral("ID%1=T%1").arg(n) << QStringLiteral("Detail%1=").arg(n);
+    teams(file.mid(1).join("\r\n"));
+    glngDialogParam = 1;
+    frmSetTeam f;
+    QString seen;
+    print::setPreviewWindow([&](QWidget* owner) {
+        seen = QStringLiteral("%1/%2 owner %3 pointer %4")
+                   .arg(gintPageNo)
+                   .arg(gintPageCount)
+                   .arg(owner == &f ? "dialog" : "other")
+                   .arg(recordingUi().mousePointer());
+    });
+    f.btnPrint_Click();
+    print::setPreviewWindow(nullptr);
+    EXPECT_EQ(seen, QStringLiteral("1/2 owner dialog pointer %1").arg(platform::vbDefault));
+    EXPECT_EQ(recordingUi().mousePointer(), platform::vbDefault);
+    EXPECT_TRUE(recordingUi().messages.empty());
 }
 
 }  // namespace

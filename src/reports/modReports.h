@@ -1,0 +1,16 @@
+// The report launchers, one per report page form: each counts its report's
+// pages and opens the preview (mode 0) or prints every page (mode 1), and
+// returns 0, or -1 after its error box. The caller sets the print state and
+// the tables the page reads first, and passes itself as the owner.
+//
+// Adding a report: declare its launcher here and define it in
+// modReports.cpp as one gfPrintReport call (print/modPrint.h) with its page
+// form, its name and its offsets in millimetres (down, across).
+#pragma once
+
+#include "core/records.h"
+
+class QWidget;
+
+// The list of registered teams (frmPfRegiTeamList), from the team dialog.
+Integer gfPrintRegiTeamList(Integer mode, QWidget* owner);

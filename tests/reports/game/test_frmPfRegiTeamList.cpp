@@ -1,0 +1,100 @@
+// The registered team list: the team file read up to its first blank
+// identifier, trimmed, 37 teams a page, the count on every page, the empty
+// list, and its launcher.
+
+#include "../reports_support.h"
+
+#include "core/printstate.h"
+#include "print/modPreview.h"
+#include "reports/game/frmPfRegiTeamList.h"
+#include "reports/modReports.h"
+#include "support/gamefixtures.h"
+#include "support/recordingui.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using print::Control;
+
+namespace {
+
+class RegiTeamListTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetRecordingUi();
+        testsupport::pointDataPathsAt(dir.path());
+    }
+    std::unique_ptr<print::PageForm> load(Integer page, Integer count)
+    {
+        gintPageNo = page;
+        gintPageCount = count;
+        return print::loadPageForm(print::pageFormFactory<frmPfRegiTeamList>());
+    }
+    static QStringList rows(const print::PageForm& f)
+    {
+        QStringList out;
+        for (const Control& c : f.controls())
+            if (c.name == "lblTeamID" && c.index > 0)
+                out << c.caption + '|' + f.control("lblTeamDetail", c.index).caption + '@' + QString::number(c.top);
+        return out;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(RegiTeamListTest, ThirtyEightTeamsOnTwoPagesTrimmedUpToTheFirstBlankIdentifier)
+{
+    ASSERT_TRUE(reptest::writeTeamFile(reptest::thirtyEightTeams()));
+    EXPECT_EQ(load(-1, -1)->gintMaxPageNo, 2);
+
+    const auto p1 = load(1, 2);
+    const QStringList r1 = rows(*p1);
+    ASSERT_EQ(r1.size(), 37);
+    EXPECT_EQ(r1[0], QStringLiteral("T1|詳細1@1380"));   // the first row at 1320
+    EXPECT_EQ(r1[1], QStringLiteral("T2|詳細2@1740"));   // trimmed
+    EXPECT_EQ(r1[2], QStringLiteral("T3|@2100"));        // no description
+    EXPECT_EQ(r1[36], QStringLiteral("T37|詳細37@14340"));
+    EXPECT_EQ(p1->control("linTate", 1).y2, 14640);       // the 37th row ends at 14640
+    EXPECT_EQ(p1->control("lblScorePage").caption, QStringLiteral("チーム識別一覧表（1/2）"));
+    EXPECT_EQ(p1->control("lblEntryNum").caption, QStringLiteral("登録数 38"));
+    EXPECT_EQ(p1->control("lblSeasonTittle").caption, QStringLiteral("*** チーム識別一覧  ***"));
+    EXPECT_EQ(p1->control("lblPage").caption, QStringLiteral("- 1 -"));
+    const Control& id = p1->control("lblTeamID", 1);
+    EXPECT_EQ(id.left, 1020);
+    EXPECT_EQ(id.width, 1515);
+    EXPECT_TRUE(id.font.bold);
+    EXPECT_EQ(id.font.size, 12);
+    EXPECT_EQ(id.alignment, print::AlignCenter);
+
+    const auto p2 = load(2, 2);
+    EXPECT_EQ(rows(*p2), QStringList{QStringLiteral("T38|詳細38@1380")});
+    EXPECT_EQ(p2->control("lblEntryNum").caption, QStringLiteral("登録数 38"));
+    EXPECT_EQ(p2->control("lblScorePage").caption, QStringLiteral("チーム識別一覧表（2/2）"));
+    EXPECT_TRUE(recordingUi().messages.empty());
+}
+
+TEST_F(RegiTeamListTest, NoTeamFileIsOneEmptyPage)
+{
+    EXPECT_EQ(load(-1, -1)->gintMaxPageNo, 0);
+    const auto p = load(1, 1);
+    EXPECT_TRUE(rows(*p).isEmpty());
+    EXPECT_EQ(p->control("lblEntryNum").caption, QStringLiteral("登録数 0"));
+    EXPECT_EQ(p->control("lblScorePage").caption, "");
+    EXPECT_EQ(p->control("lblPage").caption, "");
+    EXPECT_EQ(p->Width, 11280);
+    EXPECT_EQ(p->Height, 14850);
+}
+
+TEST_F(RegiTeamListTest, LauncherPreviewsTheCountedPagesTenMillimetresDown)
+{
+    ASSERT_TRUE(reptest::writeTeamFile(reptest::teamLines(75)));
+    QString seen;
+    print::setPreviewWindow([&](QWidget*) {
+        seen = QStringLiteral("%1/%2 %3,%4").arg(gintPageNo).arg(gintPageCount).arg(gintAdjustTate).arg(gintAdjustYoko);
+    });
+    EXPECT_EQ(gfPrintRegiTeamList(0, nullptr), 0);
+    print::setPreviewWindow(nullptr);
+    EXPECT_EQ(seen, "1/3 10,0");
+}
+
+}  // namespace
