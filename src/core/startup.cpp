@@ -124,6 +124,20 @@ void seedTeamFile()
     }
 }
 
+// The program's own folder under a per-user base folder.
+QString productFolder(const QString& base)
+{
+    return base + QStringLiteral("/") + kMaker + QStringLiteral("/") + kAppName;
+}
+
+QString dataFolderOf(const QString& docFolder) { return docFolder + QStringLiteral("/data"); }
+
+void setSettingsPaths()
+{
+    gstrIniFile = gstrAppFolder + QStringLiteral("/") + kAppName + QStringLiteral(".ini");
+    gstrTempFolder = gstrAppFolder + QStringLiteral("/temp");
+}
+
 void setDataPaths()
 {
     gstrGamesFolder = gstrDocFolder + QStringLiteral("/data/games");
@@ -184,6 +198,22 @@ QString gfGetMyDocumentsFolder()
     return lookUpFolder(gDocumentsSource, &platform::documentsFolder);
 }
 
+bool gfSetFilePaths()
+{
+    const QString appData = gfGetLocalAppDataFolder();
+    if (vb::Trim(appData).isEmpty())
+        return false;
+    const QString documents = gfGetMyDocumentsFolder();
+    if (vb::Trim(documents).isEmpty())
+        return false;
+    gstrAppFolder = productFolder(appData);
+    gstrDocFolder = productFolder(documents);
+    gstrDataFolder = dataFolderOf(gstrDocFolder);
+    setDataPaths();
+    setSettingsPaths();
+    return true;
+}
+
 void gsReleaseInstanceLock()
 {
     gInstanceLock.reset();
@@ -221,12 +251,12 @@ StartUpResult Main(const StartUpHooks& hooks)
 
         // 4: the product folders.
         createFolderWhenMissing(appData + QStringLiteral("/") + kMaker);
-        gstrAppFolder = appData + QStringLiteral("/") + kMaker + QStringLiteral("/") + kAppName;
+        gstrAppFolder = productFolder(appData);
         createFolderWhenMissing(gstrAppFolder);
         createFolderWhenMissing(documents + QStringLiteral("/") + kMaker);
-        gstrDocFolder = documents + QStringLiteral("/") + kMaker + QStringLiteral("/") + kAppName;
+        gstrDocFolder = productFolder(documents);
         createFolderWhenMissing(gstrDocFolder);
-        gstrDataFolder = gstrDocFolder + QStringLiteral("/data");
+        gstrDataFolder = dataFolderOf(gstrDocFolder);
 
         // The single-instance test comes before the data folder is made, so
         // that of two first starts at the same moment the one that stays is
@@ -278,8 +308,7 @@ StartUpResult Main(const StartUpHooks& hooks)
             hooks.migrateOldData();
 
         // 12, 13: the settings file and the temporary folder.
-        gstrIniFile = gstrAppFolder + QStringLiteral("/") + kAppName + QStringLiteral(".ini");
-        gstrTempFolder = gstrAppFolder + QStringLiteral("/temp");
+        setSettingsPaths();
         createFolderWhenMissing(gstrTempFolder);
 
         // 14, 15: defaults, each only where the value is blank.

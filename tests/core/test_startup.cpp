@@ -142,6 +142,25 @@ TEST_F(StartUpTest, FirstStartCreatesFoldersDefaultsAndPaths)
     EXPECT_FALSE(converted);
 }
 
+TEST_F(StartUpTest, FilePathsAloneAreThoseOfAStartAndCreateNothing)
+{
+    ASSERT_TRUE(gfSetFilePaths());
+    EXPECT_TRUE(tree(appData).isEmpty());
+    const QStringList alone{gstrAppFolder, gstrDocFolder,  gstrDataFolder,  gstrGamesFolder,    gstrManagerFile,
+                            gstrMemberFile, gstrSeriesFile, gstrGroupFile,   gstrCourceFile,     gstrLocationFile,
+                            gstrTeamFile,   gstrRoundGroupFile, gstrReExecuteFile, gstrIniFile, gstrTempFolder};
+    ASSERT_EQ(Main(hooks()), StartUpResult::MainWindowShown);
+    const QStringList started{gstrAppFolder, gstrDocFolder,  gstrDataFolder,  gstrGamesFolder,    gstrManagerFile,
+                              gstrMemberFile, gstrSeriesFile, gstrGroupFile,   gstrCourceFile,     gstrLocationFile,
+                              gstrTeamFile,   gstrRoundGroupFile, gstrReExecuteFile, gstrIniFile, gstrTempFolder};
+    EXPECT_EQ(alone, started);
+    EXPECT_EQ(gstrTeamFile, docFolder + "/data/team.dat");
+
+    gsSetBaseFolderSources([] { return QString(); }, [this] { return documents; });
+    EXPECT_FALSE(gfSetFilePaths());
+    EXPECT_EQ(recordingUi().messages.size(), 1u);
+}
+
 TEST_F(StartUpTest, WithoutTheConversionTheMarkerStaysBlank)
 {
     ASSERT_EQ(Main(hooks()), StartUpResult::MainWindowShown);

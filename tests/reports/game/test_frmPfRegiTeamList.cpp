@@ -6,11 +6,15 @@
 
 #include "core/printstate.h"
 #include "print/modPreview.h"
+#include "print/printer.h"
 #include "reports/game/frmPfRegiTeamList.h"
 #include "reports/modReports.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -95,6 +99,52 @@ TEST_F(RegiTeamListTest, LauncherPreviewsTheCountedPagesTenMillimetresDown)
     EXPECT_EQ(gfPrintRegiTeamList(0, nullptr), 0);
     print::setPreviewWindow(nullptr);
     EXPECT_EQ(seen, "1/3 10,0");
+}
+
+// The text of a PDF file as pdftotext reads it ("" when it cannot).
+QString pdfTool(const QString& tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST_F(RegiTeamListTest, PrintedToPdfItIsTwoA4PortraitPagesHoldingEveryTeam)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        GTEST_SKIP() << "poppler-utils missing (scripts/deps installs it)";
+    ASSERT_TRUE(reptest::writeTeamFile(reptest::thirtyEightTeams()));
+    const QString pdf = dir.filePath("teams.pdf");
+    print::printer::setPdfFileChooser([&](QWidget*, const QString&) { return pdf; });
+    // The preview's print command: every page, one copy.
+    print::setPreviewWindow([](QWidget*) { gsPrintPages(gfrmPrintForm, 1, gintPageCount, 1); });
+    EXPECT_EQ(gfPrintRegiTeamList(0, nullptr), 0);
+    print::setPreviewWindow(nullptr);
+    print::printer::setPdfFileChooser(nullptr);
+
+    const QString info = pdfTool("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 842(\\.\\d+)? pts \\(A4\\)")))
+        << info.toStdString();
+    const QString text = pdfTool("pdftotext", {"-layout", pdf, "-"});
+    const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2);
+    for (int n = 1; n <= 38; ++n) {
+        const QString& page = pages[n <= 37 ? 0 : 1];
+        EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("\\bT%1\\s+詳細%1\\b").arg(n))) ||
+                    (n == 3 && page.contains(QRegularExpression("\\bT3\\s*\\n"))))
+            << n;
+    }
+    EXPECT_FALSE(text.contains("T40"));
+    for (int p : {0, 1}) {
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("チーム識別一覧表（%1/2）").arg(p + 1)));
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("登録数 38")));
+        // pdftotext closes up the narrow blanks of "- 1 -".
+        EXPECT_TRUE(pages[p].contains(QRegularExpression(QStringLiteral("-\\s*%1\\s*-").arg(p + 1))))
+            << pages[p].toStdString();
+    }
 }
 
 }  // namespace
