@@ -4,6 +4,7 @@
 
 #include "core/core.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using testsupport::hasWindowFocus;
 
 namespace {
 
@@ -28,9 +31,7 @@ protected:
     frmCategory* open()
     {
         dlg = std::make_unique<frmCategory>();
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        EXPECT_TRUE(testsupport::showActive(*dlg));
         return dlg.get();
     }
 
@@ -142,7 +143,7 @@ TEST_F(CategoryTest, TabIntoTheGenderOptionsFocusesTheChosenOne)
     frmCategory* d = open();
     d->btnCancel->setFocus();
     QTest::keyClick(d->btnCancel, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), d->optGender[1]);
+    EXPECT_TRUE(hasWindowFocus(d->optGender[1]));
     QTest::keyClick(d->optGender[1], Qt::Key_Space);
     EXPECT_EQ(checkedGender(), 1);
 }

@@ -25,7 +25,7 @@ TEST_F(ScoreTest, OpensOnAllThePlayersRoundsWithTotals)
     EXPECT_EQ(gintDialogResult, -1);
     EXPECT_EQ(howTo(), QStringLiteral("0"));   // a missing setting opens standard input and is written
     EXPECT_TRUE(d->optHowTo[0]->isChecked());
-    EXPECT_TRUE(hole(1, 1)->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(hole(1, 1)));
 
     QStringList round1;
     for (int h = 1; h <= 8; ++h)
@@ -71,15 +71,15 @@ TEST_F(ScoreTest, StandardInputTypedHoleByHoleIsWrittenOnOK)
     // Typing replaces the box's text; Enter moves to the next hole and from
     // the last hole of a round to the next round.
     QLineEdit* box = hole(1, 1);
-    ASSERT_TRUE(box->hasFocus());
+    ASSERT_TRUE(hasWindowFocus(box));
     const char* strokes[8] = {"3", "12", "1", "07", "2", "3", "2", "2"};
     for (int h = 1; h <= 8; ++h) {
-        ASSERT_TRUE(hole(1, h)->hasFocus()) << h;
-        QCoreApplication::processEvents();
+        ASSERT_TRUE(hasWindowFocus(hole(1, h))) << h;
+        testsupport::deliverQueuedEvents();   // the deferred select-all of the box entered
         QTest::keyClicks(hole(1, h), strokes[h - 1]);
         enter(hole(1, h));
     }
-    EXPECT_TRUE(hole(2, 1)->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(hole(2, 1)));
     EXPECT_EQ(roundValues(1), QStringLiteral("32/1/29"));
     EXPECT_EQ(roundColour(1), kBlack);
     EXPECT_EQ(d->lblTotal->text(), QStringLiteral("29"));
@@ -138,7 +138,7 @@ TEST_F(ScoreTest, EnterInTheLastBoxMovesToOKAndNeitherEnterNorEscCloses)
     frmScore* d = open(0);
     enter(hole(1, 1));
     enter(hole(1, 2));
-    EXPECT_TRUE(d->btnOK->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d->btnOK));
 
     // No default or cancel button: Esc anywhere and Enter outside a button do nothing.
     QTest::keyClick(d->btnOK, Qt::Key_Escape);
@@ -238,7 +238,7 @@ TEST_F(ScoreTest, HandicapBoxClampsWhenLeftAndCountsOnlyForAPositiveNet)
         type(d->txtHandicap, typed);
         EXPECT_EQ(d->txtHandicap->text(), typed.left(3));   // three characters at most
         enter(d->txtHandicap);
-        EXPECT_FALSE(d->txtHandicap->hasFocus());
+        EXPECT_FALSE(hasWindowFocus(d->txtHandicap));
         EXPECT_EQ(d->txtHandicap->text(), QString::fromLatin1(c.shown)) << c.typed;
         EXPECT_EQ(d->lblTotal->text(), QString::fromLatin1(c.total)) << c.typed;
     }
@@ -273,7 +273,7 @@ TEST_F(ScoreTest, StartModeOneFocusesTheHandicapOnlyInAHandicapGame)
     gGame.HandiCapKind = 2;
     addPlayer(1, {"", "", ""}, 7);
     frmScore* d = open(0, 1);
-    EXPECT_TRUE(d->txtHandicap->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d->txtHandicap));
     EXPECT_EQ(d->mStartMode, 1);
     EXPECT_EQ(gintDialogResult, -1);
 
@@ -282,7 +282,7 @@ TEST_F(ScoreTest, StartModeOneFocusesTheHandicapOnlyInAHandicapGame)
     gGame.HandiCapKind = 0;
     d = open(0, 1);
     EXPECT_FALSE(d->picHndicap->isVisible());
-    EXPECT_TRUE(hole(1, 1)->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(hole(1, 1)));
     QTest::keyClicks(hole(1, 1), "2");
     enter(hole(1, 1));
     QTest::mouseClick(d->btnOK, Qt::LeftButton);
@@ -305,7 +305,7 @@ TEST_F(ScoreTest, StoredModeIsReadAndWrittenBack)
         EXPECT_EQ(easy(1)->isVisible(), fast) << stored;
         EXPECT_EQ(hole(1, 1)->isVisible(), !fast) << stored;
         EXPECT_EQ(d->lblHole[0]->isVisible(), !fast) << stored;
-        EXPECT_EQ((fast ? easy(1) : hole(1, 1))->hasFocus(), true) << stored;
+        EXPECT_TRUE(hasWindowFocus(fast ? easy(1) : hole(1, 1))) << stored;
     }
 }
 
@@ -396,8 +396,8 @@ TEST_F(ScoreTest, TabOrderRunsThroughHolesFastBoxesButtonsAndEndsAtTheHandicap)
     frmScore* d = open(0);
     QList<QWidget*> seen;
     for (int i = 0; i < 12; ++i) {
-        seen << QApplication::focusWidget();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << d->focusWidget();
+        QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
     }
     const QList<QWidget*> expected = {hole(1, 1), hole(1, 2), hole(2, 1), hole(2, 2), d->btnOK, d->btnCancel,
                                       d->optHowTo[0], d->btnHelpEasyScore, d->btnHelpHandicap, d->txtHandicap,
@@ -415,7 +415,7 @@ TEST_F(ScoreTest, InFastInputTheTabStopOfTheModeOptionsIsFastInput)
     frmScore* d = open(0);
     d->btnCancel->setFocus(Qt::TabFocusReason);
     QTest::keyClick(d->btnCancel, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), d->optHowTo[1]);
+    EXPECT_TRUE(hasWindowFocus(d->optHowTo[1]));
     QTest::keyClick(d->optHowTo[1], Qt::Key_Space);
     EXPECT_TRUE(d->optHowTo[1]->isChecked());
     EXPECT_EQ(howTo(), QStringLiteral("1"));

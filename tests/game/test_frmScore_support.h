@@ -9,6 +9,7 @@
 #include "game/frmScore.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 #include "test_game_fixture.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 namespace scoretest {
 
 using testsupport::addMember;
+using testsupport::hasWindowFocus;
 
 // One player's lines: one text per round, holes separated by blanks, "." for
 // a hole not entered.
@@ -79,10 +81,8 @@ protected:
         gstrDialogText1 = vb::Trim(gGame.Date);
         gintDialogResult = startMode;
         dlg = std::make_unique<frmScore>();
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
-        QCoreApplication::processEvents();
+        EXPECT_TRUE(testsupport::showActive(*dlg));
+        testsupport::deliverQueuedEvents();   // the first box's deferred select-all
         return dlg.get();
     }
 
@@ -90,7 +90,7 @@ protected:
     void type(QLineEdit* box, const QString& keys)
     {
         box->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();   // the deferred select-all
+        testsupport::deliverQueuedEvents();   // the deferred select-all
         QTest::keyClicks(box, keys);
     }
     void enter(QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }

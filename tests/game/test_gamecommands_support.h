@@ -11,6 +11,7 @@
 #include "support/gamefixtures.h"
 #include "support/modaldialog.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 #include "test_game_fixture.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -76,6 +76,7 @@ protected:
             delete window.data();
         }
         frmParvona::showMainHook() = nullptr;
+        EXPECT_EQ(testsupport::endDialogHandlers(), 0) << "a dialog the test waited for never opened";
         resetRecordingUi();
     }
 
@@ -92,7 +93,7 @@ protected:
         gScoreData.clear();
         window = new frmParvona();
         window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.data()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.data(), testsupport::kWaitMs));
         resetRecordingUi();
         return window.data();
     }

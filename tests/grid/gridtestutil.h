@@ -6,6 +6,7 @@
 #include "grid/uctMyGrid.h"
 #include "platform/ui/qtuiservice.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ struct GridHost {
         grid = new uctMyGrid(top.get());
         grid->moveTwips(0, 0, widthTwips, heightTwips);
         top->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(top.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(top.get(), testsupport::kWaitMs));
         resetRecordingUi();
     }
 

@@ -32,7 +32,7 @@ struct RowFixture : ::testing::Test {
         row->setGeometry(0, 0, (total + 45) / 15, height / 15);
         row->show();
         top->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(top.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(top.get(), testsupport::kWaitMs));
         resetRecordingUi();
     }
     QColor pixel(QPoint p) const { return row->grab().toImage().pixelColor(p); }

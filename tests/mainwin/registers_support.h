@@ -8,15 +8,14 @@
 #include "support/gamefixtures.h"
 #include "support/modaldialog.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -24,22 +23,9 @@
 
 namespace regtest {
 
-// Calls `fn` with the next modal dialog of type T that opens while the code
-// under test waits in exec(). A dialog still open 3 s after `fn` returned is
-// rejected, so a wrong test fails instead of hanging.
-template <class T>
-void onNextDialog(std::function<void(T*)> fn)
-{
-    testsupport::onNextDialog<T>(std::move(fn), nullptr, 3000);
-}
-
-// Shows a window and waits until it is the active window (focus works).
-inline void showActive(QWidget& w)
-{
-    w.show();
-    QApplication::setActiveWindow(&w);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-}
+using testsupport::hasWindowFocus;
+using testsupport::onNextDialog;
+using testsupport::showActive;
 
 // Clicks a check box or option button on its indicator.
 inline void clickCheck(QWidget* box)
@@ -104,7 +90,11 @@ protected:
         gEditMember = MemberInfo{};
         resetRecordingUi();
     }
-    void TearDown() override { resetRecordingUi(); }
+    void TearDown() override
+    {
+        EXPECT_EQ(testsupport::endDialogHandlers(), 0) << "a dialog the test waited for never opened";
+        resetRecordingUi();
+    }
 
     QString messages() const
     {

@@ -197,7 +197,8 @@ TEST_F(DamagedFilesTest, MasterNumbersThatFitNoFieldAreReadAsZeroAndReportedOnce
     w->show();
     // Not while the window is being built, but right after.
     EXPECT_TRUE(recordingUi().messages.empty());
-    QTest::qWait(50);
+    EXPECT_TRUE(testsupport::waitUntil([] { return !recordingUi().messages.empty(); }));
+    testsupport::deliverQueuedEvents();
     ASSERT_EQ(recordingUi().messages.size(), 1u);
     const RecordedMessage& m = recordingUi().messages[0];
     EXPECT_EQ(m.title, QStringLiteral("エラー"));
@@ -219,7 +220,7 @@ TEST_F(DamagedFilesTest, MasterNumbersThatFitNoFieldAreReadAsZeroAndReportedOnce
     EXPECT_TRUE(w->btnPointTotal->isVisible());
 
     // Later readings of the series (a new filter, a new tick) add no message.
-    QTest::qWait(50);
+    testsupport::deliverQueuedEvents();
     EXPECT_EQ(recordingUi().messages.size(), 1u);
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         QFile f(it.key());
@@ -235,7 +236,7 @@ TEST_F(DamagedFilesTest, SoundMasterFilesBringNoMessage)
     writeFile(gstrMemberFile, {"[Management]", "MaxMemberNo=1", "[member1]", "Name=山田", "Gender=1"});
     w = std::make_unique<frmMain>();
     w->show();
-    QTest::qWait(50);
+    testsupport::deliverQueuedEvents();   // where a deferred message would come from
     EXPECT_TRUE(recordingUi().messages.empty());
 }
 
@@ -285,7 +286,7 @@ TEST_F(UnwritableRegisterTest, AddAndDeleteThatCannotBeWrittenAreReportedAndNotS
     ASSERT_TRUE(platform::writeTextLinesAtomic(gstrCourceFile,
                                                {"[Management]", "MaxCourceNo=1", "[Cource1]", "Name=中央公園", "State=0"}));
     frmCourceRegi f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     ASSERT_EQ(f.lstList->count(), 1);
 
     // The file becomes a folder of that name: no write can replace it.

@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using testsupport::hasWindowFocus;
+
 namespace {
 
 using regtest::RegistersTest;
@@ -89,8 +91,8 @@ TEST_F(FrmAddScoreMemberTest, OffersOnlyPlayersNotInTheGame)
     EXPECT_EQ(ids(d.lstMember), QList<int>({3}));
     EXPECT_EQ(enabled(d), QList<bool>({true, true, true, true}));
 
-    regtest::showActive(d);
-    EXPECT_EQ(QApplication::focusWidget(), d.lstMember);
+    ASSERT_TRUE(regtest::showActive(d));
+    EXPECT_TRUE(hasWindowFocus(d.lstMember));
 }
 
 TEST_F(FrmAddScoreMemberTest, NoSelectedParticipantKeepsAboveAndBelowDisabled)
@@ -165,7 +167,7 @@ TEST_F(FrmAddScoreMemberTest, CancelStoresNothingAndEscapeDoesNothing)
 {
     glngDialogParam = 2;
     frmAddScoreMember d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     d.cobBelong->setCurrentIndex(1);
     d.lstMember->setCurrentRow(0);
     QTest::keyClick(d.lstMember, Qt::Key_Escape);
@@ -186,14 +188,14 @@ TEST_F(FrmAddScoreMemberTest, NoDefaultButtonAndEnterPressesTheFocusedOne)
 {
     glngDialogParam = 0;
     frmAddScoreMember d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     for (QPushButton* b : d.findChildren<QPushButton*>())
         EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
     d.lstMember->setCurrentRow(0);
     const int id = d.lstMember->item(0)->data(Qt::UserRole).toInt();
     d.btnAddPosition[3]->setFocus();
     QTest::keyClick(d.btnAddPosition[3], Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 1000));
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !d.isVisible(); }));
     EXPECT_EQ(gintDialogResult, 4);
     EXPECT_EQ(glngDialogParam, id);
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+using testsupport::hasWindowFocus;
 using regtest::onNextDialog;
 using regtest::readFile;
 
@@ -49,7 +50,7 @@ TEST_F(BelongTest, AddEditDeleteKeepFileListAndGridInStep)
 {
     regtest::writeFile(gstrIniFile, QStringLiteral("[Setup]\r\nSelectedBlong=1\r\n"));
     frmBelong f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("所属一覧"));
     // Opening empties SelectedBlong; no live group: header only, messages.
     EXPECT_EQ(readFile(gstrIniFile), QStringLiteral("[Setup]\r\nSelectedBlong=\r\n"));
@@ -116,14 +117,14 @@ TEST_F(BelongTest, AddEditDeleteKeepFileListAndGridInStep)
 TEST_F(BelongTest, DialogRefusesABlankNameAndCancelChangesNothing)
 {
     frmBelong f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     onNextDialog<frmRegiGroup>([this](frmRegiGroup* d) {
         regtest::setText(d->txtAddGroup, QStringLiteral("　"));
         QTest::keyClick(d->txtAddGroup, Qt::Key_Return);
-        EXPECT_TRUE(d->txtShortName->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtShortName));
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
         EXPECT_EQ(messages(), QStringLiteral("エラー|名称が未入力です。"));
-        EXPECT_TRUE(d->txtAddGroup->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtAddGroup));
         QTest::keyClick(d->txtAddGroup, Qt::Key_Escape);
     });
     gstrDialogCaption.clear();
@@ -145,7 +146,7 @@ TEST_F(BelongTest, NewRowIsScrolledIntoViewAndEditKeepsTheScrollPosition)
     }
     regtest::writeFile(gstrGroupFile, file);
     frmBelong f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     EXPECT_EQ(f.uctGroupList->twipsHeight(), 3495);
     EXPECT_EQ(f.uctGroupList->gfGetTopIndexOfRowsY(), 1);
     fill(QStringLiteral("G21"), QString());

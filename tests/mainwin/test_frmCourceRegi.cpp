@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using testsupport::hasWindowFocus;
 using regtest::onNextDialog;
 using regtest::readFile;
 
@@ -38,7 +39,7 @@ protected:
 TEST_F(CourceRegiTest, AddRenameDeleteWriteTheFileAndNeverReuseAnId)
 {
     frmCourceRegi f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("コース（会場）一覧"));
     EXPECT_EQ(f.lstList->count(), 0);
 
@@ -90,7 +91,7 @@ TEST_F(CourceRegiTest, CancelAndRefusalsWriteNothing)
                                                       "[Cource2]\r\nName=B\r\nState=0\r\n"));
     const QString before = readFile(gstrCourceFile);
     frmCourceRegi f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     // A missing State is live.
     EXPECT_EQ(f.lstList->count(), 2);
 
@@ -110,7 +111,7 @@ TEST_F(CourceRegiTest, CancelAndRefusalsWriteNothing)
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
         EXPECT_TRUE(d->isVisible());
         EXPECT_EQ(messages(), QStringLiteral("エラー|名称が未入力です。"));
-        EXPECT_TRUE(d->txtAddGroup->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtAddGroup));
         QTest::keyClick(d->txtAddGroup, Qt::Key_Escape);
     });
     QTest::mouseClick(f.btnAdd, Qt::LeftButton);
@@ -130,26 +131,26 @@ TEST_F(CourceRegiTest, NameDialogReturnsThroughTheDialogVariables)
         frmGetName d;
         EXPECT_EQ(d.windowTitle(), QStringLiteral("キャプション"));
         EXPECT_EQ(gintDialogResult, -1);
-        regtest::showActive(d);
+        ASSERT_TRUE(regtest::showActive(d));
         QTest::mouseClick(d.btnCancel, Qt::LeftButton);
         EXPECT_FALSE(d.isVisible());
         EXPECT_EQ(gstrDialogText1, QStringLiteral("元の名前"));
     }
     {
         frmGetName d;
-        regtest::showActive(d);
+        ASSERT_TRUE(regtest::showActive(d));
         // Enter moves on like Tab instead of pressing a button.
         d.txtAddGroup->setFocus();
         QTest::keyClick(d.txtAddGroup, Qt::Key_Return);
         EXPECT_TRUE(d.isVisible());
-        EXPECT_TRUE(d.btnOK->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d.btnOK));
         d.close();   // the close box
         EXPECT_EQ(gintDialogResult, -1);
     }
     {
         // Name, Enter, Enter: the second Enter presses the focused OK.
         frmGetName d;
-        regtest::showActive(d);
+        ASSERT_TRUE(regtest::showActive(d));
         regtest::setText(d.txtAddGroup, QStringLiteral("入力"));
         QTest::keyClick(d.txtAddGroup, Qt::Key_Return);
         QTest::keyClick(d.btnOK, Qt::Key_Return);
@@ -159,7 +160,7 @@ TEST_F(CourceRegiTest, NameDialogReturnsThroughTheDialogVariables)
     }
     {
         frmGetName d;
-        regtest::showActive(d);
+        ASSERT_TRUE(regtest::showActive(d));
         regtest::setText(d.txtAddGroup, QStringLiteral(" 新しい "));
         QTest::mouseClick(d.btnOK, Qt::LeftButton);
         EXPECT_EQ(gintDialogResult, 0);
@@ -176,7 +177,7 @@ TEST_F(CourceRegiTest, NoIdBeyondTheSixteenBitRange)
     const QString file = QStringLiteral("[Management]\r\nMaxCourceNo=32767\r\n");
     regtest::writeFile(gstrCourceFile, file);
     frmCourceRegi f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     onNextDialog<frmGetName>([](frmGetName* d) {
         regtest::setText(d->txtAddGroup, QStringLiteral("満杯"));
         QTest::mouseClick(d->btnOK, Qt::LeftButton);

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using testsupport::hasWindowFocus;
+
 namespace {
 
 using regtest::RegistersTest;
@@ -106,8 +108,8 @@ TEST_F(FrmGameInfoTest, NewGameModeShowsTheDefaultsAndFocusesTheSeries)
     EXPECT_EQ(dlg.btnHelpDate->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(dlg.cobHoleNum->font().pointSizeF(), 12.0);
 
-    regtest::showActive(dlg);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.cobSeries);
+    ASSERT_TRUE(regtest::showActive(dlg));
+    EXPECT_TRUE(hasWindowFocus(dlg.cobSeries));
 }
 
 TEST_F(FrmGameInfoTest, ChangeModeFocusesOkAndShowsDeletedReferencesAsNone)
@@ -119,8 +121,8 @@ TEST_F(FrmGameInfoTest, ChangeModeFocusesOkAndShowsDeletedReferencesAsNone)
     EXPECT_EQ(dlg.windowTitle(), "ゲーム情報 - 変更・確認");
     EXPECT_EQ(dlg.cobSeries->currentText(), "指定なし");
     EXPECT_EQ(dlg.cobCource->currentText(), "指定なし");
-    regtest::showActive(dlg);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.btnOK);
+    ASSERT_TRUE(regtest::showActive(dlg));
+    EXPECT_TRUE(hasWindowFocus(dlg.btnOK));
 
     dlg.btnOK_Click();
     EXPECT_EQ(gintDialogResult, 0);
@@ -157,14 +159,14 @@ TEST_F(FrmGameInfoTest, PointFrameLeavesTheLayoutAsItIs)
     gGame.SeriesID = 2;
     frmGameInfo dlg;
     dlg.show();
-    QApplication::processEvents();
+    testsupport::deliverQueuedEvents();
     const QSize size = dlg.size();
     const QRect ok = dlg.btnOK->geometry();
     const QRect cancel = dlg.btnCancel->geometry();
     const QRect title = dlg.txtTittle->geometry();
     for (const char* series : {"春季リーグ", "ポイント杯", "指定なし"}) {
         dlg.cobSeries->setCurrentIndex(dlg.cobSeries->findText(QString::fromUtf8(series)));
-        QApplication::processEvents();
+        testsupport::deliverQueuedEvents();
         EXPECT_EQ(dlg.size(), size) << series;
         EXPECT_EQ(dlg.btnOK->geometry(), ok) << series;
         EXPECT_EQ(dlg.btnCancel->geometry(), cancel) << series;
@@ -286,7 +288,7 @@ TEST_F(FrmGameInfoTest, InvalidDateOnOkShowsTheErrorAndChangesNothing)
         resetRecordingUi();
         const GameInfo before = gGame;
         frmGameInfo dlg;
-        regtest::showActive(dlg);
+        ASSERT_TRUE(regtest::showActive(dlg));
         dlg.txtDate->setText(text);
         dlg.txtTittle->setText("変更");
         dlg.btnOK_Click();
@@ -294,7 +296,7 @@ TEST_F(FrmGameInfoTest, InvalidDateOnOkShowsTheErrorAndChangesNothing)
         EXPECT_TRUE(dlg.isVisible()) << text.toStdString();
         EXPECT_EQ(gintDialogResult, -1);
         EXPECT_TRUE(sameHeader(gGame, before)) << text.toStdString();
-        EXPECT_EQ(QApplication::focusWidget(), dlg.txtDate) << text.toStdString();
+        EXPECT_TRUE(hasWindowFocus(dlg.txtDate)) << text.toStdString();
         dlg.btnCancel_Click();
     }
 }
@@ -309,21 +311,21 @@ TEST_F(FrmGameInfoTest, StoredNonDateIsShownAsItIs)
 TEST_F(FrmGameInfoTest, LeavingTheDateBoxRewritesOrRefuses)
 {
     frmGameInfo dlg;
-    regtest::showActive(dlg);
+    ASSERT_TRUE(regtest::showActive(dlg));
 
     // A date is rewritten in the era form when the box is left.
     regtest::setText(dlg.txtDate, "h19/2/1");
     QTest::keyClick(dlg.txtDate, Qt::Key_Tab);
     EXPECT_EQ(dlg.txtDate->text(), "H19/2/1");
     EXPECT_TRUE(recordingUi().messages.empty());
-    EXPECT_EQ(QApplication::focusWidget(), dlg.txtTittle);   // the point frame is hidden
+    EXPECT_TRUE(hasWindowFocus(dlg.txtTittle));   // the point frame is hidden
 
     // Anything else is refused and the focus comes back, once.
     regtest::setText(dlg.txtDate, "2024/13/1");
     QTest::keyClick(dlg.txtDate, Qt::Key_Tab);
     EXPECT_EQ(recordingUi().messages.size(), 1u);
     EXPECT_EQ(recordingUi().messages[0].title, "エラー");
-    EXPECT_EQ(QApplication::focusWidget(), dlg.txtDate);
+    EXPECT_TRUE(hasWindowFocus(dlg.txtDate));
     EXPECT_EQ(dlg.txtDate->text(), "2024/13/1");
 
     // Enter moves on like Tab and checks the box the same way.
@@ -331,7 +333,7 @@ TEST_F(FrmGameInfoTest, LeavingTheDateBoxRewritesOrRefuses)
     regtest::setText(dlg.txtDate, "2024/6/1");
     QTest::keyClick(dlg.txtDate, Qt::Key_Return);
     EXPECT_EQ(dlg.txtDate->text(), "R6/6/1");
-    EXPECT_EQ(QApplication::focusWidget(), dlg.txtTittle);
+    EXPECT_TRUE(hasWindowFocus(dlg.txtTittle));
 
     // ｷｬﾝｾﾙ is never held up by an invalid date.
     regtest::setText(dlg.txtDate, "xyz");
@@ -345,7 +347,7 @@ TEST_F(FrmGameInfoTest, CancelAndEscapeLeaveTheGameUntouched)
 {
     const GameInfo before = gGame;
     frmGameInfo dlg;
-    regtest::showActive(dlg);
+    ASSERT_TRUE(regtest::showActive(dlg));
     dlg.cobSeries->setCurrentIndex(1);
     dlg.txtTittle->setText("別のタイトル");
     dlg.optHandicap[1]->setChecked(true);
@@ -364,17 +366,17 @@ TEST_F(FrmGameInfoTest, EnterMovesOnOnlyInTheListedControls)
 {
     gGame.SeriesID = 2;   // point frame shown
     frmGameInfo dlg;
-    regtest::showActive(dlg);
+    ASSERT_TRUE(regtest::showActive(dlg));
     dlg.cobSeries->setFocus();
     QTest::keyClick(dlg.cobSeries, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.cobCource);
+    EXPECT_TRUE(hasWindowFocus(dlg.cobCource));
     QTest::keyClick(dlg.cobCource, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.txtDate);
+    EXPECT_TRUE(hasWindowFocus(dlg.txtDate));
     QTest::keyClick(dlg.txtDate, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.chkPointGame);
+    EXPECT_TRUE(hasWindowFocus(dlg.chkPointGame));
     // No Enter handling in the point frame: the focus stays, no button runs.
     QTest::keyClick(dlg.chkPointGame, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.chkPointGame);
+    EXPECT_TRUE(hasWindowFocus(dlg.chkPointGame));
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_TRUE(recordingUi().messages.empty());
 }
@@ -388,18 +390,18 @@ TEST_F(FrmGameInfoTest, ReachingAnOptionGroupFocusesItsChosenOption)
     gGame.TeamHowtoRank = 1;
     gGame.HandiCapKind = 2;
     frmGameInfo dlg;
-    regtest::showActive(dlg);
+    ASSERT_TRUE(regtest::showActive(dlg));
     dlg.cobRoundNum->setFocus();
     QTest::keyClick(dlg.cobRoundNum, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.optDa[5]);
+    EXPECT_TRUE(hasWindowFocus(dlg.optDa[5]));
     QTest::keyClick(dlg.optDa[5], Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.chkBirthday);
+    EXPECT_TRUE(hasWindowFocus(dlg.chkBirthday));
     QTest::keyClick(dlg.chkBirthday, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.optTeamHowtoRank[1]);
+    EXPECT_TRUE(hasWindowFocus(dlg.optTeamHowtoRank[1]));
     QTest::keyClick(dlg.optTeamHowtoRank[1], Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.optHandicap[1]);
+    EXPECT_TRUE(hasWindowFocus(dlg.optHandicap[1]));
     QTest::keyClick(dlg.optHandicap[1], Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.optTeamHowtoRank[1]);
+    EXPECT_TRUE(hasWindowFocus(dlg.optTeamHowtoRank[1]));
     EXPECT_TRUE(dlg.optDa[5]->isChecked() && dlg.optTeamHowtoRank[1]->isChecked() && dlg.optHandicap[1]->isChecked());
 
     // An arrow key still moves the choice inside the group, and the new
@@ -409,7 +411,7 @@ TEST_F(FrmGameInfoTest, ReachingAnOptionGroupFocusesItsChosenOption)
     EXPECT_TRUE(dlg.optDa[4]->isChecked());
     dlg.cobRoundNum->setFocus();
     QTest::keyClick(dlg.cobRoundNum, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), dlg.optDa[4]);
+    EXPECT_TRUE(hasWindowFocus(dlg.optDa[4]));
 }
 
 // Enter on the focused OK (where change mode puts the focus) or ｷｬﾝｾﾙ
@@ -419,18 +421,18 @@ TEST_F(FrmGameInfoTest, EnterOnAFocusedButtonPressesIt)
     glngDialogParam = 1;
     {
         frmGameInfo dlg;
-        regtest::showActive(dlg);
-        ASSERT_EQ(QApplication::focusWidget(), dlg.btnOK);
+        ASSERT_TRUE(regtest::showActive(dlg));
+        ASSERT_TRUE(hasWindowFocus(dlg.btnOK));
         QTest::keyClick(dlg.btnOK, Qt::Key_Return);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 1000));
+        EXPECT_TRUE(testsupport::waitUntil([&] { return !dlg.isVisible(); }));
         EXPECT_EQ(gintDialogResult, 0);
     }
     {
         frmGameInfo dlg;
-        regtest::showActive(dlg);
+        ASSERT_TRUE(regtest::showActive(dlg));
         dlg.btnCancel->setFocus();
         QTest::keyClick(dlg.btnCancel, Qt::Key_Enter, Qt::KeypadModifier);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 1000));
+        EXPECT_TRUE(testsupport::waitUntil([&] { return !dlg.isVisible(); }));
         EXPECT_EQ(gintDialogResult, -1);
     }
 }

@@ -9,7 +9,9 @@
 #include "platform/textfile.h"
 #include "gamelist_support.h"
 #include "support/gamefixtures.h"
+#include "support/modaldialog.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,7 +24,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -49,6 +50,7 @@ protected:
     void TearDown() override
     {
         w.reset();
+        EXPECT_EQ(testsupport::endDialogHandlers(), 0) << "a dialog the test waited for never opened";
         resetRecordingUi();
     }
 
@@ -460,16 +462,14 @@ TEST_F(FrmMainTest, EnterPressesTheFocusedButton)
 {
     writeGames({{1, "2024/01/01", "一"}, {2, "2024/01/02", "二"}});
     open();
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(testsupport::showActive(*w));
     w->btnSyukeiClear->setFocus();
     QTest::keyClick(w->btnSyukeiClear, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return grid().gfGetCellData(0, 1, "Value").toInt() == 0; }, 1000));
+    EXPECT_TRUE(testsupport::waitUntil([&] { return grid().gfGetCellData(0, 1, "Value").toInt() == 0; }));
     EXPECT_EQ(grid().gfGetCellData(0, 2, "Value").toInt(), 0);
     w->btnSyukeiCheckedAll->setFocus();
     QTest::keyClick(w->btnSyukeiCheckedAll, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return grid().gfGetCellData(0, 1, "Value").toInt() == 2; }, 1000));
+    EXPECT_TRUE(testsupport::waitUntil([&] { return grid().gfGetCellData(0, 1, "Value").toInt() == 2; }));
 }
 
 TEST_F(FrmMainTest, GroupsAreReadLiveAndDeleted)
@@ -493,9 +493,7 @@ TEST_F(FrmMainTest, RegisterButtonsOpenTheirDialogsAndRefreshAfterwards)
     // closes it; returns the dialog's object name.
     auto withDialog = [&](QPushButton* button, const std::function<void()>& during) {
         QString name;
-        QTimer::singleShot(0, [&] {
-            QWidget* dlg = QApplication::activeModalWidget();
-            ASSERT_NE(dlg, nullptr);
+        testsupport::onNextDialog<QDialog>([&](QDialog* dlg) {
             name = dlg->metaObject()->className();
             EXPECT_EQ(dlg->parentWidget(), w.get());
             during();
@@ -670,11 +668,9 @@ TEST_F(FrmMainTest, TimerRunsWhileAModalDialogIsOpen)
     open();
     writeFile(gstrReExecuteFile, {"[ReExecute]", "Really=Yes"});
     bool deletedDuringDialog = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* dlg = QApplication::activeModalWidget();
-        ASSERT_NE(dlg, nullptr);
-        deletedDuringDialog = QTest::qWaitFor([&] { return !QFile::exists(gstrReExecuteFile); }, 2000);
-        static_cast<frmPeriod*>(dlg)->btnCancel_Click();
+    testsupport::onNextDialog<frmPeriod>([&](frmPeriod* dlg) {
+        deletedDuringDialog = testsupport::waitUntil([&] { return !QFile::exists(gstrReExecuteFile); });
+        dlg->btnCancel_Click();
     });
     w->btnPeriod_Click();
     EXPECT_TRUE(deletedDuringDialog);
@@ -769,9 +765,7 @@ TEST_F(FrmMainTest, PeriodDialogNarrowsByDateAndCancelKeepsIt)
     writeGames({{1, "2024/01/01", "一"}, {2, "2024/02/01", "二"}, {3, "2024/03/01", "三"}});
     open();
     auto runDialog = [&](const QString& from, const QString& to, bool ok) {
-        QTimer::singleShot(0, [=] {
-            auto* dlg = qobject_cast<frmPeriod*>(QApplication::activeModalWidget());
-            ASSERT_NE(dlg, nullptr);
+        testsupport::onNextDialog<frmPeriod>([=](frmPeriod* dlg) {
             EXPECT_EQ(dlg->txtFromDate->text(), "R6/1/1");
             dlg->txtFromDate->setText(from);
             dlg->txtToDate->setText(to);

@@ -265,7 +265,7 @@ TEST_F(FrmMainGameCommandsTest, NewGameWithEveryFilterOnAllAndCancelledDialogs)
         d->btnCancel_Click();
     });
     w->btnNewGame_Click();
-    QApplication::processEvents();
+    testsupport::deliverQueuedEvents();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(w->gameWindow(), nullptr);
     EXPECT_TRUE(w->isVisible());

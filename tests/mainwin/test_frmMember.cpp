@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+using testsupport::hasWindowFocus;
 using regtest::onNextDialog;
 using regtest::readFile;
 
@@ -92,7 +93,7 @@ TEST_F(MemberTest, FilterOpensOnTheStoredLiveGroupElseAll)
 TEST_F(MemberTest, AddWritesKeysInOrderAndFollowsTheNewPlayersGroup)
 {
     frmMember f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     EXPECT_EQ(f.lblNumMembers->text(), QStringLiteral("0 名"));
     // Under すべて: the dialog opens on 無し; the filter follows the group.
     onNextDialog<frmRegiMember>([](frmRegiMember* d) {
@@ -139,7 +140,7 @@ TEST_F(MemberTest, ChangeAndDeleteKeepStateAndNumbers)
 {
     players(twoPlayers);
     frmMember f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     ASSERT_EQ(f.cobBelong->currentText(), QStringLiteral("すべて"));
 
     // Nothing selected.
@@ -147,7 +148,7 @@ TEST_F(MemberTest, ChangeAndDeleteKeepStateAndNumbers)
     QTest::mouseClick(f.btnDelete, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringLiteral("エラー|変更するプレイヤーを選択してください。\n"
                                          "エラー|削除するプレイヤーを選択してください。"));
-    EXPECT_TRUE(f.lstMember->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(f.lstMember));
 
     // Change by double click: six keys rewritten, State untouched.
     f.lstMember->setCurrentRow(0);
@@ -218,7 +219,7 @@ TEST_F(MemberTest, ChangeAndDeleteThatCannotBeWrittenAreReportedAndNotShown)
 {
     players(twoPlayers);
     frmMember f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     const QStringList before = rows(f);
     ASSERT_TRUE(QFile::remove(gstrMemberFile));
     ASSERT_TRUE(QDir().mkdir(gstrMemberFile));
@@ -251,7 +252,7 @@ TEST_F(MemberTest, ChangeKeepsTheScrollPosition)
         file += QStringLiteral("[member%1]\r\nName=P%1\r\nState=0\r\nGender=1\r\nBelongID=0\r\n").arg(n);
     players(file);
     frmMember f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     f.lstMember->verticalScrollBar()->setValue(10);
     f.lstMember->setCurrentRow(15);
     onNextDialog<frmRegiMember>([](frmRegiMember* d) {

@@ -249,11 +249,11 @@ TEST_F(FrmNewScoreSetupTest, EnteringNeverDuplicatesAndSelectsTheEntered)
 TEST_F(FrmNewScoreSetupTest, ButtonsFollowTheSelectionAtMouseUpAndSelectAll)
 {
     frmNewScoreSetup d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     QListWidget* players = d.lstMember[0];
     const QRect r = players->visualItemRect(players->item(1));
     QTest::mouseClick(players->viewport(), Qt::LeftButton, {}, r.center());
-    QApplication::processEvents();
+    testsupport::deliverQueuedEvents();
     EXPECT_TRUE(d.btnEntry->isEnabled());
     EXPECT_FALSE(d.btnOutEntry->isEnabled());
 
@@ -461,7 +461,7 @@ TEST_F(FrmNewScoreSetupTest, CancelAndEscapeWriteNothing)
     const QByteArray before = regtest::readBytes(gstrIniFile);
     for (int way = 0; way < 2; ++way) {
         frmNewScoreSetup d;
-        regtest::showActive(d);
+        ASSERT_TRUE(regtest::showActive(d));
         enter(d, {1, 2});
         d.chkKeepMemberEntry->setChecked(false);
         if (way == 0)
@@ -480,17 +480,17 @@ TEST_F(FrmNewScoreSetupTest, CancelAndEscapeWriteNothing)
 TEST_F(FrmNewScoreSetupTest, EnterOnAFocusedButtonPressesIt)
 {
     frmNewScoreSetup d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     d.lstMember[0]->item(0)->setSelected(true);
     d.btnSelectAll_Click(0);
     d.btnEntry->setFocus();
     QTest::keyClick(d.btnEntry, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return d.lstMember[1]->count() > 0; }, 1000));
+    EXPECT_TRUE(testsupport::waitUntil([&] { return d.lstMember[1]->count() > 0; }));
     const int entered = d.lstMember[1]->count();
     EXPECT_EQ(entered, d.lstMember[0]->count());
     d.btnOK->setFocus();
     QTest::keyClick(d.btnOK, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 1000));
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !d.isVisible(); }));
     EXPECT_EQ(gintDialogResult, 0);
     EXPECT_EQ(int(gNewEntries.size()), entered);
 }

@@ -3,6 +3,7 @@
 #include "mainwin/dialoghelpers.h"
 #include "mainwin/frmPeriod.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using testsupport::hasWindowFocus;
 
 namespace {
 
@@ -115,16 +118,14 @@ TEST_F(FrmPeriodTest, MessagesAreTheDialogsOwn)
 TEST_F(FrmPeriodTest, LeavingABoxRewritesOrRefuses)
 {
     frmPeriod dlg;
-    dlg.show();
-    QApplication::setActiveWindow(&dlg);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    ASSERT_TRUE(dlg.txtFromDate->hasFocus());
+    ASSERT_TRUE(testsupport::showActive(dlg));
+    ASSERT_TRUE(hasWindowFocus(dlg.txtFromDate));
 
     // A lower-case era comes back upper-case when the box is left with Enter.
     dlg.txtFromDate->setText("s15/12/3");
     QTest::keyClick(dlg.txtFromDate, Qt::Key_Return);
     EXPECT_EQ(dlg.txtFromDate->text(), "S15/12/3");
-    EXPECT_TRUE(dlg.txtToDate->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(dlg.txtToDate));
     EXPECT_TRUE(recordingUi().messages.empty());
 
     // Text that is no date: the message, the text stays, the focus comes back.
@@ -133,7 +134,7 @@ TEST_F(FrmPeriodTest, LeavingABoxRewritesOrRefuses)
     ASSERT_EQ(recordingUi().messages.size(), 1u);
     EXPECT_EQ(recordingUi().messages[0].prompt, dialoghelpers::dateErrorText());
     EXPECT_EQ(dlg.txtToDate->text(), "1月");
-    EXPECT_TRUE(dlg.txtToDate->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(dlg.txtToDate));
 
     // An empty box is left without a word; Cancel is never blocked.
     dlg.txtToDate->setText("");
@@ -151,9 +152,7 @@ TEST_F(FrmPeriodTest, LeavingABoxRewritesOrRefuses)
 TEST_F(FrmPeriodTest, EscDoesNotCloseTheDialog)
 {
     frmPeriod dlg;
-    dlg.show();
-    QApplication::setActiveWindow(&dlg);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    ASSERT_TRUE(testsupport::showActive(dlg));
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QTest::keyClick(dlg.txtFromDate, Qt::Key_Escape);
     EXPECT_TRUE(dlg.isVisible());

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using testsupport::hasWindowFocus;
 using regtest::readFile;
 
 namespace {
@@ -40,7 +41,7 @@ TEST_F(RegiMemberTest, LoadShowsTheStoredPlayer)
         // Even empty, the region box is wide enough for five full-width
         // characters.
         frmRegiMember e;
-        regtest::showActive(e);
+        ASSERT_TRUE(regtest::showActive(e));
         EXPECT_GE(e.cobLocation->lineEdit()->width(),
                   e.cobLocation->fontMetrics().horizontalAdvance(QStringLiteral("長い地域名")));
         e.close();
@@ -68,7 +69,7 @@ TEST_F(RegiMemberTest, LoadShowsTheStoredPlayer)
     EXPECT_EQ(d.cobLocation->currentText(), QStringLiteral("とても長い地域"));
 
     // OK without changes: group 0, region kept as loaded, history rewritten.
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     QTest::mouseClick(d.btnOK, Qt::LeftButton);
     EXPECT_EQ(gintDialogResult, 0);
     EXPECT_EQ(gEditMember.BelongID, 0);
@@ -83,13 +84,13 @@ TEST_F(RegiMemberTest, EraBirthdayIsShownInEraFormAndStoredWestern)
 {
     gEditMember.BelongID = 3;
     frmRegiMember d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     EXPECT_EQ(d.cobBelong->currentText(), QStringLiteral("西クラブ"));
     regtest::setText(d.txtName, QStringLiteral(" 佐藤 "));
     regtest::clickCheck(d.optGender[0]);
     regtest::setText(d.txtBirthday, "s15/12/3");
     QTest::keyClick(d.txtBirthday, Qt::Key_Return);   // leaves the box like Tab
-    EXPECT_FALSE(d.txtBirthday->hasFocus());
+    EXPECT_FALSE(hasWindowFocus(d.txtBirthday));
     EXPECT_EQ(d.txtBirthday->text(), QStringLiteral("S15/12/3"));
     EXPECT_EQ(d.lblBirthday->text(),
               QStringLiteral("昭和15年12月3日生　") + gfGetAge("S15/12/3", today(), 0) + QStringLiteral("歳"));
@@ -108,7 +109,7 @@ TEST_F(RegiMemberTest, ChecksOnOkInOrderWithNothingStored)
 {
     gEditMember.Name = QStringLiteral("元");
     frmRegiMember d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     const QString dateError = QStringLiteral("エラー|日付入力に誤りがあります。\n"
                                              "西暦でyyyy/mm/dd, yy/mm/dd形式で入力してください。\n"
                                              "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。");
@@ -118,7 +119,7 @@ TEST_F(RegiMemberTest, ChecksOnOkInOrderWithNothingStored)
     regtest::setText(d.txtBirthday, QStringLiteral("s15/12/3"));
     QTest::mouseClick(d.btnOK, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringLiteral("エラー|名前が未入力です。"));
-    EXPECT_TRUE(d.txtName->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d.txtName));
     EXPECT_EQ(d.txtBirthday->text(), QStringLiteral("S15/12/3"));
     EXPECT_TRUE(d.lblBirthday->text().startsWith(QStringLiteral("昭和15年12月3日生　")));
 
@@ -126,7 +127,7 @@ TEST_F(RegiMemberTest, ChecksOnOkInOrderWithNothingStored)
     regtest::setText(d.txtName, QStringLiteral("鈴木"));
     QTest::mouseClick(d.btnOK, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringLiteral("エラー|性別が未選択です。"));
-    EXPECT_TRUE(d.optGender[0]->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d.optGender[0]));
 
     // A wrong date: refused when the box is left and again on OK.
     resetRecordingUi();
@@ -134,7 +135,7 @@ TEST_F(RegiMemberTest, ChecksOnOkInOrderWithNothingStored)
     regtest::setText(d.txtBirthday, "2010/2/30");
     QTest::keyClick(d.txtBirthday, Qt::Key_Tab);
     EXPECT_EQ(messages(), dateError);
-    EXPECT_TRUE(d.txtBirthday->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d.txtBirthday));
     EXPECT_EQ(d.txtBirthday->text(), QStringLiteral("2010/2/30"));
     EXPECT_EQ(d.lblBirthday->text(), QString());
     resetRecordingUi();
@@ -162,7 +163,7 @@ TEST_F(RegiMemberTest, RegionMovesToTheTopAndHistoryIsCappedAt301Keys)
     gEditMember.Name = "A";
     gEditMember.Gender = 1;
     frmRegiMember d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     ASSERT_EQ(d.cobLocation->count(), 305);
 
     // Typed with blanks and too long: trimmed, cut, put on top.
@@ -197,28 +198,28 @@ TEST_F(RegiMemberTest, EnterIntoTheGenderOptionsFocusesTheChosenOne)
     gEditMember.Name = QStringLiteral("佐藤 花子");
     gEditMember.Gender = 2;
     frmRegiMember d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     d.txtSortStr->setFocus();
     QTest::keyClick(d.txtSortStr, Qt::Key_Return);
-    EXPECT_TRUE(d.optGender[1]->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d.optGender[1]));
     QTest::keyClick(d.optGender[1], Qt::Key_Space);
     EXPECT_TRUE(d.optGender[1]->isChecked());
     QTest::keyClick(d.optGender[1], Qt::Key_Return);
-    EXPECT_TRUE(d.txtBirthday->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d.txtBirthday));
 }
 
 TEST_F(RegiMemberTest, EnterMovesOnAndHelpBoxes)
 {
     frmRegiMember d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     d.txtName->setFocus();
     QTest::keyClick(d.txtName, Qt::Key_Return);
-    EXPECT_TRUE(d.txtSortStr->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d.txtSortStr));
     QTest::keyClick(d.txtSortStr, Qt::Key_Enter);
-    EXPECT_TRUE(d.optGender[0]->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d.optGender[0]));
     d.cobBelong->setFocus();
     QTest::keyClick(d.cobBelong, Qt::Key_Return);
-    EXPECT_TRUE(d.cobLocation->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(d.cobLocation));
     EXPECT_TRUE(d.isVisible());
 
     QTest::mouseClick(d.btnHelpDate, Qt::LeftButton);

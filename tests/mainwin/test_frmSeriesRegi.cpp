@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using testsupport::hasWindowFocus;
 using regtest::onNextDialog;
 using regtest::readFile;
 
@@ -28,14 +29,14 @@ QString pointKeys(const QStringList& points)
 TEST_F(SeriesTest, AddEditDeleteWriteEveryKeyAndNeverReuseAnId)
 {
     frmSeriesRegi f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("シリーズ＆大会一覧"));
 
     // Add a plain series: the frame is hidden, defaults written anyway.
     onNextDialog<frmSeriesInfo>([](frmSeriesInfo* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("シーズン＆大会"));
         EXPECT_FALSE(d->fraPoint->isVisible());
-        EXPECT_TRUE(d->txtName->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtName));
         regtest::setText(d->txtName, QStringLiteral(" 春季リーグ "));
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
     });
@@ -102,18 +103,18 @@ TEST_F(SeriesTest, AddEditDeleteWriteEveryKeyAndNeverReuseAnId)
 TEST_F(SeriesTest, RefusalsAndMessagesWriteNothing)
 {
     frmSeriesRegi f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     QTest::mouseClick(f.btnEdit, Qt::LeftButton);
     QTest::mouseClick(f.btnDelete, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringLiteral("エラー|編集する「シリーズ＆大会」を選択してください。\n"
                                          "エラー|削除する「シリーズ＆大会」を選択してください。"));
-    EXPECT_TRUE(f.lstList->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(f.lstList));
 
     resetRecordingUi();
     onNextDialog<frmSeriesInfo>([this](frmSeriesInfo* d) {
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
         EXPECT_EQ(messages(), QStringLiteral("エラー|名称が未入力です。"));
-        EXPECT_TRUE(d->txtName->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtName));
         resetRecordingUi();
 
         regtest::setText(d->txtName, QStringLiteral("X"));
@@ -121,7 +122,7 @@ TEST_F(SeriesTest, RefusalsAndMessagesWriteNothing)
         regtest::setText(d->txtPoint[0], QStringLiteral("3"));   // place 2 (4) above place 1
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
         EXPECT_EQ(messages(), QStringLiteral("エラー|上位より高ポイントになってます。"));
-        EXPECT_TRUE(d->txtPoint[1]->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtPoint[1]));
         EXPECT_TRUE(d->isVisible());
         QTest::keyClick(d->txtPoint[1], Qt::Key_Escape);
     });
@@ -133,14 +134,14 @@ TEST_F(SeriesTest, RefusalsAndMessagesWriteNothing)
 TEST_F(SeriesTest, PointBoxesKeepTheirNumberWhenLeftAndRisingPointsPassUnticked)
 {
     frmSeriesInfo d;
-    regtest::showActive(d);
+    ASSERT_TRUE(regtest::showActive(d));
     regtest::setText(d.txtName, QStringLiteral("Y"));
     d.chkPoint->setChecked(true);
     struct { const char* typed; const char* shown; } cases[] = {{"ab", "0"}, {"3x", "3"}, {"7", "7"}, {"", "0"}};
     for (const auto& c : cases) {
         regtest::setText(d.txtPoint[2], QString::fromLatin1(c.typed));
         QTest::keyClick(d.txtPoint[2], Qt::Key_Return);   // Enter moves on like Tab
-        EXPECT_TRUE(d.txtPoint[3]->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d.txtPoint[3]));
         EXPECT_EQ(d.txtPoint[2]->text(), QString::fromLatin1(c.shown)) << c.typed;
     }
     // Typing stops at two characters.

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using testsupport::hasWindowFocus;
 using regtest::onNextDialog;
 using regtest::readFile;
 
@@ -47,7 +48,7 @@ TEST_F(TeamTest, EmptyFileMessagesThenRegisterWritesTheFirstPair)
 {
     glngDialogParam = 0;
     frmSetTeam f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("チーム設定"));
     EXPECT_TRUE(f.btnPrint->isEnabled());
     for (QPushButton* b : {f.btnSelect, f.btnEdit, f.btnDelete})
@@ -58,11 +59,11 @@ TEST_F(TeamTest, EmptyFileMessagesThenRegisterWritesTheFirstPair)
 
     onNextDialog<frmRegiTeam>([](frmRegiTeam* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("チーム登録"));
-        EXPECT_TRUE(d->txtTeamID->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtTeamID));
         QTest::keyClicks(d->txtTeamID, "ABCD");   // three characters at most
         EXPECT_EQ(d->txtTeamID->text(), QStringLiteral("ABC"));
         QTest::keyClick(d->txtTeamID, Qt::Key_Return);
-        EXPECT_TRUE(d->txtDetail->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtDetail));
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
     });
     QTest::mouseClick(f.btnRegiTeam, Qt::LeftButton);
@@ -82,7 +83,7 @@ TEST_F(TeamTest, EnterPressesTheFocusedButtonNotTheDefault)
 {
     glngDialogParam = 0;
     frmSetTeam f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     bool opened = false;
     onNextDialog<frmRegiTeam>([&opened](frmRegiTeam* d) {
         opened = true;
@@ -120,7 +121,7 @@ TEST_F(TeamTest, DeleteDropsEveryPairOfTheIdentifierAndRenumbers)
 {
     teams(QStringLiteral("ID1=A\r\nDetail1=x\r\nID2=B\r\nDetail2=y\r\nID3=A\r\nDetail3=\r\nID4=C\r\nDetail4=z\r\n"));
     frmSetTeam f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     f.lstTeams->setCurrentRow(0);
     QTest::mouseClick(f.btnDelete, Qt::LeftButton);
     EXPECT_TRUE(recordingUi().messages.empty());   // no question
@@ -149,7 +150,7 @@ TEST_F(TeamTest, DeleteIsRefusedWhenTheFileHoldsTeamsTheListCannotShow)
         const QString stored = readFile(gstrTeamFile);
         resetRecordingUi();
         frmSetTeam f;
-        regtest::showActive(f);
+        ASSERT_TRUE(regtest::showActive(f));
         ASSERT_EQ(f.lstTeams->count(), 2);
         f.lstTeams->setCurrentRow(0);
         QTest::mouseClick(f.btnDelete, Qt::LeftButton);
@@ -163,16 +164,16 @@ TEST_F(TeamTest, EditChecksDuplicatesButAcceptsItsOwnIdentifier)
 {
     teams(QStringLiteral("ID1=A\r\nDetail1=x\r\nID2=B\r\nDetail2=y\r\n"));
     frmSetTeam f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     f.lstTeams->setCurrentRow(1);
     onNextDialog<frmRegiTeam>([this](frmRegiTeam* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("チーム編集"));
         EXPECT_EQ(d->txtTeamID->text(), QStringLiteral("B"));
-        EXPECT_TRUE(d->txtDetail->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtDetail));
         regtest::setText(d->txtTeamID, "A");
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
         EXPECT_EQ(messages(), QStringLiteral("エラー|チーム識別 A は既に存在します。"));
-        EXPECT_TRUE(d->txtTeamID->hasFocus());
+        EXPECT_TRUE(hasWindowFocus(d->txtTeamID));
         regtest::setText(d->txtTeamID, "");
         QTest::mouseClick(d->btnOK, Qt::LeftButton);
         EXPECT_TRUE(messages().endsWith(QStringLiteral("エラー|チーム識別が未入力です。")));
@@ -203,7 +204,7 @@ TEST_F(TeamTest, ManagementModeClosesWithEnterAndIgnoresEsc)
     teams(QStringLiteral("ID1=A\r\nDetail1=\r\n"));
     glngDialogParam = 1;
     frmSetTeam f;
-    regtest::showActive(f);
+    ASSERT_TRUE(regtest::showActive(f));
     EXPECT_EQ(f.btnSelect->text(), QStringLiteral("閉じる"));
     EXPECT_FALSE(f.btnNone->isEnabled());
     EXPECT_FALSE(f.btnCancel->isEnabled());
@@ -221,7 +222,7 @@ TEST_F(TeamTest, ChoiceModeNoneAndStaleEntry)
     teams(QStringLiteral("ID1=A\r\nDetail1=\r\n"));
     {
         frmSetTeam f;
-        regtest::showActive(f);
+        ASSERT_TRUE(regtest::showActive(f));
         QTest::mouseClick(f.btnNone, Qt::LeftButton);
         EXPECT_EQ(gintDialogResult, 0);
         EXPECT_EQ(gstrDialogText1, QString());
@@ -229,7 +230,7 @@ TEST_F(TeamTest, ChoiceModeNoneAndStaleEntry)
     {
         gstrDialogText1 = "A";
         frmSetTeam f;
-        regtest::showActive(f);
+        ASSERT_TRUE(regtest::showActive(f));
         teams(QString());   // the file changed meanwhile
         QTest::mouseClick(f.btnSelect, Qt::LeftButton);
         EXPECT_EQ(messages(), QStringLiteral("エラー|チーム識別が未選択です。"));

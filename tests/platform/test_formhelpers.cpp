@@ -1,5 +1,6 @@
 #include "platform/ui/formhelpers.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -8,21 +9,25 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+using testsupport::hasWindowFocus;
+
 namespace {
 
+// Two boxes in an active dialog (focus events reach them), the first one
+// focused.
 struct TwoBoxes {
     QDialog dlg;
     QLineEdit* a = new QLineEdit(&dlg);
     QLineEdit* b = new QLineEdit(&dlg);
+    bool active = false;
     TwoBoxes()
     {
         auto* l = new QVBoxLayout(&dlg);
         l->addWidget(a);
         l->addWidget(b);
-        dlg.show();
-        dlg.activateWindow();
+        active = testsupport::showActive(dlg);
         a->setFocus();
-        QApplication::processEvents();
+        testsupport::deliverQueuedEvents();
     }
 };
 
@@ -31,11 +36,12 @@ struct TwoBoxes {
 TEST(FormHelpers, EnterMovesFocusLikeTabAndIsSwallowed)
 {
     TwoBoxes f;
+    ASSERT_TRUE(f.active);
     formhelpers::enterAsTab(f.a);
     bool accepted = false;
     QObject::connect(&f.dlg, &QDialog::accepted, [&] { accepted = true; });
     QTest::keyClick(f.a, Qt::Key_Return);
-    EXPECT_TRUE(f.b->hasFocus());
+    EXPECT_TRUE(hasWindowFocus(f.b));
     EXPECT_FALSE(accepted);
 }
 
@@ -59,6 +65,7 @@ TEST(FormHelpers, NumKeyOnlyTable)
 TEST(FormHelpers, NumKeysOnlyBoxRefusesOtherCharacters)
 {
     TwoBoxes f;
+    ASSERT_TRUE(f.active);
     formhelpers::numKeysOnly(f.a);
     QTest::keyClicks(f.a, "1a-2.3");
     EXPECT_EQ(f.a->text(), "123");
@@ -67,6 +74,7 @@ TEST(FormHelpers, NumKeysOnlyBoxRefusesOtherCharacters)
 TEST(FormHelpers, TypingLimitBindsTypingButNotCode)
 {
     TwoBoxes f;
+    ASSERT_TRUE(f.active);
     formhelpers::typingLimit(f.a, 3);
     QTest::keyClicks(f.a, "12345");
     EXPECT_EQ(f.a->text(), "123");
@@ -80,20 +88,22 @@ TEST(FormHelpers, TypingLimitBindsTypingButNotCode)
 TEST(FormHelpers, SelectAllOnFocus)
 {
     TwoBoxes f;
+    ASSERT_TRUE(f.active);
     f.b->setText("abc");
     formhelpers::selectAllOnFocus(f.b);
     f.b->setFocus(Qt::TabFocusReason);
-    QTest::qWait(10);
+    testsupport::deliverQueuedEvents();   // the deferred select-all
     EXPECT_EQ(f.b->selectedText(), "abc");
 }
 
 TEST(FormHelpers, SelectAllOnlyOnANewVisitNotWhenTheWindowComesBack)
 {
     TwoBoxes f;
+    ASSERT_TRUE(f.active);
     f.b->setText("abcdef");
     formhelpers::selectAllOnFocus(f.b);
     f.b->setFocus(Qt::TabFocusReason);
-    QTest::qWait(10);
+    testsupport::deliverQueuedEvents();
     ASSERT_EQ(f.b->selectedText(), "abcdef");
 
     // The user places the caret; the window loses and regains activation.
@@ -102,14 +112,14 @@ TEST(FormHelpers, SelectAllOnlyOnANewVisitNotWhenTheWindowComesBack)
     QApplication::sendEvent(f.b, &out);
     QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(f.b, &in);
-    QTest::qWait(10);
+    testsupport::deliverQueuedEvents();
     EXPECT_EQ(f.b->selectedText(), "");
     EXPECT_EQ(f.b->cursorPosition(), 2);
 
     // A new visit by Tab selects again.
     f.a->setFocus(Qt::TabFocusReason);
     f.b->setFocus(Qt::TabFocusReason);
-    QTest::qWait(10);
+    testsupport::deliverQueuedEvents();
     EXPECT_EQ(f.b->selectedText(), "abcdef");
 }
 
@@ -128,25 +138,23 @@ TEST(FormHelpers, ChosenOptionIsTheGroupsTabStop)
     l->addWidget(after);
     formhelpers::chosenOptionIsTheStop(group);
     formhelpers::enterAsTab(before);
-    dlg.show();
-    dlg.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    ASSERT_TRUE(testsupport::showActive(dlg));
 
     // Nothing chosen: the first option is the stop.
     before->setFocus();
     QTest::keyClick(before, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), group[0]);
+    EXPECT_TRUE(hasWindowFocus(group[0]));
 
     group[2]->setChecked(true);
     before->setFocus();
     QTest::keyClick(before, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), group[2]);
+    EXPECT_TRUE(hasWindowFocus(group[2]));
     QTest::keyClick(group[2], Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), after);
+    EXPECT_TRUE(hasWindowFocus(after));
     QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), group[2]);
+    EXPECT_TRUE(hasWindowFocus(group[2]));
     QTest::keyClick(group[2], Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), before);
+    EXPECT_TRUE(hasWindowFocus(before));
 
     // An arrow key moves the choice; the new choice becomes the stop.
     group[2]->setFocus(Qt::TabFocusReason);
@@ -154,5 +162,5 @@ TEST(FormHelpers, ChosenOptionIsTheGroupsTabStop)
     EXPECT_TRUE(group[1]->isChecked());
     before->setFocus();
     QTest::keyClick(before, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), group[1]);
+    EXPECT_TRUE(hasWindowFocus(group[1]));
 }

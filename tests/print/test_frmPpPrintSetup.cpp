@@ -4,6 +4,7 @@
 
 #include "core/records.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,9 +30,7 @@ protected:
     frmPpPrintSetup* open(Integer pageMax)
     {
         dlg = std::make_unique<frmPpPrintSetup>(pageMax);
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        EXPECT_TRUE(testsupport::showActive(*dlg));
         return dlg.get();
     }
 
