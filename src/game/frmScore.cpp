@@ -678,10 +678,9 @@ bool frmScore::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::FocusOut)
         return QDialog::eventFilter(watched, event);
-    // Leaving the window (another window activated, a popup) is no leaving
-    // of the box.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+    // Leaving the window (another window activated, a popup, the dialog
+    // closed) is no leaving of the box.
+    if (!formhelpers::leavesForAnotherControl(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)))
         return false;
 
     if (watched == txtHandicap) {
@@ -705,7 +704,7 @@ void frmScore::keyPressEvent(QKeyEvent* event)
     // Neither Enter nor Esc is a dialog key here: Enter presses only the
     // button that has the focus (OK after the last hole), as on any button.
     if (formhelpers::isEnterKey(event)) {
-        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == this)
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()))
             b->click();
         event->accept();
         return;

@@ -2,7 +2,6 @@
 
 #include "platform/ui/formhelpers.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
@@ -13,7 +12,7 @@ namespace dialoghelpers {
 bool takeDialogKey(QDialog* dialog, QKeyEvent* event, bool swallowEscape)
 {
     if (formhelpers::isEnterKey(event)) {
-        if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && b->window() == dialog)
+        if (auto* b = qobject_cast<QPushButton*>(dialog->focusWidget()))
             b->animateClick();
         event->accept();
         return true;

@@ -265,7 +265,7 @@ frmGameInfo::frmGameInfo(QWidget* owner) : QDialog(owner)
 
     registers::onLostFocus(txtDate, [this](QWidget* next) {
         // OK checks the date itself; ｷｬﾝｾﾙ always closes.
-        if (mClosing || next == btnOK || next == btnCancel)
+        if (next == btnOK || next == btnCancel)
             return;
         txtDate_LostFocus();
     });
@@ -444,13 +444,11 @@ void frmGameInfo::btnOK_Click()
     gGame.HandiCapKind = optHandicap[0]->isChecked() ? 0 : 2;
 
     gintDialogResult = 0;
-    mClosing = true;
     done(QDialog::Accepted);
 }
 
 void frmGameInfo::btnCancel_Click()
 {
     gintDialogResult = -1;
-    mClosing = true;
     done(QDialog::Rejected);
 }

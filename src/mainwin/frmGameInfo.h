@@ -80,5 +80,4 @@ private:
     // 1 new game, 2 change: where the focus goes at the first showing; 100
     // afterwards.
     int mFocusState = 0;
-    bool mClosing = false;
 };

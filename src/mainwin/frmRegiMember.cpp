@@ -138,7 +138,7 @@ frmRegiMember::frmRegiMember(QWidget* owner) : EntryDialog(owner)
     registers::onLostFocus(txtBirthday, [this](QWidget* next) {
         // Leaving for ｷｬﾝｾﾙ is never held up by the box; leaving for OK shows
         // a good date in era form and leaves a wrong one to OK's own check.
-        if (mClosing || next == btnCancel)
+        if (next == btnCancel)
             return;
         if (next == btnOK) {
             const QString text = vb::Trim(txtBirthday->text());
@@ -147,10 +147,7 @@ frmRegiMember::frmRegiMember(QWidget* owner) : EntryDialog(owner)
         }
         txtBirthday_LostFocus();
     });
-    registers::onLostFocus(cobLocation, [this](QWidget*) {
-        if (!mClosing)
-            cobLocation_LostFocus();
-    });
+    registers::onLostFocus(cobLocation, [this](QWidget*) { cobLocation_LostFocus(); });
 
     connect(btnHelpDate, &QPushButton::clicked, this, &frmRegiMember::btnHelpDate_Click);
     connect(btnHelpSporMoji, &QPushButton::clicked, this, &frmRegiMember::btnHelpSporMoji_Click);
@@ -281,14 +278,7 @@ void frmRegiMember::btnOK_Click()
     gEditMember.Location = cobLocation->currentText();
 
     gintDialogResult = 0;
-    mClosing = true;
     done(QDialog::Accepted);
-}
-
-void frmRegiMember::btnCancel_Click()
-{
-    mClosing = true;
-    EntryDialog::btnCancel_Click();
 }
 
 void frmRegiMember::btnHelpDate_Click()

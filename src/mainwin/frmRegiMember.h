@@ -28,7 +28,6 @@ public:
     explicit frmRegiMember(QWidget* owner = nullptr);
 
     void btnOK_Click() override;
-    void btnCancel_Click() override;
     void btnHelpDate_Click();
     void btnHelpSporMoji_Click();
     void txtBirthday_LostFocus();
@@ -55,5 +54,4 @@ private:
     void Form_Load();
     void psShowBirthday(const QString& text);
     void showDateError();
-    bool mClosing = false;
 };

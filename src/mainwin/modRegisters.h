@@ -85,7 +85,8 @@ inline int topIndex(const QListWidget* list) { return list->verticalScrollBar()-
 inline void setTopIndex(QListWidget* list, int row) { list->verticalScrollBar()->setValue(row); }
 
 // Runs `handler` when the widget loses the focus to another control of its
-// window (not when the window itself is left, e.g. for a message box). The
+// window (not when the window itself is left, e.g. for a message box, nor
+// when the window is closed or destroyed with the focus in the widget). The
 // handler receives the widget taking the focus. A handler that shows a
 // message and puts the focus back cannot run again inside itself.
 class LostFocusHook : public QObject {
@@ -99,8 +100,7 @@ public:
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
         if (ev->type() == QEvent::FocusOut && !m_running) {
-            const auto reason = static_cast<QFocusEvent*>(ev)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            if (!formhelpers::leavesForAnotherControl(static_cast<QWidget*>(obj), static_cast<QFocusEvent*>(ev)))
                 return false;
             m_running = true;
             QWidget* next = QApplication::focusWidget();

@@ -70,7 +70,7 @@ public:
             QPointer<QLineEdit> box = qobject_cast<QLineEdit*>(obj);
             // Deferred: a mouse click places the caret after the focus event.
             QTimer::singleShot(0, box, [box] {
-                if (box && box->hasFocus())
+                if (box && box->window()->focusWidget() == box)
                     gsSelectAllText(box);
             });
         }
@@ -138,6 +138,16 @@ private:
 bool isEnterKey(const QKeyEvent* e)
 {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+bool leavesForAnotherControl(const QWidget* box, const QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return false;
+    // A dialog is hidden before its children are destroyed, so this also
+    // covers the focus-out a box sends while it is being destroyed.
+    return box->window()->isVisible();
 }
 
 void enterAsTab(QWidget* w)

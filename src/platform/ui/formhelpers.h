@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+class QFocusEvent;
 class QLineEdit;
 class QRadioButton;
 class QWidget;
@@ -53,5 +54,12 @@ void chosenOptionIsTheStop(const QList<QRadioButton*>& group);
 
 // True for Return and keypad Enter.
 bool isEnterKey(const QKeyEvent* e);
+
+// True when a focus-out of `box` means the user left it for another control
+// of its window. False when the window loses the activation or a popup opens
+// (the user comes back to the box as it was), and for the focus-out of a
+// window that is closed or being destroyed: nobody works in a hidden window,
+// and a dialog being destroyed must not run its handlers half gone.
+bool leavesForAnotherControl(const QWidget* box, const QFocusEvent* event);
 
 }  // namespace formhelpers
