@@ -8,6 +8,7 @@
 #include "core/ini.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 #include "test_game_fixture.h"
 #include "test_roundgrouping_support.h"
 
@@ -96,7 +97,7 @@ protected:
     {
         dlg = std::make_unique<frmRoundGrouping>(nullptr, fixedTails(std::move(tails), drawn));
         dlg->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get(), testsupport::kWaitMs));
         return dlg.get();
     }
 

@@ -4,6 +4,7 @@
 
 #include "print/modPreview.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,9 +25,7 @@ protected:
         gintAdjustTate = tate;
         gintAdjustResult = 0;   // the dialog sets -1 itself
         dlg = std::make_unique<frmPpAdjust>();
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        EXPECT_TRUE(testsupport::showActive(*dlg));
         return dlg.get();
     }
 

@@ -17,6 +17,7 @@
 #include "support/gamefixtures.h"
 #include "support/modaldialog.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -106,9 +107,7 @@ protected:
         TestReport::pages = pages;
         print::setPreviewWindow([&](QWidget* owner) {
             frmPpPreview w(owner);
-            w.show();
-            QApplication::setActiveWindow(&w);
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+            EXPECT_TRUE(testsupport::showActive(w));
             body(w);
             if (w.isVisible())
                 w.close();
