@@ -85,7 +85,11 @@ struct LabelFont {
 
 const LabelFont& labelFontEntry(double size, bool bold)
 {
-    static QHash<quint64, LabelFont*> cache;
+    // Never freed: fonts must not be released once the application object
+    // is gone, and the cache holds a few sizes and weights only. The table
+    // itself is never destroyed either, so its entries stay reachable to the
+    // end (the leak checker then sees no lost memory).
+    static auto& cache = *new QHash<quint64, LabelFont*>;
     const quint64 key = fontKey(size, bold);
     auto it = cache.constFind(key);
     if (it != cache.constEnd())
