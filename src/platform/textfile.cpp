@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -274,6 +275,15 @@ bool writeTextLinesAtomic(const QString& path, const QStringList& lines)
         text.append(QLatin1String("\r\n"));
     }
     return writeBytesAtomic(path, encodeCp932(text));
+}
+
+FileStamp fileStamp(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return FileStamp{};
+    return FileStamp{quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
+                     qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
 }  // namespace platform

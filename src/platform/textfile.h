@@ -38,4 +38,17 @@ bool writeTextLinesAtomic(const QString& path, const QStringList& lines);
 // Same for raw bytes.
 bool writeBytesAtomic(const QString& path, const QByteArray& bytes);
 
+// One state of a file on disk: which file it is (device and inode), its
+// size and its modification time in nanoseconds. An atomic replace makes a
+// new file, so every write gives another stamp. All zero when the file is
+// missing.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp fileStamp(const QString& path);
+
 }  // namespace platform

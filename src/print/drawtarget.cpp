@@ -66,15 +66,22 @@ void PainterTarget::setRasterMode(QPainter& p)
 void PainterTarget::print(const QString& text)
 {
     QPainter& p = painter();
-    const QFont f = detail::qtFont(font, font.size * 20.0);
+    const double sizeTwips = font.size * 20.0;
+    DrawFont& f = m_drawFont;
+    if (f.sizeTwips != sizeTwips || !(f.font == font)) {
+        f.font = font;
+        f.sizeTwips = sizeTwips;
+        f.qt = detail::qtFont(font, sizeTwips);
+        f.ascent = QFontMetricsF(f.qt).ascent();
+    }
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.translate(currentX, currentY);
     p.scale(1.0 / detail::kFontOversize, 1.0 / detail::kFontOversize);
-    p.setFont(f);
+    p.setFont(f.qt);
     p.setPen(platform::oleColor(foreColor));
     // The text's top at the position: the baseline one ascent below it.
-    p.drawText(QPointF(0, QFontMetricsF(f).ascent()), text);
+    p.drawText(QPointF(0, f.ascent), text);
     p.restore();
 }
 

@@ -99,6 +99,15 @@ private:
     QPen pen(quint32 color);
     QBrush fillBrush() const;
     void setRasterMode(QPainter& p);
+
+    // The Qt font of the last text drawn and its ascent: labels in a row
+    // share their font.
+    struct DrawFont {
+        Font font;
+        double sizeTwips = -1;
+        QFont qt;
+        double ascent = 0;
+    } m_drawFont;
 };
 
 // A white picture (Format_RGB32) of the given size in twips.

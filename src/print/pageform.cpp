@@ -55,40 +55,36 @@ Control& PageForm::add(const Control& c)
 {
     m_controls.push_back(c);
     Control& added = m_controls.back();
-    if (added.index == 0 && !findArray(added.name))
-        m_arrays.push_back(Array{added.name, &added, 0});
+    Named& named = m_names[added.name];
+    if (added.index < 0)
+        named.single = &added;
+    else
+        named.elements.insert(added.index, &added);
     return added;
 }
 
-PageForm::Array* PageForm::findArray(const QString& name)
+PageForm::Named* PageForm::findNamed(const QString& name, int index) const
 {
-    for (Array& a : m_arrays)
-        if (a.name == name)
-            return &a;
-    return nullptr;
-}
-
-const PageForm::Array* PageForm::findArray(const QString& name) const
-{
-    return const_cast<PageForm*>(this)->findArray(name);
+    const auto it = m_names.constFind(name);
+    if (it == m_names.constEnd())
+        return nullptr;
+    Named* named = const_cast<Named*>(&*it);
+    if (index < 0 ? named->single == nullptr : !named->elements.contains(index))
+        return nullptr;
+    return named;
 }
 
 bool PageForm::hasControl(const QString& name, int index) const
 {
-    for (const Control& c : m_controls)
-        if (c.index == index && c.name == name)
-            return true;
-    return false;
+    return findNamed(name, index) != nullptr;
 }
 
 Control& PageForm::control(const QString& name, int index)
 {
-    // Designed controls are few and come first; loaded elements are looked
-    // up from the end, where the latest ones are.
-    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it)
-        if (it->index == index && it->name == name)
-            return *it;
-    vb::raiseSubscriptOutOfRange();
+    Named* named = findNamed(name, index);
+    if (!named)
+        vb::raiseSubscriptOutOfRange();
+    return index < 0 ? *named->single : *named->elements.value(index);
 }
 
 const Control& PageForm::control(const QString& name, int index) const
@@ -98,20 +94,25 @@ const Control& PageForm::control(const QString& name, int index) const
 
 Control& PageForm::loadElement(const QString& name)
 {
-    Array* a = findArray(name);
-    if (!a)
+    Named* named = findNamed(name, 0);
+    if (!named)
         vb::raiseSubscriptOutOfRange();
-    Control c = *a->templ;
-    c.index = static_cast<int>(++a->loaded);
+    const int index = static_cast<int>(named->loaded + 1);
+    if (named->elements.contains(index))
+        vb::raise(360, QStringLiteral("オブジェクトは既に読み込まれています。"));
+    Control c = *named->elements.value(0);
+    c.index = index;
     c.visible = false;
+    named->loaded = index;
     m_controls.push_back(std::move(c));
+    named->elements.insert(index, &m_controls.back());
     return m_controls.back();
 }
 
 Long PageForm::loadedCount(const QString& name) const
 {
-    const Array* a = findArray(name);
-    return a ? a->loaded : 0;
+    const auto it = m_names.constFind(name);
+    return it == m_names.constEnd() ? 0 : it->loaded;
 }
 
 void PageForm::forEachElement(const QString& name, const std::function<void(Control&)>& fn)
@@ -180,23 +181,16 @@ QFont qtFont(const Font& font, double sizeTwips)
 
 const QFontMetricsF& designMetrics(const Font& font)
 {
-    struct Key {
-        QString name;
-        double size;
-        bool bold, italic, underline, strikethru;
-        bool operator==(const Key&) const = default;
-    };
     struct Entry {
-        Key key;
+        Font key;
         QFontMetricsF metrics;
     };
     // A deque: the references handed out stay valid as it grows.
     static std::deque<Entry> cache;
-    const Key key{font.name, font.size, font.bold, font.italic, font.underline, font.strikethru};
     for (const Entry& e : cache)
-        if (e.key == key)
+        if (e.key == font)
             return e.metrics;
-    cache.push_back(Entry{key, QFontMetricsF(qtFont(font, font.size * 20.0))});
+    cache.push_back(Entry{font, QFontMetricsF(qtFont(font, font.size * 20.0))});
     return cache.back().metrics;
 }
 

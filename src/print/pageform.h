@@ -23,6 +23,7 @@
 
 #include "core/records.h"
 
+#include <QHash>
 #include <QString>
 
 #include <deque>
@@ -58,6 +59,7 @@ struct Font {
     bool italic = false;
     bool underline = false;
     bool strikethru = false;
+    bool operator==(const Font&) const = default;
 };
 
 // One control with the properties the renderer reads. Which ones matter
@@ -157,7 +159,8 @@ public:
 
     // Appends the next element of the array `name`: a copy of element 0,
     // invisible, with the index (array counter + 1). Throws the subscript
-    // error when the array has no element 0.
+    // error when the array has no element 0, and error 360 when that index
+    // is already there.
     Control& loadElement(const QString& name);
     // Elements loaded into the array so far.
     Long loadedCount(const QString& name) const;
@@ -173,18 +176,19 @@ protected:
     Control& add(const Control& c);
 
 private:
-    struct Array {
-        QString name;
-        const Control* templ = nullptr;
+    // The controls of one name: a single control, or the elements of an
+    // array by index with the array's load counter.
+    struct Named {
+        Control* single = nullptr;
+        QHash<int, Control*> elements;
         Long loaded = 0;
     };
-    Array* findArray(const QString& name);
-    const Array* findArray(const QString& name) const;
+    Named* findNamed(const QString& name, int index) const;
     void sizeAutoSizedLabels();
 
     QString m_name;
     std::deque<Control> m_controls;
-    std::vector<Array> m_arrays;
+    QHash<QString, Named> m_names;
     bool m_loaded = false;
 };
 

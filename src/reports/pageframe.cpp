@@ -80,9 +80,15 @@ bool PageFrame::pfFilling() const
     return gintPageNo == gintMaxPageNo;
 }
 
+void PageFrame::psStartRows()
+{
+    mTopY = pfTopY();
+    mY = mTopY;
+}
+
 bool PageFrame::pfPageTop(bool groupFilter)
 {
-    if (mY != pfTopY())
+    if (mY != mTopY)
         return false;
     ++gintMaxPageNo;
     if (pfFilling()) {
@@ -151,12 +157,12 @@ void PageFrame::psEndPage(const std::function<void()>& more)
         closing.borderColor = print::kBlack;
         closing.visible = true;
     }
-    mY = pfTopY();
+    mY = mTopY;
 }
 
 void PageFrame::psWalk(const Walk& walk)
 {
-    mY = pfTopY();
+    psStartRows();
     for (Long i = 0; i < walk.rows; ++i) {
         const bool first = pfPageTop(walk.groupFilter);
         if (!walk.keep || walk.keep(i)) {

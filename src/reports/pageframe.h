@@ -28,8 +28,8 @@
 //      ends normally with what was built.
 //   3. A page whose rows do not follow the standard walk (blocks of rows,
 //      other row heights, two halves) builds its own loop from the steps:
-//      pfPageTop, psSeparator, psCell, pfPageEnds, psClosePage, and the
-//      current Y (mY).
+//      psStartRows, pfPageTop, psSeparator, psCell, pfPageEnds, psEndPage,
+//      and the current Y (mY).
 //   4. Give the form a launcher in src/reports/modReports.h and a report
 //      name in the page dump tool (tests/pages).
 #pragma once
@@ -72,6 +72,9 @@ protected:
     // Step 4: lblScorePage and lblPage := "".
     void psClearPageTexts();
 
+    // Step 5: mY := linTop.Y1 rounded, the top every page starts from.
+    void psStartRows();
+
     // One report row after another (steps 5 and 6).
     struct Walk {
         Long rows = 0;
@@ -83,7 +86,7 @@ protected:
     };
     void psWalk(const Walk& walk);
 
-    // Step 6.1: when mY is at linTop.Y1, a page begins: gintMaxPageNo + 1,
+    // Step 6.1: when mY is at the top (psStartRows), a page begins: gintMaxPageNo + 1,
     // the page texts on the page being filled (lblExractBelong too with
     // `groupFilter`), mY += the header row. True when a page began (the row
     // is the first of its page).
@@ -99,7 +102,7 @@ protected:
     // page limit.
     bool pfPageEnds(bool lastRow, Long nextRowHeight = kRowHeight) const;
     // Step 6.5's end on the page being filled: linTate down to mY, `more`,
-    // the closing linFutoYoko; then mY back to linTop.Y1 on any page.
+    // the closing linFutoYoko; then mY back to the top on any page.
     void psEndPage(const std::function<void()>& more = nullptr);
 
     // linTop.Y1, rounded to whole twips.
@@ -107,6 +110,8 @@ protected:
 
     // The current Y: the top of the next row.
     Long mY = 0;
+    // linTop.Y1 as psStartRows found it.
+    Long mTopY = 0;
 
 private:
     void fill() final;

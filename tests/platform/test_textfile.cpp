@@ -174,3 +174,17 @@ TEST(TextFile, WriteCutShortByTheDeviceKeepsTheOldFile)
     EXPECT_EQ(readBytes(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"game.ini"});
 }
+
+TEST(TextFile, StampTellsEveryWriteApart)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("team.dat");
+    EXPECT_EQ(platform::fileStamp(path), platform::FileStamp{});
+    ASSERT_TRUE(platform::writeTextLinesAtomic(path, {"[Team]", "ID1=A"}));
+    const platform::FileStamp first = platform::fileStamp(path);
+    EXPECT_NE(first, platform::FileStamp{});
+    EXPECT_EQ(platform::fileStamp(path), first);
+    // The same content written again is another file.
+    ASSERT_TRUE(platform::writeTextLinesAtomic(path, {"[Team]", "ID1=A"}));
+    EXPECT_NE(platform::fileStamp(path), first);
+}

@@ -3,6 +3,7 @@
 #include "core/ini.h"
 #include "core/records.h"
 #include "platform/profile.h"
+#include "platform/textfile.h"
 #include "platform/vbruntime.h"
 
 using print::AlignCenter;
@@ -42,31 +43,64 @@ frmPfRegiTeamList::frmPfRegiTeamList()
             .color(print::kBlue).text(QStringLiteral("チームの詳細")).hidden());
 }
 
-void frmPfRegiTeamList::pfDataSetBody()
-{
-    // The team file, read key by key from one loading of the file.
+namespace {
+
+struct TeamList {
     QStringList ids;
     QStringList details;
-    const platform::ProfileFile file(gstrTeamFile);
+};
+
+// The team file, read key by key from one loading of the file: ID1,
+// Detail1, ... up to the first blank identifier, trimmed.
+TeamList pfReadTeamFile(const QString& path)
+{
+    TeamList list;
+    const platform::ProfileFile file(path);
     const QString team = QStringLiteral("Team");
     for (int n = 1;; ++n) {
         const QString num = QString::number(n);
         const QString id = vb::Trim(pfCutAtNull(file.value(team, QStringLiteral("ID") + num)));
         if (id.isEmpty())
             break;
-        ids << id;
-        details << vb::Trim(pfCutAtNull(file.value(team, QStringLiteral("Detail") + num)));
+        list.ids << id;
+        list.details << vb::Trim(pfCutAtNull(file.value(team, QStringLiteral("Detail") + num)));
     }
+    return list;
+}
 
-    control(QStringLiteral("lblEntryNum")).caption = QStringLiteral("登録数 ") + QString::number(ids.size());
+// A report loads its page form once to count and once per page, and every
+// load reads the whole list: the list read last is kept and read again only
+// when the file is another one or has changed since.
+const TeamList& pfTeams()
+{
+    static QString path;
+    static platform::FileStamp stamp;
+    static TeamList list;
+    static bool read = false;
+    const platform::FileStamp now = platform::fileStamp(gstrTeamFile);
+    if (!read || path != gstrTeamFile || !(stamp == now)) {
+        list = pfReadTeamFile(gstrTeamFile);
+        path = gstrTeamFile;
+        stamp = now;
+        read = true;
+    }
+    return list;
+}
+
+}  // namespace
+
+void frmPfRegiTeamList::pfDataSetBody()
+{
+    const TeamList& teams = pfTeams();
+    control(QStringLiteral("lblEntryNum")).caption = QStringLiteral("登録数 ") + QString::number(teams.ids.size());
     psStretchTateToTop();
     psClearPageTexts();
 
     Walk walk;
-    walk.rows = ids.size();
+    walk.rows = teams.ids.size();
     walk.drawRow = [&](Long i) {
-        psCell(QStringLiteral("lblTeamID"), ids[i]);
-        psCell(QStringLiteral("lblTeamDetail"), details[i]);
+        psCell(QStringLiteral("lblTeamID"), teams.ids[i]);
+        psCell(QStringLiteral("lblTeamDetail"), teams.details[i]);
     };
     psWalk(walk);
 }

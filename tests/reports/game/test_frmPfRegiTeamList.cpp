@@ -12,6 +12,7 @@
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -87,6 +88,20 @@ TEST_F(RegiTeamListTest, NoTeamFileIsOneEmptyPage)
     EXPECT_EQ(p->control("lblPage").caption, "");
     EXPECT_EQ(p->Width, 11280);
     EXPECT_EQ(p->Height, 14850);
+}
+
+TEST_F(RegiTeamListTest, EveryLoadSeesTheTeamFileAsItIsNow)
+{
+    ASSERT_TRUE(reptest::writeTeamFile(reptest::teamLines(38)));
+    EXPECT_EQ(load(-1, -1)->gintMaxPageNo, 2);
+    ASSERT_TRUE(reptest::writeTeamFile(reptest::teamLines(75)));
+    EXPECT_EQ(load(-1, -1)->gintMaxPageNo, 3);
+    QStringList renamed = reptest::teamLines(75);
+    renamed[1] = QStringLiteral("ID1=X1");   // same size, other text
+    ASSERT_TRUE(reptest::writeTeamFile(renamed));
+    EXPECT_EQ(rows(*load(1, 3)).value(0), QStringLiteral("X1|詳細1@1380"));
+    ASSERT_TRUE(QFile::remove(gstrTeamFile));
+    EXPECT_EQ(load(-1, -1)->gintMaxPageNo, 0);
 }
 
 TEST_F(RegiTeamListTest, LauncherPreviewsTheCountedPagesTenMillimetresDown)
