@@ -7,6 +7,7 @@
 #include "core/printstate.h"
 #include "print/modPreview.h"
 #include "print/printer.h"
+#include "print/renderer.h"
 #include "reports/game/frmPfRegiTeamList.h"
 #include "reports/modReports.h"
 #include "support/gamefixtures.h"
@@ -102,6 +103,39 @@ TEST_F(RegiTeamListTest, EveryLoadSeesTheTeamFileAsItIsNow)
     EXPECT_EQ(rows(*load(1, 3)).value(0), QStringLiteral("X1|詳細1@1380"));
     ASSERT_TRUE(QFile::remove(gstrTeamFile));
     EXPECT_EQ(load(-1, -1)->gintMaxPageNo, 0);
+}
+
+TEST_F(RegiTeamListTest, PreviewPictureShowsTheThickTopRuleAndText)
+{
+    ASSERT_TRUE(reptest::writeTeamFile(reptest::teamLines(5)));
+    const auto page = load(1, 1);
+    const auto g = print::printer::geometry();
+    print::ImageTarget picture(g.printableWidth, g.printableHeight);
+    gintPrintMode = 0;
+    gsDrawForm(*page, &picture, 1.0, 0);
+    const QImage& img = picture.image();
+    if (qEnvironmentVariableIsSet("TALLICOR_SAVE_PAGE"))
+        img.save(qEnvironmentVariable("TALLICOR_SAVE_PAGE"));
+    EXPECT_EQ(img.size(), QSize(qRound(g.printableWidth / 15.0), qRound(g.printableHeight / 15.0)));
+    // linTop at Y 960 twips is pixel row 64, two pixels thick, from X 64 to 684.
+    auto darkest = [&](int x, int y0, int y1) {
+        int v = 255;
+        for (int y = y0; y <= y1; ++y)
+            v = std::min(v, qGray(img.pixel(x, y)));
+        return v;
+    };
+    EXPECT_LT(darkest(300, 63, 65), 80);
+    EXPECT_EQ(darkest(300, 58, 61), 255);
+    EXPECT_EQ(darkest(300, 67, 70), 255);
+    EXPECT_EQ(darkest(700, 63, 65), 255);   // beyond the table
+    // Text in the first row (1320 to 1680 twips: rows 88 to 112); nothing
+    // under the table.
+    int ink = 0;
+    for (int y = 89; y < 112; ++y)
+        for (int x = 70; x < 160; ++x)
+            ink += qGray(img.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 20);
+    EXPECT_EQ(darkest(400, 215, 900), 255);   // below the closing rule at row 208
 }
 
 TEST_F(RegiTeamListTest, LauncherPreviewsTheCountedPagesTenMillimetresDown)
