@@ -4,6 +4,8 @@
 #include "print/twipfont.h"
 #include "platform/ui/qtuiservice.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPrinter>
 
 #include <cmath>
@@ -72,7 +74,14 @@ void PainterTarget::print(const QString& text)
         f.font = font;
         f.sizeTwips = sizeTwips;
         f.qt = detail::qtFont(font, sizeTwips);
-        f.ascent = QFontMetricsF(f.qt).ascent();
+        const QFontMetricsF metrics(f.qt);
+        f.ascent = metrics.ascent();
+        f.boldShift = 0;
+        if (font.bold && strikesBoldTwice()) {
+            const QFontInfo face(f.qt);
+            if (QFontDatabase::weight(face.family(), face.styleName()) < QFont::DemiBold)
+                f.boldShift = 0.5 * metrics.lineWidth();
+        }
     }
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -82,6 +91,8 @@ void PainterTarget::print(const QString& text)
     p.setPen(platform::oleColor(foreColor));
     // The text's top at the position: the baseline one ascent below it.
     p.drawText(QPointF(0, f.ascent), text);
+    if (f.boldShift > 0)
+        p.drawText(QPointF(f.boldShift, f.ascent), text);
     p.restore();
 }
 

@@ -94,6 +94,11 @@ protected:
     virtual QPainter& painter() = 0;
     // Whether raster modes other than copy pen apply (pictures only).
     virtual bool rasterModes() const { return false; }
+    // Whether a bold font of a family without a bold face (the IPA fonts)
+    // is drawn a second time, shifted right by half a line thickness, as
+    // the PDF printer makes it bold. A picture needs it: its text, drawn
+    // through the twips transform, is not made bold by the font engine.
+    virtual bool strikesBoldTwice() const { return false; }
 
 private:
     QPen pen(quint32 color);
@@ -101,12 +106,13 @@ private:
     void setRasterMode(QPainter& p);
 
     // The Qt font of the last text drawn and its ascent: labels in a row
-    // share their font.
+    // share their font. boldShift: see strikesBoldTwice().
     struct DrawFont {
         Font font;
         double sizeTwips = -1;
         QFont qt;
         double ascent = 0;
+        double boldShift = 0;
     } m_drawFont;
 };
 
@@ -122,6 +128,7 @@ public:
 protected:
     QPainter& painter() override;
     bool rasterModes() const override { return true; }
+    bool strikesBoldTwice() const override { return true; }
 
 private:
     QImage m_image;

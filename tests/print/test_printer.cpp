@@ -150,4 +150,25 @@ TEST_F(PrinterTest, ThePictureTargetDrawsTextWithItsTopAtThePosition)
     EXPECT_GT(inkInRows(80, 81), 150);   // the 2-pixel line at row 80
 }
 
+// The IPA fonts have no bold face: the picture makes bold text bold as the
+// PDF printer does, so the preview shows what comes out on paper.
+TEST_F(PrinterTest, ThePictureTargetDrawsBoldTextBold)
+{
+    auto ink = [](bool bold) {
+        print::ImageTarget pic(4500, 600);
+        pic.font.size = 12;
+        pic.font.bold = bold;
+        pic.currentX = 100;
+        pic.currentY = 100;
+        pic.print(QStringLiteral("T01 チーム識別一覧表"));
+        long sum = 0;
+        const QImage& img = pic.image();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                sum += 255 - qGray(img.pixel(x, y));
+        return sum;
+    };
+    EXPECT_GT(ink(true), ink(false) * 11 / 10);
+}
+
 }  // namespace
