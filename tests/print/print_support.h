@@ -1,5 +1,6 @@
 // Shared pieces of the print engine's tests: a page form built by the test
-// itself, and the recording device put in the printer's place.
+// itself, the recording device put in the printer's place, and the page
+// count of a PDF file.
 #pragma once
 
 #include "print/pageform.h"
@@ -8,6 +9,9 @@
 #include "recordingdevice.h"
 #include "support/recordingui.h"
 
+#include <QFile>
+#include <QRegularExpression>
+#include <QString>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -43,3 +47,14 @@ protected:
     }
     RecordingDevice device;
 };
+
+// Pages of a PDF file written by Qt (its page objects); -1 when it cannot
+// be read.
+inline int pdfPages(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
+}

@@ -13,7 +13,7 @@
 #include "print/pageform.h"
 #include "print/printer.h"
 #include "print/renderer.h"
-#include "recordingdevice.h"
+#include "print_support.h"
 #include "support/gamefixtures.h"
 #include "support/modaldialog.h"
 #include "support/recordingui.h"
@@ -28,7 +28,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,17 +64,6 @@ protected:
         control(QStringLiteral("lblBody")).caption = QStringLiteral("本文 %1").arg(gintPageNo);
     }
 };
-
-// Pages of a PDF file (its page objects).
-int pdfPages(const QString& file)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray data = f.readAll();
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return static_cast<int>(QString::fromLatin1(data).count(page));
-}
 
 class PreviewTest : public ::testing::Test {
 protected:

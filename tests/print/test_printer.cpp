@@ -12,22 +12,10 @@
 
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
-
-// Pages of a PDF file written by Qt.
-int pdfPages(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
-    return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
-}
 
 class PrinterTest : public testing::Test {
 protected:
