@@ -114,8 +114,16 @@ bool PageFrame::pfPageTop(bool groupFilter)
 
 void PageFrame::psSeparator(bool firstOfPage)
 {
-    Control& sep = loadElement(firstOfPage ? QStringLiteral("linFutoYoko") : QStringLiteral("linHosoYoko"));
-    if (firstOfPage) {
+    if (firstOfPage)
+        psRowLine(QStringLiteral("linFutoYoko"), true);
+    else
+        psRowLine(QStringLiteral("linHosoYoko"), false);
+}
+
+Control& PageFrame::psRowLine(const QString& array, bool acrossTop)
+{
+    Control& sep = loadElement(array);
+    if (acrossTop) {
         const Control& top = control(QStringLiteral("linTop"));
         sep.x1 = top.x1;
         sep.x2 = top.x2;
@@ -124,6 +132,7 @@ void PageFrame::psSeparator(bool firstOfPage)
     sep.y2 = mY;
     sep.borderColor = print::kBlack;
     sep.visible = true;
+    return sep;
 }
 
 Control& PageFrame::psCell(const QString& array, const QString& caption)
@@ -167,7 +176,10 @@ void PageFrame::psWalk(const Walk& walk)
         const bool first = pfPageTop(walk.groupFilter);
         if (!walk.keep || walk.keep(i)) {
             if (pfFilling()) {
-                psSeparator(first);
+                if (walk.separator)
+                    walk.separator(i, first);
+                else
+                    psSeparator(first);
                 if (walk.drawRow)
                     walk.drawRow(i);
             }

@@ -82,6 +82,9 @@ protected:
         bool groupFilter = false;             // the page shows lblExractBelong
         std::function<bool(Long)> keep;       // false drops the row (the group filter)
         std::function<void(Long)> drawRow;    // the row's cells at mY, on the page being filled
+        // The separator above a row, on the page being filled, in place of
+        // psSeparator: gets the row and whether it is its page's first.
+        std::function<void(Long, bool)> separator;
         std::function<void()> atPageEnd;      // more to stretch at a page end, before the closing line
     };
     void psWalk(const Walk& walk);
@@ -96,6 +99,9 @@ protected:
     // Step 6.3, the separator above a row at mY: a linFutoYoko across
     // linTop for the first row of a page, else a linHosoYoko.
     void psSeparator(bool firstOfPage);
+    // A loaded element of a row-line array at mY, black and visible; across
+    // linTop's X1 to X2 with `acrossTop`, else with the template's span.
+    print::Control& psRowLine(const QString& array, bool acrossTop);
     // A loaded cell of the label array at mY + 60, black and visible.
     print::Control& psCell(const QString& array, const QString& caption);
     // Step 6.5's test: the last row, or the next row would end below the
