@@ -20,6 +20,11 @@
 // caller.
 void gsReadMemberData();
 
+// Rebuilds gBelongList from the group file: every section "group" & n
+// (n = 1 to MaxGroupNo) whose Name is not blank, deleted groups included,
+// names trimmed. A State too large for its field is read as 0 and noted.
+void gsReadBelongData();
+
 // Numeric values of the master files (players, groups, series) that do not
 // fit their field. The readers take such a value as 0 and note it here as
 // "<file name> [<section>] <key>=<value>", each line once, in the order met,

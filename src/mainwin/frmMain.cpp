@@ -1289,22 +1289,5 @@ void frmMain::psReadGameList()
 
 void frmMain::psReadGroups()
 {
-    gBelongList.clear();
-    // The group file is parsed once for the whole list.
-    const IniFileReader groups(gstrGroupFile);
-    const Long maxNo = groups.highestNumber(QStringLiteral("MaxGroupNo"));
-    for (Long n = 1; n <= maxNo; ++n) {
-        const QString section = QStringLiteral("group") + fmt0(n);
-        const QString name = groups.value(section, QStringLiteral("Name"));
-        if (vb::Trim(name).isEmpty())
-            continue;
-        BelongInfo b;
-        b.BelongID = n;
-        b.Name = vb::Trim(name);
-        b.ShortName = vb::Trim(groups.value(section, QStringLiteral("ShortName")));
-        b.State = gfStoredInteger(gstrGroupFile, section, QStringLiteral("State"),
-                                  groups.value(section, QStringLiteral("State")));
-        b.Marked = 0;
-        gBelongList.push_back(b);
-    }
+    gsReadBelongData();
 }

@@ -1,10 +1,59 @@
 #include "reports/modReports.h"
 
+#include "platform/uiservice.h"
 #include "print/modPrint.h"
+#include "reports/game/frmPfEntryList.h"
+#include "reports/game/frmPfPersonRanking.h"
 #include "reports/game/frmPfRegiTeamList.h"
+#include "reports/game/frmPfRoundRanking.h"
+#include "reports/game/frmPfScore.h"
+#include "reports/game/frmPfTeamList.h"
+#include "reports/game/frmPfTeamRanking.h"
+
+#include <QWidget>
 
 Integer gfPrintRegiTeamList(Integer mode, QWidget* owner)
 {
     return gfPrintReport(print::pageFormFactory<frmPfRegiTeamList>(), QStringLiteral("gfPrintRegiTeamList"), 10, 0,
                          mode, owner);
+}
+
+Integer gfPrintEntryList(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfEntryList>(), QStringLiteral("gfPrintEntryList"), 10, 0, mode,
+                         owner);
+}
+
+Integer gfPrintScore(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfScore>(), QStringLiteral("gfPrintScore"), 10, 0, mode, owner);
+}
+
+Integer gfPrintPersonRanking(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfPersonRanking>(), QStringLiteral("gfPrintPersonRanking"), 10,
+                         0, mode, owner);
+}
+
+Integer gfPrintRoundRanking(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfRoundRanking>(), QStringLiteral("gfPrintRoundRanking"), 10, 0,
+                         mode, owner);
+}
+
+Integer gfPrintTeamList(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfTeamList>(), QStringLiteral("gfPrintTeamList"), 10, 0, mode,
+                         owner);
+}
+
+Integer gfPrintTeamRanking(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfTeamRanking>(), QStringLiteral("gfPrintTeamRanking"), 5, 0,
+                         mode, owner);
+}
+
+void gsMsgNoPrintData(QWidget* owner)
+{
+    platform::MsgBox(QStringLiteral("印刷データはありません。"), platform::vbOKOnly, QStringLiteral("ｴﾗｰ"), owner);
 }

@@ -14,3 +14,17 @@ class QWidget;
 
 // The list of registered teams (frmPfRegiTeamList), from the team dialog.
 Integer gfPrintRegiTeamList(Integer mode, QWidget* owner);
+
+// The reports of one game, from the game print dialog: the participants
+// list, the score sheet, the personal ranking, the best rounds, the team
+// list and the team ranking (printed 5 mm down, the others 10 mm).
+Integer gfPrintEntryList(Integer mode, QWidget* owner);
+Integer gfPrintScore(Integer mode, QWidget* owner);
+Integer gfPrintPersonRanking(Integer mode, QWidget* owner);
+Integer gfPrintRoundRanking(Integer mode, QWidget* owner);
+Integer gfPrintTeamList(Integer mode, QWidget* owner);
+Integer gfPrintTeamRanking(Integer mode, QWidget* owner);
+
+// The print dialogs' refusal when a report has no row:
+// "印刷データはありません。", titled "ｴﾗｰ", OK only, no icon.
+void gsMsgNoPrintData(QWidget* owner);

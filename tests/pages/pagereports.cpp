@@ -1,13 +1,71 @@
 #include "pagereports.h"
 
-#include "reports/modReports.h"
+#include "core/gamefile.h"
+#include "core/masterlists.h"
+#include "core/printstate.h"
+#include "core/records.h"
 #include "platform/uiservice.h"
+#include "platform/vbruntime.h"
+#include "reports/game/frmSelectPrintScore.h"
+#include "reports/modReports.h"
+
+#include <algorithm>
+#include <exception>
+#include <optional>
 
 namespace {
 
 QString noArguments(const QStringList& args)
 {
     return args.isEmpty() ? QString() : QStringLiteral("takes no arguments");
+}
+
+// A whole number argument, or nothing.
+std::optional<Long> wholeNumber(const QString& text)
+{
+    bool ok = false;
+    const Long v = text.toInt(&ok);
+    return ok ? std::optional<Long>(v) : std::nullopt;
+}
+
+// The main window's game print and the print dialog's 印刷 with the
+// proposed titles: GAMEFILE REPORT [--group ID].
+QString runGameReport(const QStringList& args)
+{
+    if (args.size() != 2 && !(args.size() == 4 && args[2] == QStringLiteral("--group")))
+        return QStringLiteral("takes GAMEFILE REPORT [--group ID]");
+    const std::optional<Long> report = wholeNumber(args[1]);
+    if (!report || *report < 0 || *report >= kGameReportCount)
+        return QStringLiteral("REPORT is a number from 0 to 5");
+    const std::optional<Long> group = args.size() == 4 ? wholeNumber(args[3]) : std::optional<Long>(0);
+    if (!group)
+        return QStringLiteral("--group takes a group number");
+
+    gsReadMemberData();
+    gsReadBelongData();
+    QStringList damaged;
+    gsReadGameList(&damaged);
+    const auto game = std::find_if(gGameList.begin(), gGameList.end(),
+                                   [&](const GameInfo& g) { return vb::Trim(g.GameFileName) == args[0]; });
+    if (game == gGameList.end())
+        return QStringLiteral("no game ") + args[0] + QStringLiteral(" in the games folder");
+
+    gGame = *game;
+    gsClearCalcResults();
+    gsReadScoreData();
+    try {
+        gsScoreDataToLines();
+        const std::vector<Long> groups = gfGamePrintBelongs();
+        if (*group != 0 && std::find(groups.begin(), groups.end(), *group) == groups.end())
+            return QStringLiteral("group ") + args[3] + QStringLiteral(" is not in the game's group list");
+        gstrPrintTitle1 = gfGamePrintTitle1();
+        gstrPrintTitle2 = gfGamePrintTitle2();
+        glngExtractBelong = *group;
+        gfPrintGameReport(static_cast<int>(*report), nullptr);
+    } catch (const std::exception& e) {
+        platform::MsgBox(vb::errorDescription(e), platform::vbOKOnly, QStringLiteral("エラー"));
+    }
+    return QString();
 }
 
 }  // namespace
@@ -26,6 +84,7 @@ const std::vector<PageReport>& pageReports()
              platform::resetMousePointer();
              return QString();
          }},
+        {QStringLiteral("game"), QStringLiteral("GAMEFILE REPORT [--group ID]"), runGameReport},
     };
     return reports;
 }

@@ -12,34 +12,13 @@
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QStringList lines;
-    QString errors;
-};
-
 class PagesToolTest : public testing::Test {
 protected:
-    // The program's data folder under the tool's home.
-    QString dataFolder() const { return home.filePath("Documents/Talvane Software/Tallicor/data"); }
+    QString dataFolder() const { return reptest::toolDataFolder(home.path()); }
 
-    ToolRun run(const QStringList& args, const QString& homePath = QString())
+    reptest::ToolRun run(const QStringList& args, const QString& homePath = QString())
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        const QString h = homePath.isEmpty() ? home.path() : homePath;
-        env.insert("HOME", h);
-        env.insert("XDG_DATA_HOME", h + "/.local/share");
-        env.insert("XDG_CONFIG_HOME", h + "/.config");
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TALLICOR_PAGES), args);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        ToolRun r;
-        r.exitCode = p.exitCode();
-        r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        r.errors = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return reptest::runPagesTool(args, homePath.isEmpty() ? home.path() : homePath);
     }
 
     void writeTeams(const QStringList& lines)
@@ -48,22 +27,13 @@ protected:
         ASSERT_TRUE(platform::writeTextLinesAtomic(dataFolder() + "/team.dat", lines));
     }
 
-    static QStringList linesOf(const ToolRun& r, const QString& prefix)
-    {
-        QStringList out;
-        for (const QString& l : r.lines)
-            if (l.startsWith(prefix))
-                out << l;
-        return out;
-    }
-
     QTemporaryDir home;
 };
 
 TEST_F(PagesToolTest, RegisteredTeamListOfThirtyEightTeamsIsTwoPages)
 {
     writeTeams(reptest::thirtyEightTeams());
-    const ToolRun r = run({"regi-team-list"});
+    const reptest::ToolRun r = run({"regi-team-list"});
     ASSERT_EQ(r.exitCode, 0) << r.errors.toStdString();
     ASSERT_FALSE(r.lines.isEmpty());
     EXPECT_EQ(r.lines.first(), "pages\t2");
@@ -105,15 +75,15 @@ TEST_F(PagesToolTest, RegisteredTeamListOfThirtyEightTeamsIsTwoPages)
          })
         EXPECT_TRUE(r.lines.contains(expected)) << expected.toStdString();
 
-    EXPECT_EQ(linesOf(r, "label\t1\tlblTeamID(").size(), 37);
-    EXPECT_EQ(linesOf(r, "label\t2\tlblTeamID(").size(), 1);
-    EXPECT_TRUE(linesOf(r, "label\t3").isEmpty());
+    EXPECT_EQ(r.linesOf("label\t1\tlblTeamID(").size(), 37);
+    EXPECT_EQ(r.linesOf("label\t2\tlblTeamID(").size(), 1);
+    EXPECT_TRUE(r.linesOf("label\t3").isEmpty());
     EXPECT_FALSE(r.lines.join('\n').contains("T40"));
     for (int page : {1, 2}) {
-        const QStringList entry = linesOf(r, QStringLiteral("label\t%1\tlblEntryNum\t").arg(page));
+        const QStringList entry = r.linesOf(QStringLiteral("label\t%1\tlblEntryNum\t").arg(page));
         ASSERT_EQ(entry.size(), 1);
         EXPECT_EQ(entry[0].section('\t', 7, 7), QStringLiteral("登録数 38"));
-        const QStringList title = linesOf(r, QStringLiteral("label\t%1\tlblScorePage\t").arg(page));
+        const QStringList title = r.linesOf(QStringLiteral("label\t%1\tlblScorePage\t").arg(page));
         ASSERT_EQ(title.size(), 1);
         EXPECT_EQ(title[0].section('\t', 7, 7), QStringLiteral("チーム識別一覧表（%1/2）").arg(page));
         // Auto-sized, its right edge stays at 10260.
@@ -123,16 +93,16 @@ TEST_F(PagesToolTest, RegisteredTeamListOfThirtyEightTeamsIsTwoPages)
 
 TEST_F(PagesToolTest, NoTeamFileIsOnePageWithoutRows)
 {
-    const ToolRun r = run({"regi-team-list"});
+    const reptest::ToolRun r = run({"regi-team-list"});
     ASSERT_EQ(r.exitCode, 0) << r.errors.toStdString();
     EXPECT_EQ(r.lines.first(), "pages\t1");
-    EXPECT_TRUE(linesOf(r, "label\t1\tlblTeamID").isEmpty());
-    EXPECT_EQ(linesOf(r, "label\t1\tlblEntryNum").value(0).section('\t', 7, 7), QStringLiteral("登録数 0"));
+    EXPECT_TRUE(r.linesOf("label\t1\tlblTeamID").isEmpty());
+    EXPECT_EQ(r.linesOf("label\t1\tlblEntryNum").value(0).section('\t', 7, 7), QStringLiteral("登録数 0"));
 }
 
 TEST_F(PagesToolTest, ErrorsExitNonZeroWithTheMessageOnStandardError)
 {
-    ToolRun r = run({});
+    reptest::ToolRun r = run({});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.errors.contains("regi-team-list"));
     r = run({"no-such-report"});
