@@ -107,8 +107,7 @@ private:
     static QString pfErrorDescription(const std::exception& e);
 
     // --- commands of the buttons and grid clicks ---------------------------
-    // Connects the command buttons and the grid events; buttons whose command
-    // is not available are disabled.
+    // Connects the command buttons and the grid events.
     void psWireCommands();
     void btnAddMember0_Click();
     void btnDeleteMember0_Click();

@@ -1,10 +1,8 @@
 // frmParvona: the commands of its buttons and the clicks in its grids -
 // adding and removing participants, teams, game information, category,
-// score entry, the playing groups and the moves to the score tab.
+// printing, score entry, the playing groups and the moves to the score tab.
 //
 // Saving and closing are wired with the window's frame (frmParvona.cpp).
-// Printing is not available yet: its button is shown disabled and its
-// handler does nothing.
 #include "game/frmParvona.h"
 
 #include "core/gamefile.h"
@@ -19,6 +17,8 @@
 #include "mainwin/frmSetTeam.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
+#include "reports/game/frmSelectPrintScore.h"
+#include "reports/modReports.h"
 
 #include <QPushButton>
 
@@ -56,8 +56,6 @@ Long firstLineOf(Long id)
 
 void frmParvona::psWireCommands()
 {
-    btnPrint->setEnabled(false);
-
     connect(btnAddMember0, &QPushButton::clicked, this, [this] { btnAddMember0_Click(); });
     connect(btnDeleteMember0, &QPushButton::clicked, this, [this] { btnDeleteMember0_Click(); });
     connect(btnTeam, &QPushButton::clicked, this, [this] { btnTeam_Click(); });
@@ -461,8 +459,29 @@ void frmParvona::btnCategory_Click()
     psSelectTab(TabRanking);
 }
 
-// Print the game (dialog frmSelectPrintScore): not available yet.
-void frmParvona::btnPrint_Click() {}
+// Prints the game's reports (dialog frmSelectPrintScore). A category changed
+// there marks the game modified and shows the ranking; otherwise the
+// result tab on show is computed again, since the dialog's tallies
+// overwrote the tables its rows point into.
+void frmParvona::btnPrint_Click()
+{
+    if (glngScoreLinesUBound() < 0) {
+        gsMsgNoPrintData(this);
+        return;
+    }
+    const GameInfo before = gGame;
+    {
+        frmSelectPrintScore dlg(this);
+        dlg.exec();
+    }
+    if (gfIsGameInfoChanged(before, gGame) == 1) {
+        psSetModified();
+        ResetTabCaption();
+        psSelectTab(TabRanking);
+    } else if (mCurrentTab >= TabRanking) {
+        psSelectTab(mCurrentTab);
+    }
+}
 
 // ---------------------------------------------------------------- score entry
 

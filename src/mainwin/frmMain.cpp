@@ -51,8 +51,8 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kRowHeight = 350;
 constexpr Long kNoSelection = std::numeric_limits<Long>::min();
 
-// The print and season commands are not available yet: their buttons stay
-// disabled whatever the list shows.
+// The point ranking and the season commands are not available yet: their
+// buttons stay disabled whatever the list shows.
 constexpr bool kPrintCommandsAvailable = false;
 
 const QString kSetup = QStringLiteral("Setup");
@@ -627,7 +627,7 @@ void frmMain::psSetButtonsEnabled()
     btnSeasonPrint->setEnabled(ticked && kPrintCommandsAvailable);
 
     btnOpenGame->setEnabled(selected);
-    btnGamePrint->setEnabled(selected && kPrintCommandsAvailable);
+    btnGamePrint->setEnabled(selected);
     btnDeleteGame->setEnabled(selected);
     btnUploadFile->setEnabled(selected);
 }
@@ -674,13 +674,8 @@ void frmMain::btnTeamRegi_Click()
     dlg.exec();
 }
 
-// The game commands (new, open, delete) and psClearDeletedRefs are in
+// The game commands (new, open, print, delete) and psClearDeletedRefs are in
 // frmMainGameCommands.cpp.
-
-void frmMain::btnGamePrint_Click()
-{
-    // The game print is not available yet (the button stays disabled).
-}
 
 void frmMain::btnPointTotal_Click()
 {

@@ -1,6 +1,7 @@
 // frmMain: the commands that act on a game as a whole - a new game (game
 // information, then participants, then the game window), opening a stored
-// game in the game window, deleting a stored game, the unticked games kept
+// game in the game window, printing a stored game's reports, deleting a
+// stored game, the unticked games kept
 // across a rebuild of the list, and clearing the references of games to
 // series and courses that are no longer live.
 #include "mainwin/frmMain.h"
@@ -14,6 +15,7 @@
 #include "mainwin/frmNewScoreSetup.h"
 #include "mainwin/modRegisters.h"
 #include "platform/eradate.h"
+#include "reports/game/frmSelectPrintScore.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
@@ -138,6 +140,32 @@ void frmMain::btnOpenGame_Click()
     gGame = gGameList[idx];
     mOpenedStoredGame = 1;
     showGameWindow(this);
+}
+
+// The reports of the selected game (dialog frmSelectPrintScore), over its
+// stored entries; the result tables are emptied again afterwards.
+void frmMain::btnGamePrint_Click()
+{
+    if (cobSeason->currentIndex() < 0)
+        return;
+    const int row = registers::firstSelectedRow(uctGameList);
+    if (row < 0) {
+        showNoGameSelected(this);
+        return;
+    }
+    const Long idx = gameIndexOfRow(uctGameList, row);
+    if (idx < 0)
+        return;
+
+    gGame = gGameList[idx];
+    gsClearCalcResults();
+    gsReadScoreData();
+    gsScoreDataToLines();
+    {
+        frmSelectPrintScore dlg(this);
+        dlg.exec();
+    }
+    gsClearCalcResults();
 }
 
 void frmMain::btnDeleteGame_Click()

@@ -194,10 +194,10 @@ TEST_F(GameWindowTest, StoredGameOpensUnmodifiedOnTheParticipantsTab)
     EXPECT_FALSE(button("btnAddMember0")->parentWidget()->isHidden());
     EXPECT_TRUE(button("btnScore")->parentWidget()->isHidden());
 
-    // Printing is not available yet; every other command is.
-    EXPECT_FALSE(button("btnPrint")->isEnabled());
+    // Every command is available.
     for (const char* name : {"btnAddMember0", "btnDeleteMember0", "btnTeam", "btnGotoScore", "btnGrouping",
-                             "btnScore", "btnGotoScore2", "btnGameInfo", "btnCategory", "btnSave", "btnExit"})
+                             "btnScore", "btnGotoScore2", "btnGameInfo", "btnCategory", "btnPrint", "btnSave",
+                             "btnExit"})
         EXPECT_TRUE(button(name)->isEnabled()) << name;
 }
 

@@ -1,7 +1,7 @@
 // The main window's game commands: a new game through the game information
 // and participants dialogs to the game window, opening a stored game,
-// deleting a game after the question, and clearing references to deleted
-// series and courses in the game files.
+// printing a stored game's reports, deleting a game after the question, and
+// clearing references to deleted series and courses in the game files.
 #include "core/ini.h"
 #include "core/records.h"
 #include "game/frmParvona.h"
@@ -12,6 +12,8 @@
 #include "mainwin/frmSeriesRegi.h"
 #include "platform/eradate.h"
 #include "platform/textfile.h"
+#include "reports/game/frmSelectPrintScore.h"
+#include "support/modaldialog.h"
 #include "gamelist_support.h"
 #include "registers_support.h"
 #include "support/gamefixtures.h"
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include <memory>
 
@@ -357,6 +360,32 @@ TEST_F(FrmMainGameCommandsTest, OpenAndDeleteWithoutASelectedRowAsk)
     EXPECT_EQ(messages(), "エラー|ゲームを選択してください。\nエラー|ゲームを選択してください。");
     EXPECT_EQ(w->gameWindow(), nullptr);
     EXPECT_EQ(gameFiles(), QStringList({"game00001.tcg"}));
+}
+
+// ---------------------------------------------------------------- print
+
+TEST_F(FrmMainGameCommandsTest, PrintShowsTheDialogOverTheSelectedGameAndClearsTheTablesAfterIt)
+{
+    writeGames({{1, "2024/04/01", "一"}, {2, "2024/04/02", "二"}});
+    setting("SelectedGame", "none");
+    open();
+    EXPECT_FALSE(w->btnGamePrint->isEnabled());
+    w->btnGamePrint_Click();
+    EXPECT_EQ(messages(), "エラー|ゲームを選択してください。");
+
+    selectRow(2);
+    emit grid().MGCellClick(2, 2);
+    ASSERT_TRUE(w->btnGamePrint->isEnabled());
+    QString seen;
+    testsupport::onNextDialog<frmSelectPrintScore>([&](frmSelectPrintScore* d) {
+        seen = gGame.GameFileName + ' ' + QString::number(glngScoreLinesUBound()) + ' ' + d->txtTittle2->text();
+        QTest::mouseClick(d->btnCancel, Qt::LeftButton);
+    });
+    QTest::mouseClick(w->btnGamePrint, Qt::LeftButton);
+    EXPECT_EQ(seen, QStringLiteral("game00002.tcg 2 令和6年4月2日(火) 「二」"));
+    EXPECT_TRUE(gScoreLines.empty());
+    EXPECT_EQ(w->gameWindow(), nullptr);
+    EXPECT_TRUE(w->isVisible());
 }
 
 // ---------------------------------------------------------------- delete
