@@ -188,33 +188,40 @@ QString gfGetCategoryTitle()
     return QStringLiteral("総合");
 }
 
+namespace corehelpers {
+
+bool gfNoCategory(const GameInfo& game)
+{
+    return game.CategoryGender == 0 && game.CategoryAgeLow == -1 && game.CategoryAgeHigh == -1;
+}
+
+bool gfFitsCategory(Long id, const GameInfo& game, const QString& referenceDate)
+{
+    const Integer g = game.CategoryGender;
+    const Integer lo = game.CategoryAgeLow;
+    const Integer hi = game.CategoryAgeHigh;
+    if (g == 1 && gfGetMemberGender(id, 0) != QStringLiteral("男"))
+        return false;
+    if (g == 2 && gfGetMemberGender(id, 0) != QStringLiteral("女"))
+        return false;
+    if (lo != -1 || hi != -1) {
+        const QString age = vb::Trim(gfGetMemberAge(id, referenceDate));
+        if (age.isEmpty() || age == QStringLiteral("-"))
+            return false;
+        const double years = vb::Val(age);
+        if (lo != -1 && years < lo)
+            return false;
+        if (hi != -1 && years > hi)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace corehelpers
+
 void gsFilterRankingByCategory(const QString& referenceDate)
 {
-    const Integer g = gGame.CategoryGender;
-    const Integer lo = gGame.CategoryAgeLow;
-    const Integer hi = gGame.CategoryAgeHigh;
-    if (g == 0 && lo == -1 && hi == -1) return;
-
-    std::vector<PersonRank> old;
-    old.swap(gRanking);
-    const bool ageBound = lo != -1 || hi != -1;
-    Long prevOldRank = 0;
-    for (const PersonRank& row : old) {
-        if (g == 1 && gfGetMemberGender(row.IDNo, 0) != QStringLiteral("男")) continue;
-        if (g == 2 && gfGetMemberGender(row.IDNo, 0) != QStringLiteral("女")) continue;
-        if (ageBound) {
-            const QString age = vb::Trim(gfGetMemberAge(row.IDNo, referenceDate));
-            if (age.isEmpty() || age == QStringLiteral("-")) continue;
-            const double years = vb::Val(age);
-            if (lo != -1 && years < lo) continue;
-            if (hi != -1 && years > hi) continue;
-        }
-        PersonRank kept = row;
-        kept.Rank = static_cast<Long>(gRanking.size()) + 1;
-        if (!gRanking.empty() && row.Rank == prevOldRank) kept.Rank = gRanking.back().Rank;
-        prevOldRank = row.Rank;
-        gRanking.push_back(kept);
-    }
+    gRanking = corehelpers::keptInCategory(gRanking, gGame, referenceDate);
 }
 
 void gsCalRoundRanking()

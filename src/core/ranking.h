@@ -40,6 +40,42 @@ std::vector<Row> rankedInOrder(const std::vector<Row>& rows, const std::vector<Q
     return out;
 }
 
+// True when the player fits the category of `game` (CategoryGender,
+// CategoryAgeLow, CategoryAgeHigh) at the reference date: gender 1 needs a
+// man, 2 a woman; with an age bound the whole years must be known and within
+// the bounds (both inclusive). A player missing from the list fits no
+// gender and no age bound.
+bool gfFitsCategory(Long id, const GameInfo& game, const QString& referenceDate);
+
+// True when `game` sets no category (no gender, no age bound).
+bool gfNoCategory(const GameInfo& game);
+
+// The rows of a ranking, in their order, whose player fits the category of
+// `game`, renumbered: a row whose old rank differs from that of the previous
+// kept row takes its position among the kept rows, one with the same old
+// rank shares the previous kept row's new rank (1, 2, 2, 4). Without a
+// category the rows come back unchanged.
+template <class Row>
+std::vector<Row> keptInCategory(const std::vector<Row>& rows, const GameInfo& game,
+                                const QString& referenceDate)
+{
+    if (gfNoCategory(game))
+        return rows;
+    std::vector<Row> kept;
+    Long prevOldRank = 0;
+    for (const Row& row : rows) {
+        if (!gfFitsCategory(row.IDNo, game, referenceDate))
+            continue;
+        Row k = row;
+        k.Rank = static_cast<Long>(kept.size()) + 1;
+        if (!kept.empty() && row.Rank == prevOldRank)
+            k.Rank = kept.back().Rank;
+        prevOldRank = row.Rank;
+        kept.push_back(k);
+    }
+    return kept;
+}
+
 }  // namespace corehelpers
 
 // Number of distinct player identifiers among the score rows.
