@@ -24,14 +24,14 @@ bool takeDialogKey(QDialog* dialog, QKeyEvent* event, bool swallowEscape)
     return false;
 }
 
-int fillGroupBox(QComboBox* box, Long lastBelong)
+int fillGroupBox(QComboBox* box, Long lastBelong, bool markedOnly)
 {
     box->clear();
     box->addItem(QStringLiteral("すべて"), -1);
     box->addItem(QStringLiteral("無し"), 0);
     int chosen = -1;
     for (const BelongInfo& g : gBelongList) {
-        if (g.State == 2)
+        if (g.State == 2 || (markedOnly && g.Marked != 1))
             continue;
         box->addItem(g.Name, static_cast<int>(g.BelongID));
         if (g.BelongID == lastBelong)

@@ -19,10 +19,11 @@ namespace dialoghelpers {
 bool takeDialogKey(QDialog* dialog, QKeyEvent* event, bool swallowEscape);
 
 // Fills a player-group box: "すべて" (-1), "無し" (0), then every group of
-// gBelongList that is not deleted, each with its BelongID as item data. No
-// item is current afterwards. Returns the index of the group `lastBelong`,
-// or -1 when it is not among them.
-int fillGroupBox(QComboBox* box, Long lastBelong);
+// gBelongList that is not deleted (and, with markedOnly, whose Marked is 1),
+// each with its BelongID as item data. No item is current afterwards.
+// Returns the index of the group `lastBelong`, or -1 when it is not among
+// them.
+int fillGroupBox(QComboBox* box, Long lastBelong, bool markedOnly = false);
 
 // The three-line message shown for a text that is not a date.
 QString dateErrorText();

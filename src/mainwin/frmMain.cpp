@@ -15,6 +15,7 @@
 #include "mainwin/frmSeriesRegi.h"
 #include "mainwin/frmSetTeam.h"
 #include "mainwin/modWebUpload.h"
+#include "reports/season/frmPrintTotalGames.h"
 #include "platform/eradate.h"
 #include "platform/folders.h"
 #include "platform/uiservice.h"
@@ -51,8 +52,8 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kRowHeight = 350;
 constexpr Long kNoSelection = std::numeric_limits<Long>::min();
 
-// The point ranking and the season commands are not available yet: their
-// buttons stay disabled whatever the list shows.
+// The point ranking command is not available yet: its button stays
+// disabled whatever the list shows.
 constexpr bool kPrintCommandsAvailable = false;
 
 const QString kSetup = QStringLiteral("Setup");
@@ -624,7 +625,7 @@ void frmMain::psSetButtonsEnabled()
         if (uctGameList->gfGetRowSelected(r))
             selected = true;
     }
-    btnSeasonPrint->setEnabled(ticked && kPrintCommandsAvailable);
+    btnSeasonPrint->setEnabled(ticked);
 
     btnOpenGame->setEnabled(selected);
     btnGamePrint->setEnabled(selected);
@@ -684,7 +685,28 @@ void frmMain::btnPointTotal_Click()
 
 void frmMain::btnSeasonPrint_Click()
 {
-    // The season tallies are not available yet (the button stays disabled).
+    if (cobSeason->currentIndex() < 0 || cobHoleRound->currentIndex() < 0 || cobCource->currentIndex() < 0)
+        return;
+    try {
+        platform::setHourglass();
+        gSelectedGames.clear();
+        for (int r = 1; r < uctGameList->gfRowCount(); ++r)
+            if (uctGameList->gfGetCellData(0, r, QStringLiteral("Value")).toInt() != 0)
+                gSelectedGames.push_back(uctGameList->gfGetRowItemData(r));
+        gsPrepareSeasonPrint(cobSelectedData(cobSeason), cobSelectedData(cobCource));
+        platform::resetMousePointer();
+        if (gSelectedGames.empty())
+            return;
+        {
+            frmPrintTotalGames dlg(this);
+            dlg.exec();
+        }
+        gSelectedGames.clear();
+        gsClearCalcResults();
+    } catch (const std::exception&) {
+        // The command ends without a word of its own.
+        platform::resetMousePointer();
+    }
 }
 
 void frmMain::btnUploadFile_Click()

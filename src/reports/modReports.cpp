@@ -9,6 +9,10 @@
 #include "reports/game/frmPfScore.h"
 #include "reports/game/frmPfTeamList.h"
 #include "reports/game/frmPfTeamRanking.h"
+#include "reports/season/frmPfSeasonEntryList.h"
+#include "reports/season/frmPfSeasonGameRanking.h"
+#include "reports/season/frmPfSeasonRoundRanking.h"
+#include "reports/season/frmPfSeasonTotalRanking.h"
 
 #include <QWidget>
 
@@ -56,4 +60,28 @@ Integer gfPrintTeamRanking(Integer mode, QWidget* owner)
 void gsMsgNoPrintData(QWidget* owner)
 {
     platform::MsgBox(QStringLiteral("印刷データはありません。"), platform::vbOKOnly, QStringLiteral("ｴﾗｰ"), owner);
+}
+
+Integer gfPrintSeasonEntryList(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonEntryList>(), QStringLiteral("gfPrintSeasonEntryList"),
+                         10, 0, mode, owner);
+}
+
+Integer gfPrintSeasonTotalRanking(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonTotalRanking>(),
+                         QStringLiteral("gfPrintSeasonTotalRanking"), 10, 0, mode, owner);
+}
+
+Integer gfPrintSeasonGameRanking(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonGameRanking>(),
+                         QStringLiteral("gfPrintSeasonGameRanking"), 10, 0, mode, owner);
+}
+
+Integer gfPrintSeasonRoundRanking(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonRoundRanking>(),
+                         QStringLiteral("gfPrintSeasonRoundRanking"), 10, 0, mode, owner);
 }

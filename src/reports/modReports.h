@@ -28,3 +28,10 @@ Integer gfPrintTeamRanking(Integer mode, QWidget* owner);
 // The print dialogs' refusal when a report has no row:
 // "印刷データはありません。", titled "ｴﾗｰ", OK only, no icon.
 void gsMsgNoPrintData(QWidget* owner);
+
+// The season reports, from the season print dialog (frmPrintTotalGames): the
+// entry list, the total ranking, the best games and the best rounds.
+Integer gfPrintSeasonEntryList(Integer mode, QWidget* owner);
+Integer gfPrintSeasonTotalRanking(Integer mode, QWidget* owner);
+Integer gfPrintSeasonGameRanking(Integer mode, QWidget* owner);
+Integer gfPrintSeasonRoundRanking(Integer mode, QWidget* owner);

@@ -3,6 +3,7 @@
 // printing a stored game's reports, deleting a game after the question, and
 // clearing references to deleted series and courses in the game files.
 #include "core/ini.h"
+#include "core/printstate.h"
 #include "core/records.h"
 #include "game/frmParvona.h"
 #include "grid/uctMyGrid.h"
@@ -13,6 +14,7 @@
 #include "platform/eradate.h"
 #include "platform/textfile.h"
 #include "reports/game/frmSelectPrintScore.h"
+#include "reports/season/frmPrintTotalGames.h"
 #include "support/modaldialog.h"
 #include "gamelist_support.h"
 #include "registers_support.h"
@@ -566,6 +568,58 @@ TEST_F(FrmMainGameCommandsTest, ClearingDoesNotCreateAVanishedGameFile)
     EXPECT_FALSE(QFile::exists(gstrGamesFolder + "/game00001.tcg"));
     EXPECT_EQ(gGameList[0].SeriesID, 0);
     EXPECT_TRUE(recordingUi().messages.empty());
+}
+
+// ---------------------------------------------------------------- season
+
+TEST_F(FrmMainGameCommandsTest, SeasonPrintOpensTheSeasonDialogOverTheTickedGames)
+{
+    writeSeries({{"春季", 0}});
+    writeCources({{"中央", 0}, {"東", 0}});
+    writeGames({{1, "2024/05/12", "三", 1, 1, 8, 3}, {2, "2024/04/14", "二", 1, 1, 8, 2},
+                {3, "2024/03/10", "一", 1, 1, 8, 3}, {4, "2024/06/09", "四", 1, 2, 8, 3}});
+    setting("SelectedSeason", "1");
+    setting("SelectedCource", "1");
+    open();
+    ASSERT_EQ(titles(), (QStringList{"一", "二", "三"}));
+    grid().gsSetCellData(0, 2, "Value", 0);   // "二" unticked
+    w->psSetButtonsEnabled();
+    ASSERT_TRUE(w->btnSeasonPrint->isEnabled());
+
+    int opened = 0;
+    testsupport::onNextDialog<frmPrintTotalGames>(
+        [](frmPrintTotalGames* d) {
+            // The ticked games in the list's order (by date).
+            ASSERT_EQ(gSelectedGames.size(), 2u);
+            EXPECT_EQ(gGameList[gSelectedGames[0]].Tittle, "一");
+            EXPECT_EQ(gGameList[gSelectedGames[1]].Tittle, "三");
+            EXPECT_EQ(gstrSeasonFirstDate, "2024/03/10");
+            EXPECT_EQ(gstrSeasonLastDate, "2024/05/12");
+            EXPECT_EQ(gstrSeasonDiffer, "00");
+            EXPECT_EQ(gSeasonGameInfo.SeriesID, 1);
+            EXPECT_EQ(gSeasonGameInfo.CourceID, 1);
+            EXPECT_EQ(gSeasonGameInfo.Hole, 8);
+            EXPECT_EQ(gSeasonGameInfo.Round, 3);
+            EXPECT_EQ(d->txtTittle1->text(), "* 春季 * 中央");
+            EXPECT_EQ(d->txtTittle2->text(), "8ﾎｰﾙ、3ﾗｳﾝﾄﾞ ： 令和6年3月10日(日)～令和6年5月12日(日)");
+            EXPECT_EQ(d->txtKiteiGame->text(), "1");
+            EXPECT_EQ(platform::ui().mousePointer(), platform::vbDefault);
+            d->btnOK->click();
+        },
+        &opened);
+    w->btnSeasonPrint->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(gSelectedGames.empty());
+    EXPECT_TRUE(gSeasonScores.empty());
+    // The season settings stay until the next season command.
+    EXPECT_EQ(gstrSeasonLastDate, "2024/05/12");
+    EXPECT_TRUE(recordingUi().messages.empty()) << messages().toStdString();
+
+    // Nothing ticked: the button is disabled, and the command shows nothing.
+    w->btnSyukeiClear->click();
+    EXPECT_FALSE(w->btnSeasonPrint->isEnabled());
+    w->btnSeasonPrint_Click();
+    EXPECT_EQ(opened, 1);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "pagereports.h"
 
+#include "seasonreport.h"
+
 #include "core/gamefile.h"
 #include "core/masterlists.h"
 #include "core/printstate.h"
@@ -85,6 +87,8 @@ const std::vector<PageReport>& pageReports()
              return QString();
          }},
         {QStringLiteral("game"), QStringLiteral("GAMEFILE REPORT [--group ID]"), runGameReport},
+        // The season print dialog's report buttons.
+        {QStringLiteral("season"), seasonReportArguments(), &runSeasonReport},
     };
     return reports;
 }
