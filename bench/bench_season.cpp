@@ -1,6 +1,8 @@
 // Times the season tallies over a generated folder of 1,000 games and 300
 // players: the collection plus the total ranking, against reading and
-// decoding the same game files once (the least any tally must do), and the
+// decoding the same game files once (the least any tally must do), the
+// pages of that total ranking (its counting load, then every page loaded
+// and rendered to the 100 % preview picture, as the preview does), and the
 // series point ranking over the same folder. Prints the times and
 // "ratio: X", the tally time divided by the raw read time.
 #include "core/gamefile.h"
@@ -9,8 +11,14 @@
 #include "core/season.h"
 #include "core/series.h"
 #include "platform/textfile.h"
+#include "platform/ui/qtuiservice.h"
+#include "print/drawtarget.h"
+#include "print/pageform.h"
+#include "print/printer.h"
+#include "print/renderer.h"
+#include "reports/season/frmPfSeasonTotalRanking.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -119,6 +127,29 @@ qint64 timeTally(Long& rows)
     return ns;
 }
 
+// The total ranking's pages: the counting load, then each page loaded and
+// rendered at 100 %. `pages` gets the page count.
+qint64 timePages(int& pages)
+{
+    const print::PageFormFactory factory = print::pageFormFactory<frmPfSeasonTotalRanking>();
+    const auto geometry = print::printer::geometry();
+    QElapsedTimer t;
+    t.start();
+    gintPageNo = -1;
+    gintPageCount = -1;
+    pages = print::loadPageForm(factory)->gintMaxPageNo;
+    gintPageCount = static_cast<Integer>(pages);
+    gintPrintMode = 0;
+    for (int p = 1; p <= pages; ++p) {
+        gintPageNo = static_cast<Integer>(p);
+        const auto form = print::loadPageForm(factory);
+        print::ImageTarget picture(geometry.printableWidth, geometry.printableHeight);
+        gsDrawForm(*form, &picture, 1.0, 0);
+        picture.image();
+    }
+    return t.nsecsElapsed();
+}
+
 // A digest of the point ranking that does not depend on the order of tied
 // rows: every row's identifier, games, points and rank, by identifier.
 quint64 pointRankingDigest()
@@ -139,7 +170,14 @@ quint64 pointRankingDigest()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime;
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Tallicor"));
+    platform::installFontSubstitutions();
     QTemporaryDir tmp;
     if (!tmp.isValid() || !makeFolder(tmp.path())) {
         std::fprintf(stderr, "cannot write the game folder\n");
@@ -166,6 +204,18 @@ int main(int argc, char** argv)
         tally = tally < 0 ? s : std::min(tally, s);
     }
 
+    // The pages of the last tally's ranking, best of three after a warm-up.
+    gstrPrintTitle1 = QStringLiteral("* bench *");
+    gstrPrintTitle2 = QStringLiteral("8ﾎｰﾙ、3ﾗｳﾝﾄﾞ");
+    gstrSeasonLastDate = gGameList.back().Date;
+    int pages = 0;
+    timePages(pages);
+    qint64 rendering = -1;
+    for (int run = 0; run < 3; ++run) {
+        const qint64 r = timePages(pages);
+        rendering = rendering < 0 ? r : std::min(rendering, r);
+    }
+
     QElapsedTimer t;
     t.start();
     gsCalSeriesPointsRanking(1);
@@ -175,6 +225,9 @@ int main(int argc, char** argv)
                 int(gGameList.size()), kPlayers, gSeasonScores.size(), int(rows));
     std::printf("raw read and decode: %.1f ms\n", raw / 1e6);
     std::printf("collection + total ranking: %.1f ms\n", tally / 1e6);
+    std::printf("total ranking pages (counting load, each page loaded and rendered at 100 %%): %.1f ms for %d "
+                "pages, %.1f ms a page\n",
+                rendering / 1e6, pages, rendering / 1e6 / std::max(pages, 1));
     std::printf("point ranking: %.1f ms (%zu players, digest %016llx)\n", points / 1e6,
                 gPointRanking.size(), static_cast<unsigned long long>(pointRankingDigest()));
     std::printf("ratio: %.2f\n", double(tally) / double(raw));
