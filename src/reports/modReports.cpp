@@ -12,6 +12,8 @@
 #include "reports/season/frmPfSeasonEntryList.h"
 #include "reports/season/frmPfSeasonGameRanking.h"
 #include "reports/season/frmPfSeasonRoundRanking.h"
+#include "reports/season/frmPfSeasonTeamList.h"
+#include "reports/season/frmPfSeasonTeamRanking.h"
 #include "reports/season/frmPfSeasonTotalRanking.h"
 
 #include <QWidget>
@@ -84,4 +86,16 @@ Integer gfPrintSeasonRoundRanking(Integer mode, QWidget* owner)
 {
     return gfPrintReport(print::pageFormFactory<frmPfSeasonRoundRanking>(),
                          QStringLiteral("gfPrintSeasonRoundRanking"), 10, 0, mode, owner);
+}
+
+Integer gfPrintSeasonTeamList(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonTeamList>(), QStringLiteral("gfPrintSeasonTeamList"),
+                         10, 0, mode, owner);
+}
+
+Integer gfPrintSeasonTeamRanking(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonTeamRanking>(),
+                         QStringLiteral("gfPrintSeasonTeamRanking"), 10, 0, mode, owner);
 }

@@ -30,8 +30,11 @@ Integer gfPrintTeamRanking(Integer mode, QWidget* owner);
 void gsMsgNoPrintData(QWidget* owner);
 
 // The season reports, from the season print dialog (frmPrintTotalGames): the
-// entry list, the total ranking, the best games and the best rounds.
+// entry list, the total ranking, the best games, the best rounds, the team
+// list and the team ranking.
 Integer gfPrintSeasonEntryList(Integer mode, QWidget* owner);
 Integer gfPrintSeasonTotalRanking(Integer mode, QWidget* owner);
 Integer gfPrintSeasonGameRanking(Integer mode, QWidget* owner);
 Integer gfPrintSeasonRoundRanking(Integer mode, QWidget* owner);
+Integer gfPrintSeasonTeamList(Integer mode, QWidget* owner);
+Integer gfPrintSeasonTeamRanking(Integer mode, QWidget* owner);

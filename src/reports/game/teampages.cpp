@@ -48,6 +48,11 @@ TeamMemberRow gfTeamMemberOf(const PersonRank& r)
     return {r.IDNo, r.TeamID, r.Rounds, r.Gross, r.Net, r.StrokeCount[0]};
 }
 
+TeamMemberRow gfTeamMemberOf(const SeasonScore& s)
+{
+    return {s.IDNo, s.TeamID, s.Rounds, s.Total, s.Net, s.StrokeCount[0]};
+}
+
 // ------------------------------------------------------------------ team list
 
 TeamListPage::TeamListPage(const QString& name, const QString& title, const TeamListDesign& d)

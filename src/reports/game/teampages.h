@@ -37,6 +37,8 @@ struct TeamMemberRow {
 
 // A row of a game's personal ranking (gRanking) as a team member.
 TeamMemberRow gfTeamMemberOf(const PersonRank& r);
+// A row of a season's team list (gSeasonTeamList) as a team member.
+TeamMemberRow gfTeamMemberOf(const SeasonScore& s);
 
 // Left and Width of a control, twips.
 struct DesignBox {

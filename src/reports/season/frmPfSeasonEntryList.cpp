@@ -2,44 +2,49 @@
 
 #include "core/masterlists.h"
 #include "core/printstate.h"
+#include "core/records.h"
 #include "platform/vbruntime.h"
-#include "reports/pagedesign.h"
+#include "reports/reportcells.h"
 
 using print::AlignCenter;
 using print::AlignLeft;
+using print::AlignRight;
+using print::label;
+using print::line;
 
 frmPfSeasonEntryList::frmPfSeasonEntryList()
     : PageFrame(QStringLiteral("frmPfSeasonEntryList"), QStringLiteral("参加者一覧"))
 {
-    using namespace pagedesign;
-    add(scorePage(9375, 1680));
-    add(titleLine(QStringLiteral("lblSeasonTittle"), 300, 240, 10785));
-    add(titleLine(QStringLiteral("lblScoreTittle"), 300, 540, 9075));
-    add(entryNum(9480, 1575));
-    add(pageFooter());
+    const print::Font bold = font(9.75, true);
 
-    add(header(QStringLiteral("lblNoNo"), -1, 300, 435, QStringLiteral("No.")));
-    add(header(QStringLiteral("lblSPTotal"), 83, 840, 615, QStringLiteral("参加数")));
-    add(header(QStringLiteral("Label7"), -1, 1560, 2475, QStringLiteral("名　前　")));
-    add(header(QStringLiteral("Label13"), -1, 4140, 555, QStringLiteral("年令")));
-    add(header(QStringLiteral("Label3"), -1, 4800, 555, QStringLiteral("性別")));
-    add(header(QStringLiteral("Label1"), -1, 5460, 1035, QStringLiteral("地域")));
-    add(header(QStringLiteral("lblSPTotal"), 82, 6600, 4395, QStringLiteral("所属")));
+    add(label("lblScorePage").at(9375, 0, 1680, 195).align(AlignRight).withFont(bold).sizedToText());
+    add(label("lblSeasonTittle").at(300, 240, 10785, 195).withFont(bold));
+    add(label("lblScoreTittle").at(300, 540, 9075, 195).withFont(bold));
+    add(label("lblEntryNum").at(9480, 540, 1575, 195).align(AlignRight).sizedToText());
+    add(label("lblPage").at(5198, 14760, 915, 195).align(AlignCenter));
 
-    add(top(240, 11040));
+    add(gfColumnHeader("lblNoNo", -1, 300, 435, QStringLiteral("No.")));
+    add(gfColumnHeader("lblSPTotal", 83, 840, 615, QStringLiteral("参加数")));
+    add(gfColumnHeader("Label7", -1, 1560, 2475, QStringLiteral("名　前　")));
+    add(gfColumnHeader("Label13", -1, 4140, 555, QStringLiteral("年令")));
+    add(gfColumnHeader("Label3", -1, 4800, 555, QStringLiteral("性別")));
+    add(gfColumnHeader("Label1", -1, 5460, 1035, QStringLiteral("地域")));
+    add(gfColumnHeader("lblSPTotal", 82, 6600, 4395, QStringLiteral("所属")));
+
+    add(line("linTop").from(240, 840, 11040, 840).thick(2));
     const double tates[] = {240, 780, 1500, 4080, 4740, 5400, 6540, 11040};
     for (int i = 0; i < 8; ++i)
-        add(tate(i, tates[i], true));
-    add(separator(QStringLiteral("linFutoYoko"), 240, 11040, true));
-    add(separator(QStringLiteral("linHosoYoko"), 240, 11040, false));
+        add(gfTateLine(i, tates[i], 2));
+    add(line("linFutoYoko", 0).from(240, 1200, 11040, 1200).thick(2).color(print::kRed).hidden());
+    add(line("linHosoYoko", 0).from(240, 1560, 11040, 1560).color(print::kBlue).hidden());
 
-    add(cell(QStringLiteral("lblNo"), 300, 435));
-    add(cell(QStringLiteral("lblEntryGameNum"), 840, 615)).font.bold = true;
-    add(cell(QStringLiteral("lblName"), 1560, 2475, AlignLeft));
-    add(cell(QStringLiteral("lblAge"), 4140, 555));
-    add(cell(QStringLiteral("lblGender"), 4800, 555));
-    add(cell(QStringLiteral("lblLocation"), 5460, 1035));
-    add(cell(QStringLiteral("lblBelong"), 6600, 4395, AlignLeft));
+    add(gfCellTemplate("lblNo", 300, 435, AlignCenter, QStringLiteral("999")));
+    add(gfCellTemplate("lblEntryGameNum", 840, 615, AlignCenter, QStringLiteral("99")).withFont(bold));
+    add(gfCellTemplate("lblName", 1560, 2475, AlignLeft, QStringLiteral("山田太郎")));
+    add(gfCellTemplate("lblAge", 4140, 555, AlignCenter, QStringLiteral("99")));
+    add(gfCellTemplate("lblGender", 4800, 555, AlignCenter, QStringLiteral("男")));
+    add(gfCellTemplate("lblLocation", 5460, 1035, AlignCenter, QStringLiteral("東京都")));
+    add(gfCellTemplate("lblBelong", 6600, 4395, AlignLeft, QStringLiteral("所属グループ")));
 }
 
 void frmPfSeasonEntryList::pfDataSetBody()
@@ -51,7 +56,7 @@ void frmPfSeasonEntryList::pfDataSetBody()
     Walk walk;
     walk.rows = glngSeasonEntryListUBound() + 1;
     walk.drawRow = [&](Long i) {
-        const SeasonScore& row = gSeasonEntryList[static_cast<std::size_t>(i)];
+        const SeasonScore& row = gSeasonEntryList[static_cast<size_t>(i)];
         // The row number runs through every page (a 16-bit count).
         psCell(QStringLiteral("lblNo"), QString::number(vb::CInt(i + 1)));
         psCell(QStringLiteral("lblEntryGameNum"), QString::number(row.RoundNo));

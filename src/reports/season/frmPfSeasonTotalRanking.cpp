@@ -3,15 +3,16 @@
 #include "core/masterlists.h"
 #include "core/printstate.h"
 #include "core/ranking.h"
-#include "platform/eradate.h"
 #include "platform/vbruntime.h"
-#include "reports/pagecells.h"
-#include "reports/pagedesign.h"
+#include "reports/reportcells.h"
 
 #include <algorithm>
 
+using print::AlignCenter;
 using print::AlignLeft;
 using print::AlignRight;
+using print::label;
+using print::line;
 
 namespace {
 
@@ -26,61 +27,65 @@ constexpr Long kDoubleLineGap = 60;
 frmPfSeasonTotalRanking::frmPfSeasonTotalRanking()
     : PageFrame(QStringLiteral("frmPfSeasonTotalRanking"), QStringLiteral("通算順位表"))
 {
-    using namespace pagedesign;
-    add(scorePage(9075, 2040));
-    add(titleLine(QStringLiteral("lblSeasonTittle"), 240, 240, 10890));
-    add(titleLine(QStringLiteral("lblScoreTittle"), 240, 540, 9735));
-    add(entryNum(10200, 855));
-    add(pageFooter());
+    const print::Font bold = font(9.75, true);
 
-    add(header(QStringLiteral("lblNoNo"), -1, 180, 495, QStringLiteral("順位")));
-    add(header(QStringLiteral("Label7"), -1, 720, 1935, QStringLiteral("　名 前　（年令・性別）"), AlignLeft));
-    add(header(QStringLiteral("lblBelongOrLocation"), -1, 2760, 915, QStringLiteral("所属")));
-    add(header(QStringLiteral("lblGNum"), -1, 3780, 435, QStringLiteral("G数")));
-    add(header(QStringLiteral("lblRNum"), -1, 4320, 555, QStringLiteral("R数")));
-    add(header(QStringLiteral("lblHNum"), -1, 4980, 615, QStringLiteral("Ho数")));
-    add(header(QStringLiteral("Label3"), 1, 5700, 675, QStringLiteral("実打")));
-    add(header(QStringLiteral("lblH1Tittle"), -1, 6480, 315, QStringLiteral("H")));
-    add(header(QStringLiteral("lblHcTitle"), -1, 6900, 315, QStringLiteral("Hc")));
-    add(header(QStringLiteral("lblTotalTittle"), -1, 7320, 735, QStringLiteral("合計"))).font.bold = true;
-    add(header(QStringLiteral("lblRGAverage"), -1, 8160, 1815, QStringLiteral("R平均")));
+    add(label("lblScorePage").at(9075, 0, 2040, 195).align(AlignRight).withFont(bold).sizedToText());
+    add(label("lblSeasonTittle").at(240, 240, 10890, 195).withFont(bold));
+    add(label("lblScoreTittle").at(240, 540, 9735, 195).withFont(bold));
+    add(label("lblEntryNum").at(10200, 540, 855, 195).align(AlignRight).sizedToText());
+    add(label("lblPage").at(5198, 14760, 915, 195).align(AlignCenter));
+
+    add(gfColumnHeader("lblNoNo", -1, 180, 495, QStringLiteral("順位")));
+    add(gfColumnHeader("Label7", -1, 720, 1935, QStringLiteral("　名 前　（年令・性別）")).align(AlignLeft));
+    add(gfColumnHeader("lblBelongOrLocation", -1, 2760, 915, QStringLiteral("所属")));
+    add(gfColumnHeader("lblGNum", -1, 3780, 435, QStringLiteral("G数")));
+    add(gfColumnHeader("lblRNum", -1, 4320, 555, QStringLiteral("R数")));
+    add(gfColumnHeader("lblHNum", -1, 4980, 615, QStringLiteral("Ho数")));
+    add(gfColumnHeader("Label3", 1, 5700, 675, QStringLiteral("実打")));
+    add(gfColumnHeader("lblH1Tittle", -1, 6480, 315, QStringLiteral("H")));
+    add(gfColumnHeader("lblHcTitle", -1, 6900, 315, QStringLiteral("Hc")));
+    add(gfColumnHeader("lblTotalTittle", -1, 7320, 735, QStringLiteral("合計")).withFont(bold));
+    add(gfColumnHeader("lblRGAverage", -1, 8160, 1815, QStringLiteral("R平均")));
     // The stroke-class columns of the total basis: their templates are the
-    // headers, shown at the header row only under that basis.
-    const double daLeft[4] = {8160, 8640, 9120, 9600};
+    // headers, shown in the header row only under that basis.
     for (int k = 0; k < 4; ++k)
-        add(header(kDa[k], 0, daLeft[k], 375, QString::number(k + 2) + QStringLiteral("打")).hidden()).top = 1980;
-    add(header(QStringLiteral("Label13"), 0, 10080, 975, QStringLiteral("生年月日")));
+        add(gfColumnHeader(kDa[k], 0, 8160 + 480 * k, 375, QString::number(k + 2) + QStringLiteral("打")).hidden())
+            .top = 1980;
+    add(gfColumnHeader("Label13", 0, 10080, 975, QStringLiteral("生年月日")));
 
-    add(top(180, 11100));
-    const struct {
-        int index;
-        double x;
-        bool thick;
-    } tates[] = {{0, 180, true},   {1, 660, true},    {14, 2700, false}, {2, 3720, true},  {3, 4260, false},
-                 {4, 4920, false}, {5, 5640, true},   {6, 6420, false},  {15, 6840, true}, {7, 7260, true},
-                 {8, 8100, true},  {11, 8580, false}, {12, 9060, false}, {13, 9540, false}, {10, 10020, true},
-                 {9, 11100, true}};
-    for (const auto& t : tates) {
-        print::Control& c = add(tate(t.index, t.x, t.thick));
-        if (t.index >= 11 && t.index <= 13)
-            c.visible = false;
-    }
-    add(separator(QStringLiteral("linFutoYoko"), 180, 11100, true));
-    add(separator(QStringLiteral("linHosoYoko"), 180, 11100, false));
+    add(line("linTop").from(180, 840, 11100, 840).thick(2));
+    add(gfTateLine(0, 180, 2));
+    add(gfTateLine(1, 660, 2));
+    add(gfTateLine(14, 2700, 1));
+    add(gfTateLine(2, 3720, 2));
+    add(gfTateLine(3, 4260, 1));
+    add(gfTateLine(4, 4920, 1));
+    add(gfTateLine(5, 5640, 2));
+    add(gfTateLine(6, 6420, 1));
+    add(gfTateLine(15, 6840, 2));
+    add(gfTateLine(7, 7260, 2));
+    add(gfTateLine(8, 8100, 2));
+    add(gfTateLine(11, 8580, 1).hidden());
+    add(gfTateLine(12, 9060, 1).hidden());
+    add(gfTateLine(13, 9540, 1).hidden());
+    add(gfTateLine(10, 10020, 2));
+    add(gfTateLine(9, 11100, 2));
 
-    add(cell(QStringLiteral("lblNo"), 180, 495));
-    add(cell(QStringLiteral("lblName"), 720, 1395, AlignLeft));
-    add(cell(QStringLiteral("lblAge"), 1980, 675, AlignRight));
-    add(cell(QStringLiteral("lblGroupName"), 2760, 915)).font.size = 9;
-    add(cell(QStringLiteral("lblGameNum"), 3720, 555));
-    add(cell(QStringLiteral("lblRoundNum"), 4260, 675));
-    add(cell(QStringLiteral("lblHoleNum"), 4920, 735));
-    add(cell(QStringLiteral("lblJituDa"), 5640, 795));
-    add(cell(QStringLiteral("lblHoleIn1Num"), 6420, 435));
-    add(cell(QStringLiteral("lblHc"), 6840, 435));
-    add(cell(QStringLiteral("lblGoukei"), 7260, 855)).font.bold = true;
-    add(cell(QStringLiteral("lblRoundAve"), 8160, 1815));
-    add(cell(QStringLiteral("lblBirthday"), 10080, 975));
+    add(line("linFutoYoko", 0).from(180, 1200, 11100, 1200).thick(2).color(print::kRed).hidden());
+    add(line("linHosoYoko", 0).from(180, 1560, 11100, 1560).color(print::kBlue).hidden());
+    add(gfCellTemplate("lblNo", 180, 495, AlignCenter, QStringLiteral("999")));
+    add(gfCellTemplate("lblName", 720, 1395, AlignLeft, QStringLiteral("山田太郎")));
+    add(gfCellTemplate("lblAge", 1980, 675, AlignRight, QStringLiteral("(99,M)")));
+    add(gfCellTemplate("lblGroupName", 2760, 915, AlignCenter, QStringLiteral("所属")).withFont(font(9)));
+    add(gfCellTemplate("lblGameNum", 3720, 555, AlignCenter, QStringLiteral("99")));
+    add(gfCellTemplate("lblRoundNum", 4260, 675, AlignCenter, QStringLiteral("99")));
+    add(gfCellTemplate("lblHoleNum", 4920, 735, AlignCenter, QStringLiteral("999")));
+    add(gfCellTemplate("lblJituDa", 5640, 795, AlignCenter, QStringLiteral("9999")));
+    add(gfCellTemplate("lblHoleIn1Num", 6420, 435, AlignCenter, QStringLiteral("9")));
+    add(gfCellTemplate("lblHc", 6840, 435, AlignCenter, QStringLiteral("9")));
+    add(gfCellTemplate("lblGoukei", 7260, 855, AlignCenter, QStringLiteral("9999")).withFont(bold));
+    add(gfCellTemplate("lblRoundAve", 8160, 1815, AlignCenter, QStringLiteral("99.999")));
+    add(gfCellTemplate("lblBirthday", 10080, 975, AlignCenter, QStringLiteral("S23/05/01")));
 }
 
 QString frmPfSeasonTotalRanking::pfGetPageTitle()
@@ -180,7 +185,6 @@ void frmPfSeasonTotalRanking::pfDataSetBody()
 
     const Integer basis = gintTotalRankingMode;
     const Integer judgeDaSu = gSeasonGameInfo.JudgeDaSu;
-    const bool byBirthday = gSeasonGameInfo.JudgeBirthday == 1;
     bool doubleLineDrawn = false;
     Long prevGames = 0, prevRounds = 0, prevHoles = 0;
 
@@ -202,30 +206,30 @@ void frmPfSeasonTotalRanking::pfDataSetBody()
     Walk walk;
     walk.rows = rows;
     walk.separator = [&](Long i, bool first) {
-        const SeasonScore& r = gSeasonTotalRanking[static_cast<std::size_t>(i)];
+        const SeasonScore& r = gSeasonTotalRanking[static_cast<size_t>(i)];
         if (basis == 3) {
             if (r.RoundNo != prevGames || r.Rounds != prevRounds || r.HoleCount != prevHoles) {
                 prevGames = r.RoundNo;
                 prevRounds = r.Rounds;
                 prevHoles = r.HoleCount;
-                psSeparator(true);
+                psRowLine(QStringLiteral("linFutoYoko"), true);
                 return;
             }
         } else if (belowMinimum(r) && !doubleLineDrawn) {
             // The first row below the requirement on the page: a double line.
-            psSeparator(true);
+            psRowLine(QStringLiteral("linFutoYoko"), true);
             mY += kDoubleLineGap;
-            psSeparator(true);
+            psRowLine(QStringLiteral("linFutoYoko"), true);
             doubleLineDrawn = true;
             return;
         }
         psSeparator(first);
     };
     walk.drawRow = [&](Long i) {
-        const SeasonScore& r = gSeasonTotalRanking[static_cast<std::size_t>(i)];
+        const SeasonScore& r = gSeasonTotalRanking[static_cast<size_t>(i)];
         psCell(QStringLiteral("lblNo"), QString::number(r.Rank));
         psCell(QStringLiteral("lblName"), gfGetMemberName(r.IDNo));
-        psCell(QStringLiteral("lblAge"), pagecells::ageAndGender(r.IDNo, gstrSeasonLastDate));
+        psCell(QStringLiteral("lblAge"), gfAgeGenderCellText(r.IDNo, gstrSeasonLastDate));
         QString extraCell;
         if (gintBelongOrLocation == 1)
             extraCell = gfGetMemberBelongShortName(r.IDNo);
@@ -237,17 +241,15 @@ void frmPfSeasonTotalRanking::pfDataSetBody()
         psCell(QStringLiteral("lblHoleNum"), QString::number(r.HoleCount));
         psCell(QStringLiteral("lblJituDa"), QString::number(r.Total));
         psCell(QStringLiteral("lblHoleIn1Num"), QString::number(r.StrokeCount[0]));
-        psCell(QStringLiteral("lblHc"), basis == 3 && m_handicaps ? QString::number(r.Handicap) : QStringLiteral("-"));
+        psCell(QStringLiteral("lblHc"), gfNumberOrDash(basis == 3 && m_handicaps, r.Handicap));
         psCell(QStringLiteral("lblGoukei"), QString::number(r.Net));
         if (basis <= 2) {
             psCell(QStringLiteral("lblRoundAve"), averageText(r));
         } else if (basis == 3) {
             for (int k = 1; k <= 4; ++k)
-                psCell(kDa[k - 1], k < judgeDaSu ? QString::number(r.StrokeCount[k]) : QStringLiteral("-"));
+                psCell(kDa[k - 1], gfNumberOrDash(k < judgeDaSu, r.StrokeCount[k]));
         }
-        psCell(QStringLiteral("lblBirthday"),
-               byBirthday ? vb::FormatDateText(gfGetMemberBirthday(r.IDNo), QStringLiteral("gee/mm/dd"))
-                          : QStringLiteral("-"));
+        psCell(QStringLiteral("lblBirthday"), gfBirthdayCellText(r.IDNo, gSeasonGameInfo.JudgeBirthday));
     };
     psWalk(walk);
 }

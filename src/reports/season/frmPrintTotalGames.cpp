@@ -43,11 +43,9 @@ const QString kJudgeDaSu = QStringLiteral("SeriesPrint_JudgeDaSu");
 const QString kJudgeBirthday = QStringLiteral("SeriesPrint_JudgeBirthday");
 const QString kBelongOrLocation = QStringLiteral("SeriesPrint_BelongOrLocation");
 
-// Launchers of the reports whose page forms are not built yet: until they
-// are, these stay empty and their buttons disabled.
+// Launchers of the personal reports. Their page forms are not built yet:
+// until they are, these stay empty and the two buttons disabled.
 using PendingLauncher = Integer (*)(Integer mode, QWidget* owner);
-constexpr PendingLauncher kPrintSeasonTeamList = nullptr;
-constexpr PendingLauncher kPrintSeasonTeamRanking = nullptr;
 constexpr PendingLauncher kPrintPersonalGameScore = nullptr;
 constexpr PendingLauncher kPrintPersonalGameInfo = nullptr;
 constexpr PendingLauncher kPrintPersonalRoundScore = nullptr;
@@ -473,11 +471,7 @@ void frmPrintTotalGames::Form_Load()
         optTotalRankingMode[2]->setChecked(true);
     }
 
-    // The reports that wait for their pages.
-    if (!kPrintSeasonTeamList)
-        btnTeamList->setEnabled(false);
-    if (!kPrintSeasonTeamRanking)
-        btnTeamRanking->setEnabled(false);
+    // The personal reports wait for their pages.
     if (!kPrintPersonalGameScore || !kPrintPersonalGameInfo)
         btnPrivateRanking->setEnabled(false);
     if (!kPrintPersonalRoundScore)
@@ -535,7 +529,7 @@ void frmPrintTotalGames::psSaveSeriesPrintSetup()
 
 void frmPrintTotalGames::psMsgNoPrintData()
 {
-    platform::MsgBox(QStringLiteral("印刷データはありません。"), platform::vbOKOnly, QStringLiteral("ｴﾗｰ"), this);
+    gsMsgNoPrintData(this);
 }
 
 QString frmPrintTotalGames::pfTotalRankingTitle()
@@ -679,7 +673,7 @@ void frmPrintTotalGames::btnTeamList_Click()
             return;
         if (pfNoData(gsCalSeasonTeamList()))
             return;
-        psLaunch(kPrintSeasonTeamList);
+        psLaunch(gfPrintSeasonTeamList);
     });
 }
 
@@ -690,7 +684,7 @@ void frmPrintTotalGames::btnTeamRanking_Click()
             return;
         if (pfNoData(gsCalSeasonTeamList()) || pfNoData(gsCalSeasonTeamRanking()))
             return;
-        psLaunch(kPrintSeasonTeamRanking);
+        psLaunch(gfPrintSeasonTeamRanking);
     });
 }
 

@@ -190,7 +190,7 @@ TEST_F(PrintTotalGamesTest, GamesOfOtherSizesDisableWhatTheyRuleOut)
         off.sort();
         return off;
     };
-    const QStringList personal{"btnPrivateRanking", "btnPrivateScore", "btnTeamList", "btnTeamRanking"};
+    const QStringList personal{"btnPrivateRanking", "btnPrivateScore"};
 
     gstrSeasonDiffer = "00";
     {
@@ -213,7 +213,7 @@ TEST_F(PrintTotalGamesTest, GamesOfOtherSizesDisableWhatTheyRuleOut)
         gstrSeasonDiffer = differ;
         frmPrintTotalGames dlg;
         QStringList expected = personal;
-        expected << "btnBestGame" << "btnBestRound" << "fraBestGame"
+        expected << "btnBestGame" << "btnBestRound" << "btnTeamList" << "btnTeamRanking" << "fraBestGame"
                  << "fraBestRound" << "fraTeamList" << "fraTeamRanking" << "lblKiteiGame" << "lblKiteiRound"
                  << "optPrivateGames_1" << "optTeamHowtoRank_0" << "optTeamHowtoRank_1" << "optTotalRankingMode_0"
                  << "optTotalRankingMode_1" << "txtKiteiGame" << "txtKiteiRound";
@@ -334,6 +334,7 @@ TEST_F(PrintTotalGamesTest, EveryReportButtonTalliesAndPreviewsItsPage)
     } cases[] = {
         {dlg.btnEntryList, "frmPfSeasonEntryList"},     {dlg.btnTotalRanking, "frmPfSeasonTotalRanking"},
         {dlg.btnBestGame, "frmPfSeasonGameRanking"},    {dlg.btnBestRound, "frmPfSeasonRoundRanking"},
+        {dlg.btnTeamList, "frmPfSeasonTeamList"},       {dlg.btnTeamRanking, "frmPfSeasonTeamRanking"},
     };
     for (const auto& c : cases) {
         previews.clear();
@@ -390,7 +391,7 @@ TEST_F(PrintTotalGamesTest, NoDataRefusesTheReportAndKeepsTheDialog)
     prepare();
     auto dlg = open();
     const std::vector<QPushButton*> buttons{dlg->btnEntryList, dlg->btnTotalRanking, dlg->btnBestGame,
-                                            dlg->btnBestRound};
+                                            dlg->btnBestRound, dlg->btnTeamList,     dlg->btnTeamRanking};
     for (QPushButton* b : buttons) {
         resetRecordingUi();
         b->click();
@@ -401,6 +402,17 @@ TEST_F(PrintTotalGamesTest, NoDataRefusesTheReportAndKeepsTheDialog)
     EXPECT_TRUE(previews.empty());
     EXPECT_TRUE(dlg->isVisible());
 
+    // With complete rounds but no team, only the team reports refuse.
+    gGameList.clear();
+    gSelectedGames.clear();
+    addGame(evenGame("2009/03/01", 2, 2, {1}));
+    prepare();
+    resetRecordingUi();
+    dlg->btnBestRound->click();
+    dlg->btnTeamList->click();
+    dlg->btnTeamRanking->click();
+    EXPECT_EQ(previews.size(), 1u);
+    EXPECT_EQ(messages(), (QStringList{"ｴﾗｰ|印刷データはありません。|0", "ｴﾗｰ|印刷データはありません。|0"}));
 }
 
 TEST_F(PrintTotalGamesTest, TheCategoryFiltersTheTotalRankingAndAnEmptyOneStillPrints)
