@@ -236,16 +236,18 @@ void frmPpPreview::psGetPrinterInfo()
 
 void frmPpPreview::psMakePreviewBmp()
 {
+    mRenderedPage = 0;
     const std::unique_ptr<print::PageForm> form = print::loadPageForm(gfrmPrintForm);
     gintPrintMode = 0;
     for (int i = 0; i < kZoomSteps; ++i) {
         const double z = gdblZoom.at(static_cast<size_t>(i));
         print::ImageTarget picBmp(mGeom.printableWidth * z, mGeom.printableHeight * z);
         gsDrawForm(*form, &picBmp, z, 0);
-        const QString file = pfPreviewBmpName(i, gintPageNo);
-        if (!picBmp.image().save(file, "BMP"))
+        if (!picBmp.image().save(pfPreviewBmpName(i, gintPageNo), "BMP"))
             vb::raisePathNotFound();
+        mRendered.at(static_cast<size_t>(i)) = picBmp.image();
     }
+    mRenderedPage = gintPageNo;
 }
 
 void frmPpPreview::psShowPage()
@@ -269,8 +271,13 @@ void frmPpPreview::psShowPage()
     picPaper->update();
 
     QPixmap page;
-    if (!page.load(pfPreviewBmpName(mZoom, gintPageNo), "BMP"))
+    if (mRenderedPage == gintPageNo)
+        page = QPixmap::fromImage(mRendered.at(static_cast<size_t>(mZoom)));
+    else if (!page.load(pfPreviewBmpName(mZoom, gintPageNo), "BMP"))
         vb::raiseFileNotFound();
+    // Every later display reads the files.
+    mRendered = {};
+    mRenderedPage = 0;
     imgForm->setPixmap(page);
     imgForm->resize(page.size());
 

@@ -27,6 +27,9 @@
 #include "print/printer.h"
 
 #include <QDialog>
+#include <QImage>
+
+#include <array>
 
 class QAction;
 class QLabel;
@@ -119,6 +122,10 @@ private:
 
     int mZoom = 0;
     int mFirstDisplay = 0;
+    // The pictures of the page rendered last, until it is shown: the page
+    // shown right after rendering is not read back from its files.
+    std::array<QImage, 3> mRendered;
+    Integer mRenderedPage = 0;
     print::printer::Geometry mGeom;
     bool mUnloaded = false;
 };
