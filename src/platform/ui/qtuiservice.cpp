@@ -4,63 +4,164 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTranslator>
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace platform {
+
+namespace {
+
+struct Choice {
+    QMessageBox::StandardButton button;
+    int result;
+};
+
+// The buttons of a message box style, in order, and the answer of each.
+std::vector<Choice> choicesOf(int style)
+{
+    switch (style & 7) {
+    case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
+    case vbAbortRetryIgnore:
+        return {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+    case vbYesNoCancel: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+    case vbYesNo: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
+    case vbRetryCancel: return {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
+    default: return {{QMessageBox::Ok, vbOK}};
+    }
+}
+
+// Qt's message box wraps any text wider than about 500 pixels, and Japanese
+// wraps anywhere, so lines broke in the middle of a phrase. This box's text
+// is as wide as its widest line, so that no line wraps, up to the width of
+// the screen's available area (only a longer line still wraps). Qt sizes the
+// box again whenever its layout changes; the width is kept each time.
+class LineKeepingMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        if (!event->spontaneous())
+            fitTextToLines();
+        QMessageBox::showEvent(event);   // Qt's own size (with the text's width) and place
+        if (!event->spontaneous() && keepWidth())
+            adjustPosition(parentWidget());   // centred again for the wider box, on the screen
+    }
+
+    bool event(QEvent* event) override
+    {
+        const bool done = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest && isVisible())
+            keepWidth();
+        return done;
+    }
+
+private:
+    QLabel* textLabel() const { return findChild<QLabel*>(QStringLiteral("qt_msgbox_label")); }
+
+    // The room a box may take: the screen's available width, less the
+    // window frame where the window system has given it one.
+    int room() const
+    {
+        const QScreen* where = screen();
+        const int frame = frameGeometry().width() - geometry().width();
+        return where ? where->availableGeometry().width() - frame : QWIDGETSIZE_MAX;
+    }
+
+    // The text is given the width of its widest line, or what the screen
+    // leaves beside the icon and margins.
+    void fitTextToLines()
+    {
+        QLabel* label = textLabel();
+        if (!label || !layout())
+            return;
+        const QFontMetricsF fm(label->font());
+        qreal widest = 0;
+        for (const QString& line : text().split(QLatin1Char('\n')))
+            widest = std::max(widest, fm.horizontalAdvance(line));
+        const int lineWidth = int(std::ceil(widest)) + 2 * label->margin();
+        label->setMinimumWidth(0);
+        layout()->activate();
+        const int beside = std::max(0, layout()->totalMinimumSize().width() - label->minimumSizeHint().width());
+        label->setMinimumWidth(std::min(lineWidth, room() - beside));
+    }
+
+    // Qt caps a message box at about 1000 pixels (less on a middle-sized
+    // screen); a text that needs more, up to the screen, keeps its width.
+    // True when the box was widened.
+    bool keepWidth()
+    {
+        QLayout* grid = layout();
+        if (!grid)
+            return false;
+        grid->activate();
+        const int w = std::min(grid->totalMinimumSize().width(), room());
+        if (w <= width())
+            return false;
+        const int h = grid->hasHeightForWidth() ? grid->totalHeightForWidth(w) : grid->totalMinimumSize().height();
+        setFixedSize(w, std::max(h, height()));
+        return true;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, int style, const QString& title, QWidget* parent)
+{
+    auto box = std::make_unique<LineKeepingMessageBox>(parent);
+    box->setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
+    // The program's messages are plain text, whatever characters they hold;
+    // CR LF is one line break, as LF.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(QString(prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    switch (style & 0x70) {
+    case vbCritical: box->setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box->setIcon(QMessageBox::Question); break;
+    case vbExclamation: box->setIcon(QMessageBox::Warning); break;
+    case vbInformation: box->setIcon(QMessageBox::Information); break;
+    default: box->setIcon(QMessageBox::NoIcon); break;
+    }
+    const std::vector<Choice> choices = choicesOf(style);
+    QMessageBox::StandardButtons buttons;
+    for (const auto& c : choices)
+        buttons |= c.button;
+    box->setStandardButtons(buttons);
+    const std::size_t def = (style & vbDefaultButton3) ? 2 : (style & vbDefaultButton2) ? 1 : 0;
+    if (def < choices.size())
+        box->setDefaultButton(choices[def].button);
+    return box;
+}
 
 int QtUiService::msgBox(const QString& prompt, int style, const QString& title, QObject* owner)
 {
     QWidget* parent = qobject_cast<QWidget*>(owner);
     if (!parent)
         parent = QApplication::activeWindow();
-
-    QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
-    box.setText(prompt);
-    switch (style & 0x70) {
-    case vbCritical: box.setIcon(QMessageBox::Critical); break;
-    case vbQuestion: box.setIcon(QMessageBox::Question); break;
-    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-    case vbInformation: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
-    }
-
-    struct Choice { QMessageBox::StandardButton button; int result; };
-    std::vector<Choice> choices;
-    switch (style & 7) {
-    case vbOKCancel: choices = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
-    case vbAbortRetryIgnore:
-        choices = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
-        break;
-    case vbYesNoCancel:
-        choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
-        break;
-    case vbYesNo: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
-    case vbRetryCancel: choices = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
-    default: choices = {{QMessageBox::Ok, vbOK}}; break;
-    }
-    QMessageBox::StandardButtons buttons;
-    for (const auto& c : choices)
-        buttons |= c.button;
-    box.setStandardButtons(buttons);
-    std::size_t def = (style & vbDefaultButton3) ? 2 : (style & vbDefaultButton2) ? 1 : 0;
-    if (def < choices.size())
-        box.setDefaultButton(choices[def].button);
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(prompt, style, title, parent);
 
     // The pointer is an arrow while the user reads the box.
     const bool overridden = QApplication::overrideCursor() != nullptr;
     if (overridden)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int clicked = box.exec();
+    const int clicked = box->exec();
     if (overridden)
         QApplication::restoreOverrideCursor();
 
+    const std::vector<Choice> choices = choicesOf(style);
     for (const auto& c : choices)
         if (clicked == c.button)
             return c.result;

@@ -6,7 +6,11 @@
 
 #include <QColor>
 
+#include <memory>
+
 class QApplication;
+class QMessageBox;
+class QWidget;
 
 namespace platform {
 
@@ -23,6 +27,13 @@ public:
 private:
     int m_pointer = vbDefault;
 };
+
+// The message box msgBox shows, built but not shown: the prompt as plain
+// text, the icon, buttons and default button of `style`. When shown it is
+// as wide as its longest line (up to the screen's available width), so no
+// line breaks in the middle.
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, int style, const QString& title,
+                                            QWidget* parent);
 
 // Maps the Windows font names to the IPA fonts, loads Qt's Japanese
 // translation and installs the Qt UI service. Call once after the

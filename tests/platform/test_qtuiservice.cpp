@@ -1,0 +1,89 @@
+// The message box of the Qt UI service: every line of a message stays on
+// one line, up to the width of the screen's available area.
+#include "platform/ui/qtuiservice.h"
+#include "support/uiwait.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QLabel* textOf(const QMessageBox& box)
+{
+    return box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+}
+
+// The widest line of the text in the label's font.
+int widestLine(const QLabel* label, const QString& text)
+{
+    const QFontMetrics fm(label->font());
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    return widest;
+}
+
+std::unique_ptr<QMessageBox> shown(const QString& text, int style)
+{
+    auto box = platform::makeMessageBox(text, style, QStringLiteral("題名"), nullptr);
+    box->show();   // sized when shown; no exec, nothing waits for an answer
+    testsupport::deliverQueuedEvents();
+    return box;
+}
+
+TEST(MessageBox, EveryLineOfALongJapaneseMessageStaysOnOneLine)
+{
+    const QString texts[] = {
+        QStringLiteral("Tallicorのデータフォルダを開きます。\n"
+                       "\"data\"フォルダを他の場所（外部ハードディスクやUSBメモリなど）にコピーして保存（退避）してください。\n"
+                       "復元はTallicorを終了させてから、\"data\"フォルダを入れ替えてください。\n"),
+        QStringLiteral("日付は下記の形式で入力してください。但し入力域は常に西暦に変換表示されます。\n"
+                       "西暦は yyyy/mm/dd, yy/mm/dd 形式で入力してください。例). 1940/1/20 or 40/1/20\n"
+                       "和暦はM:明治、T:大正、S:昭和、H:平成を先頭に付けて下さい。小文字も可です。"),
+        QStringLiteral("https://example.com/help/\n"
+                       "URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。ご利用のﾌﾞﾗｳｻﾞのｱﾄﾞﾚｽﾊﾞｰに貼り付け(ﾍﾟｲｽﾄ)てください。"),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        for (int style : {int(platform::vbOKCancel), platform::vbOKOnly | platform::vbExclamation}) {
+            const auto box = shown(text, style);
+            const QLabel* label = textOf(*box);
+            ASSERT_NE(label, nullptr);
+            EXPECT_GE(label->contentsRect().width(), widestLine(label, text)) << style;
+            // Laid out at its width, the text is as high as with no limit.
+            EXPECT_EQ(label->heightForWidth(label->width()), label->heightForWidth(QWIDGETSIZE_MAX)) << style;
+            EXPECT_GE(label->height(), label->heightForWidth(QWIDGETSIZE_MAX)) << style;
+            const QRect screen = box->screen()->availableGeometry();
+            EXPECT_LE(box->frameGeometry().width(), screen.width()) << style;
+            EXPECT_TRUE(screen.contains(box->frameGeometry())) << style;
+        }
+    }
+}
+
+TEST(MessageBox, LineWiderThanTheScreenWrapsInsideTheScreen)
+{
+    const QString line = QString(200, QChar(0x3042));   // あ…
+    const auto box = shown(line, platform::vbOKOnly);
+    const QLabel* label = textOf(*box);
+    ASSERT_NE(label, nullptr);
+    const QRect screen = box->screen()->availableGeometry();
+    ASSERT_GT(widestLine(label, line), screen.width());
+    EXPECT_LE(box->frameGeometry().width(), screen.width());
+    EXPECT_GE(label->height(), 2 * label->fontMetrics().height());   // wrapped, all of it shown
+}
+
+TEST(MessageBox, ShortMessageKeepsItsOwnSizeAndCrLfIsOneLineBreak)
+{
+    const auto box = shown(QStringLiteral("削除します。\r\nよろしいですか？"), platform::vbYesNo | platform::vbDefaultButton2);
+    EXPECT_EQ(box->text(), QStringLiteral("削除します。\nよろしいですか？"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+    EXPECT_LT(box->width(), 500);
+}
+
+}  // namespace
