@@ -5,6 +5,7 @@
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QHash>
@@ -55,6 +56,20 @@ void setColors(QWidget* w, QPalette::ColorRole backRole, quint32 back, QPalette:
     pal.setColor(backRole, platform::oleColor(back));
     pal.setColor(textRole, platform::oleColor(fore));
     w->setPalette(pal);
+}
+
+// The box of a check-box cell is drawn with the window's palette, as any
+// check box, whatever the cell's colours: the style draws the box's frame
+// from the palette's colours, and a cell's colour there made an enabled box
+// look disabled. The row paints the cell's colour around the box (the box
+// fills no background); the cell's text colour is the caption's.
+void setCheckBoxCaptionColor(QCheckBox* box, quint32 fore)
+{
+    QPalette pal = QApplication::palette(box);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::WindowText, platform::oleColor(fore));
+    pal.setResolveMask(~QPalette::ResolveMask(0));   // nothing taken from the row
+    box->setPalette(pal);
 }
 
 // A resize handle takes the mouse only while it shows.
@@ -180,7 +195,7 @@ uctMGRow::uctMGRow(QWidget* parent)
     chkObj->setObjectName(QStringLiteral("chkObj"));
     chkObj->setFixedSize(CheckBoxWidth / kPx, CheckBoxHeight / kPx);
     chkObj->setFocusPolicy(Qt::NoFocus);
-    chkObj->setAutoFillBackground(true);
+    setCheckBoxCaptionColor(chkObj, kBlack);
     chkObj->hide();
     connect(chkObj, &QCheckBox::toggled, this, [this](bool) { chkObjClick(); });
 
@@ -240,9 +255,7 @@ void uctMGRow::gsClear()
     chkObj->hide();
     chkObj->setEnabled(false);
     chkObj->setText(QString());
-    QPalette pal = chkObj->palette();
-    pal.setColor(QPalette::Window, platform::oleColor(kWhite));
-    chkObj->setPalette(pal);
+    setCheckBoxCaptionColor(chkObj, kBlack);
     mSettingCheck = 0;
     mPressTarget = Target::None;
     mInDoubleClick = false;
@@ -503,7 +516,7 @@ void uctMGRow::gsUpdate()
             break;
         }
         case 5: {
-            setColors(chkObj, QPalette::Window, back, QPalette::WindowText, mg::toColor(cell.ForeColor));
+            setCheckBoxCaptionColor(chkObj, mg::toColor(cell.ForeColor));
             if (!wide) {
                 chkObj->hide();
                 chkObj->setEnabled(false);

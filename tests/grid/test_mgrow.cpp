@@ -4,6 +4,7 @@
 #include "gridtestutil.h"
 #include "platform/vbruntime.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -189,6 +190,71 @@ TEST_F(RowFixture, CheckBoxCells)
     row->gsUpdate();
     EXPECT_EQ(row->checkBox()->x(), (540 * 2 + 45) / 15);
     EXPECT_TRUE(row->label(2).visible == false);
+}
+
+// A check box as the style draws it with the window's palette, on a
+// background of the cell's colour.
+QImage platformCheckBox(QSize size, quint32 back, bool ticked, bool enabled)
+{
+    QWidget host;
+    host.setFixedSize(size);
+    QPalette pal = host.palette();
+    pal.setColor(QPalette::Window, platform::oleColor(back));
+    host.setPalette(pal);
+    host.setAutoFillBackground(true);
+    auto* box = new QCheckBox(&host);
+    QPalette own = QApplication::palette(box);   // the window's, not the host's
+    own.setResolveMask(~QPalette::ResolveMask(0));
+    box->setPalette(own);
+    box->setFixedSize(size);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setChecked(ticked);
+    box->setEnabled(enabled);
+    return host.grab().toImage();
+}
+
+testing::AssertionResult samePixels(const QImage& shown, const QImage& expected)
+{
+    if (shown.size() != expected.size())
+        return testing::AssertionFailure() << "sizes differ";
+    const QImage a = shown.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return testing::AssertionFailure()
+                       << "at (" << x << ", " << y << ") " << a.pixelColor(x, y).name().toStdString()
+                       << " instead of " << b.pixelColor(x, y).name().toStdString();
+    return testing::AssertionSuccess();
+}
+
+// An enabled check-box cell looks like the platform's enabled check box,
+// ticked or not (only the tick tells them apart), on any cell colour; a
+// cell whose Enabled is False looks like a disabled one.
+TEST_F(RowFixture, CheckBoxCellIsDrawnAsThePlatformDrawsACheckBox)
+{
+    make(2, 540);
+    row->gsSetType(0, 5);
+    row->gsSetAlignment(0, 2);
+    const QSize size = row->checkBox()->size();
+    ASSERT_FALSE(samePixels(platformCheckBox(size, 0xFFFFFF, false, true), platformCheckBox(size, 0xFFFFFF, false, false)))
+        << "the style draws enabled and disabled boxes alike";
+    for (quint32 back : {0xFFFFFFu, 0xF0FFF0u, 0x8000000Du}) {
+        for (bool enabled : {true, false}) {
+            for (bool ticked : {false, true}) {
+                SCOPED_TRACE(testing::Message() << std::hex << back << " enabled " << enabled << " ticked " << ticked);
+                row->gsSetBackColor(0, QVariant(qint64(back)));
+                row->gsSetEnabled(0, enabled);
+                row->gsSetValue(0, ticked ? 2 : 0);
+                row->gsUpdate();
+                const QCheckBox* box = row->checkBox();
+                ASSERT_TRUE(box->isVisible());
+                EXPECT_EQ(box->isEnabled(), enabled);
+                EXPECT_TRUE(samePixels(row->grab(box->geometry()).toImage(),
+                                       platformCheckBox(box->size(), back, ticked, enabled)));
+            }
+        }
+    }
 }
 
 TEST_F(RowFixture, NarrowCheckBoxColumnReportsItsOwnColumn)
