@@ -160,14 +160,14 @@ QString gfGetParentFolder(const QString& path)
     return p.left(a);
 }
 
-bool gfOpenWebPage(const QString& address, bool flag)
+bool gfOpenWebPage(const QString& address, bool flag, std::function<void()> failedLater)
 {
     Q_UNUSED(flag);
     try {
         // A browser that could not be started counts as a failure, so the
         // caller offers the address on the clipboard instead of showing
         // nothing.
-        return !platform::ui().openUrl(address);
+        return !platform::ui().openUrl(address, std::move(failedLater));
     } catch (...) {
         return true;
     }

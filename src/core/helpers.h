@@ -7,6 +7,7 @@
 #include "platform/vbruntime.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 // Sorts the positions low..high of the index list so that the keys they
@@ -39,9 +40,11 @@ QString gfGetParentFolder(const QString& path);
 
 // Opens the address (a web address or a local file) in the web browser.
 // Returns true on failure (the caller then puts the address on the clipboard
-// and tells the user), false when the browser was started. The flag is not
-// used.
-bool gfOpenWebPage(const QString& address, bool flag = false);
+// and tells the user), false when the browser was started; when it started
+// but could not show the page, `failedLater` runs (from the event loop). The
+// flag is not used.
+bool gfOpenWebPage(const QString& address, bool flag = false,
+                   std::function<void()> failedLater = {});
 
 // Parts of the rankings' sort keys and sums.
 namespace corehelpers {

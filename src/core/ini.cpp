@@ -41,6 +41,12 @@ Long gsDeleteIniSection(const QString& file, const QString& section)
     return platform::profileDeleteSection(file, section) ? 1 : 0;
 }
 
+Long gfWriteIniSection(const QString& file, const QString& section,
+                       const std::vector<std::pair<QString, QString>>& keys)
+{
+    return platform::profileWriteSection(file, section, keys) ? 1 : 0;
+}
+
 void gsClearIniEx()
 {
     std::vector<IniExSection>().swap(gIniExSections);

@@ -7,6 +7,8 @@
 #include "platform/profile.h"
 
 #include <QString>
+#include <utility>
+#include <vector>
 
 // One value: section and key names match regardless of ASCII letter case;
 // the value comes back without surrounding blanks and enclosing quotes, cut to
@@ -19,6 +21,12 @@ Long gfWriteIniFile(const QString& file, const QString& section, const QString& 
 // Deletes a whole section (its header and its key lines). Non-zero when done
 // (also when there was nothing to delete), 0 on failure.
 Long gsDeleteIniSection(const QString& file, const QString& section);
+// Replaces a whole section with the keys in order, in one write of the file:
+// the same file as gsDeleteIniSection followed by gfWriteIniFile for each
+// key, without ever holding only part of the section. Non-zero when written,
+// 0 on failure.
+Long gfWriteIniSection(const QString& file, const QString& section,
+                       const std::vector<std::pair<QString, QString>>& keys);
 // The text up to, not including, its first NUL character.
 QString pfCutAtNull(const QString& text);
 

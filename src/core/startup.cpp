@@ -3,6 +3,7 @@
 #include "core/ini.h"
 #include "core/records.h"
 #include "platform/folders.h"
+#include "platform/textfile.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
@@ -171,6 +172,40 @@ bool takeInstanceLock()
     vb::raisePermissionDenied();
 }
 
+// Removes the temporary files that saves killed between writing and
+// renaming left beside the program's own files in the settings, data and
+// games folders. Called while this run holds the single-instance lock, so
+// no other run writes these files now (a second start writes only the
+// hand-over file, whose temporary name lasts an instant). Anything else in
+// those folders stays, whatever its name.
+void removeStaleTemporaryFiles()
+{
+    const auto fileName = [](const QString& path) { return QFileInfo(path).fileName(); };
+    const QStringList settingsFiles{fileName(gstrIniFile), fileName(gstrReExecuteFile)};
+    const QStringList dataFiles{fileName(gstrMemberFile),   fileName(gstrSeriesFile),
+                                fileName(gstrGroupFile),    fileName(gstrCourceFile),
+                                fileName(gstrLocationFile), fileName(gstrTeamFile),
+                                fileName(gstrRoundGroupFile)};
+    const QString managerFile = fileName(gstrManagerFile);
+    const struct {
+        QString folder;
+        std::function<bool(const QString&)> ownFile;
+    } folders[] = {
+        {gstrAppFolder, [&](const QString& name) { return settingsFiles.contains(name); }},
+        {gstrDataFolder, [&](const QString& name) { return dataFiles.contains(name); }},
+        {gstrGamesFolder,
+         [&](const QString& name) { return name == managerFile || name.endsWith(QStringLiteral(".tcg")); }},
+    };
+    for (const auto& f : folders) {
+        const QDir dir(f.folder);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            QString target;
+            if (platform::isAtomicWriteLeftover(name, &target) && f.ownFile(target))
+                QFile::remove(dir.filePath(name));
+        }
+    }
+}
+
 void showFailure(const QString& description)
 {
     psUnloadStartUp();
@@ -217,6 +252,12 @@ bool gfSetFilePaths()
 void gsReleaseInstanceLock()
 {
     gInstanceLock.reset();
+}
+
+QString gfDocumentsBaseFolder()
+{
+    // gstrDocFolder is <documents>/<maker>/<program>.
+    return QFileInfo(QFileInfo(gstrDocFolder).path()).path();
 }
 
 void psUnloadStartUp()
@@ -310,6 +351,9 @@ StartUpResult Main(const StartUpHooks& hooks)
         // 12, 13: the settings file and the temporary folder.
         setSettingsPaths();
         createFolderWhenMissing(gstrTempFolder);
+
+        // What killed saves left behind, now that no other run can write.
+        removeStaleTemporaryFiles();
 
         // 14, 15: defaults, each only where the value is blank.
         writeDefault(gstrMemberFile, QStringLiteral("Management"), QStringLiteral("MaxMemberNo"),

@@ -73,5 +73,10 @@ bool gfSetFilePaths();
 // Gives up the single-instance lock taken by Main (tests, and a clean end).
 void gsReleaseInstanceLock();
 
+// The documents folder: the one that holds the maker's folder, which holds
+// the program's own folder gstrDocFolder. Where a file dialog starts when
+// it has no folder of its own.
+QString gfDocumentsBaseFolder();
+
 // The minimum time the start-up window stays up, from the start of Main.
 constexpr int kStartUpMinimumMs = 800;

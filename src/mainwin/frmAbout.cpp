@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -25,6 +26,15 @@ void gsShowUrlOnClipboard(const QString& address, QWidget* owner)
     platform::MsgBox(address + QStringLiteral("\n")
                          + QStringLiteral("URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。ご利用のﾌﾞﾗｳｻﾞのｱﾄﾞﾚｽﾊﾞｰに貼り付け(ﾍﾟｲｽﾄ)てください。"),
                      platform::vbOKOnly, QStringLiteral("エラー"), owner);
+}
+
+void gsOpenWebPageOrShowUrl(const QString& address, QWidget* owner)
+{
+    // The late failure may come after the owner has closed.
+    const QPointer<QWidget> guard(owner);
+    auto fallback = [address, guard] { gsShowUrlOnClipboard(address, guard.data()); };
+    if (gfOpenWebPage(address, true, fallback))
+        fallback();
 }
 
 frmAbout::frmAbout(QWidget* parent)
@@ -87,8 +97,7 @@ void frmAbout::btnOK_Click()
 
 void frmAbout::lblURL_Click()
 {
-    if (gfOpenWebPage(makerUrl(), true))
-        gsShowUrlOnClipboard(makerUrl(), this);
+    gsOpenWebPageOrShowUrl(makerUrl(), this);
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)

@@ -35,3 +35,8 @@ protected:
 // Puts the trimmed address on the clipboard and tells the user to paste it
 // into the browser (the fallback when a web page cannot be opened).
 void gsShowUrlOnClipboard(const QString& address, QWidget* owner);
+
+// Opens the address in the browser (gfOpenWebPage with the flag True); when
+// the browser cannot be started, or turns out not to show the page, falls
+// back to gsShowUrlOnClipboard.
+void gsOpenWebPageOrShowUrl(const QString& address, QWidget* owner);

@@ -734,6 +734,21 @@ void frmMain::btnPeriod_Click()
 
 // ---------------------------------------------------------------- menus
 
+namespace {
+
+// Puts the folder's path on the clipboard and says where it is (the backup
+// when the folder cannot be opened).
+void showFolderOnClipboard(const QString& folder, QWidget* owner)
+{
+    platform::ui().setClipboardText(folder);
+    platform::MsgBox(QStringLiteral("Tallicorのデータフォルダを開けませんでした。\n") + folder + QStringLiteral("\n")
+                         + QStringLiteral("このフォルダの場所をクリップボードにコピーしました。\n")
+                         + QStringLiteral("ファイルマネージャーのアドレス欄などに貼り付け(ペースト)て開いてください。"),
+                     platform::vbOKOnly | platform::vbExclamation, QStringLiteral("バックアップ"), owner);
+}
+
+}  // namespace
+
 void frmMain::mnuTool_Backup_Click()
 {
     const QString text =
@@ -743,13 +758,17 @@ void frmMain::mnuTool_Backup_Click()
     const int answer = platform::MsgBox(text, platform::vbOKCancel, QStringLiteral("バックアップ"), this);
     if (answer == platform::vbCancel)
         return;
-    platform::ui().openFolder(gstrDocFolder);
+    // Without a file manager the user still learns where the data is.
+    const QString folder = gstrDocFolder;
+    const QPointer<frmMain> guard(this);
+    auto fallback = [folder, guard] { showFolderOnClipboard(folder, guard.data()); };
+    if (!platform::ui().openFolder(folder, fallback))
+        fallback();
 }
 
 void frmMain::psOpenHelpAddress(const QString& address)
 {
-    if (gfOpenWebPage(address, true))
-        gsShowUrlOnClipboard(address, this);
+    gsOpenWebPageOrShowUrl(address, this);
 }
 
 void frmMain::mnuHelp_AboutTallicor_Click()

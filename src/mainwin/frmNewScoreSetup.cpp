@@ -462,18 +462,22 @@ void frmNewScoreSetup::btnOK_Click()
 {
     QListWidget* entries = lstMember[1];
     gNewEntries.clear();
-    gsDeleteIniSection(gstrIniFile, kScoreEntry);
+    // The whole list is written in one replace of the settings file, so a
+    // program killed half-way never leaves part of it to be offered next
+    // time.
+    std::vector<std::pair<QString, QString>> stored;
     for (int i = 0; i < entries->count(); ++i) {
         const Long id = registers::itemData(entries->item(i));
         const Long index = memberIndexOf(id);
         const QString team = index >= 0 ? vb::Trim(gMemberList[index].TeamID) : QString();
-        gfWriteIniFile(gstrIniFile, kScoreEntry, memberKey(i + 1), QString::number(id));
-        gfWriteIniFile(gstrIniFile, kScoreEntry, teamKey(i + 1), team);
+        stored.emplace_back(memberKey(i + 1), QString::number(id));
+        stored.emplace_back(teamKey(i + 1), team);
         NewEntry e;
         e.IDNo = index >= 0 ? gMemberList[index].IDNo : id;
         e.TeamID = team;
         gNewEntries.push_back(e);
     }
+    gfWriteIniSection(gstrIniFile, kScoreEntry, stored);
     gfWriteIniFile(gstrIniFile, kSetup, QStringLiteral("KeepMemberEntry"),
                    chkKeepMemberEntry->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     const int group = cobBelong->currentIndex() >= 0 ? cobBelong->currentData().toInt() : -1;

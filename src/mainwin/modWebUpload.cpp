@@ -4,6 +4,7 @@
 #include "core/helpers.h"
 #include "core/ini.h"
 #include "core/records.h"
+#include "core/startup.h"
 #include "grid/uctMyGrid.h"
 #include "mainwin/modRegisters.h"
 #include "platform/eradate.h"
@@ -12,6 +13,7 @@
 #include "platform/vbruntime.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 
 namespace webupload {
@@ -119,8 +121,13 @@ QStringList gfBuildUploadLines()
 QString pfGetUploadFileName(QWidget* owner, const QString& defaultName)
 {
     try {
-        const QString folder = gfReadIniFile(gstrIniFile, "ComDlg_InitDir", "Tallicor_Web_uploadfile");
-        const QString proposed = folder.isEmpty() ? defaultName : QDir(folder).filePath(defaultName);
+        QString folder = gfReadIniFile(gstrIniFile, "ComDlg_InitDir", "Tallicor_Web_uploadfile");
+        // With no stored folder, or one that is gone (a USB stick not
+        // plugged in), the dialog starts in the documents folder rather than
+        // wherever the program was started from.
+        if (vb::Trim(folder).isEmpty() || !QFileInfo(folder).isDir())
+            folder = gfDocumentsBaseFolder();
+        const QString proposed = QDir(folder).filePath(defaultName);
         const QString path = webupload::chooser()(owner, proposed);
         if (path.isEmpty())
             return QString();

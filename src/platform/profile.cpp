@@ -448,16 +448,13 @@ bool profileWrite(const QString& file, const QString& section, const QString& ke
     return writeBytesAtomic(file, joinRawLines(lines));
 }
 
-bool profileDeleteSection(const QString& file, const QString& section)
+namespace {
+
+// Drops every section of the name (its header and its lines), so no older
+// copy of it can reappear when the section is written anew. True when a
+// line was dropped.
+bool dropSections(std::vector<RawLine>& lines, QStringView section)
 {
-    std::vector<RawLine> lines;
-    bool exists = false;
-    if (!loadRawLines(file, lines, exists))
-        return false;
-    if (!exists)
-        return true;
-    // Every section of the name goes, so no older copy of it can reappear
-    // when the section is written anew.
     std::vector<RawLine> kept;
     kept.reserve(lines.size());
     bool dropping = false, changed = false;
@@ -471,9 +468,55 @@ bool profileDeleteSection(const QString& file, const QString& section)
         else
             kept.push_back(std::move(l));
     }
-    if (!changed)
+    lines = std::move(kept);
+    return changed;
+}
+
+}  // namespace
+
+bool profileDeleteSection(const QString& file, const QString& section)
+{
+    std::vector<RawLine> lines;
+    bool exists = false;
+    if (!loadRawLines(file, lines, exists))
+        return false;
+    if (!exists || !dropSections(lines, section))
         return true;
-    return writeBytesAtomic(file, joinRawLines(kept));
+    return writeBytesAtomic(file, joinRawLines(lines));
+}
+
+bool profileWriteSection(const QString& file, const QString& section,
+                         const std::vector<std::pair<QString, QString>>& keys)
+{
+    if (keys.empty())
+        return profileDeleteSection(file, section);
+    std::vector<RawLine> lines;
+    bool exists = false;
+    if (!loadRawLines(file, lines, exists))
+        return false;
+    dropSections(lines, section);
+
+    // The key lines as one write per key would leave them: a key written
+    // again (its stored name compared without surrounding blanks) keeps its
+    // first place and takes the new value.
+    std::vector<std::pair<QString, QString>> written;
+    for (const auto& [key, value] : keys) {
+        const QString k = oneLine(key);
+        const auto same = std::find_if(written.begin(), written.end(),
+                                       [&](const auto& w) { return sameName(trimBlanks(w.first), k); });
+        if (same != written.end())
+            same->second = oneLine(value);
+        else
+            written.emplace_back(k, oneLine(value));
+    }
+
+    const QByteArray crlf = QByteArrayLiteral("\r\n");
+    if (!lines.empty() && lines.back().eol.isEmpty())
+        lines.back().eol = crlf;
+    lines.push_back(RawLine{encodeCp932(u'[' + oneLine(section) + u']'), crlf});
+    for (const auto& [key, value] : written)
+        lines.push_back(RawLine{encodeCp932(key + u'=' + value), crlf});
+    return writeBytesAtomic(file, joinRawLines(lines));
 }
 
 }  // namespace platform

@@ -21,6 +21,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -84,5 +85,14 @@ bool profileWrite(const QString& file, const QString& section, const QString& ke
 // No-op (true) when the file or the section is missing; never creates the
 // file. False when the file cannot be read or replaced.
 bool profileDeleteSection(const QString& file, const QString& section);
+
+// Replaces a whole section in one write: the file comes out exactly as
+// profileDeleteSection followed by one profileWrite per key, in order,
+// would leave it (every section of the name removed, the section written
+// anew at the end of the file, other lines untouched), but the file is
+// replaced once, so it never holds part of the section. No keys: the same as
+// profileDeleteSection.
+bool profileWriteSection(const QString& file, const QString& section,
+                         const std::vector<std::pair<QString, QString>>& keys);
 
 }  // namespace platform

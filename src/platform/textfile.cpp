@@ -262,6 +262,23 @@ bool writeBytesAtomic(const QString& path, const QByteArray& bytes)
     return f.commit();
 }
 
+bool isAtomicWriteLeftover(const QString& fileName, QString* target)
+{
+    // QSaveFile names its temporary file after the target with the template
+    // ".XXXXXX", each X replaced by a letter A-Z or a-z.
+    constexpr qsizetype kSuffix = 7;
+    if (fileName.size() <= kSuffix || fileName[fileName.size() - kSuffix] != u'.')
+        return false;
+    for (qsizetype i = fileName.size() - kSuffix + 1; i < fileName.size(); ++i) {
+        const char16_t c = fileName[i].unicode();
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')))
+            return false;
+    }
+    if (target)
+        *target = fileName.left(fileName.size() - kSuffix);
+    return true;
+}
+
 bool writeTextLinesAtomic(const QString& path, const QStringList& lines)
 {
     // CR and LF are single bytes in CP932: encode the joined text once.

@@ -51,4 +51,10 @@ struct FileStamp {
 };
 FileStamp fileStamp(const QString& path);
 
+// Whether a file name is that of a temporary file the atomic writers above
+// leave beside their target when the process dies between writing and
+// renaming: the target's name, "." and six ASCII letters
+// ("Tallicor.ini.qWxYzA"). Gives the target's name in *target.
+bool isAtomicWriteLeftover(const QString& fileName, QString* target = nullptr);
+
 }  // namespace platform

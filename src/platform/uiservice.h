@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace platform {
@@ -57,10 +58,16 @@ public:
     virtual void setMousePointer(int pointer) = 0;
     virtual int mousePointer() const = 0;
     virtual void setClipboardText(const QString& text) = 0;
-    // Opens a web address or a local file in the browser; false on failure.
-    virtual bool openUrl(const QString& url) = 0;
-    // Opens a folder in the file manager; false on failure.
-    virtual bool openFolder(const QString& path) = 0;
+
+    // What to do when an opener that did start turns out not to have opened
+    // its target (it ended with an error, e.g. no browser or file manager is
+    // installed). It runs later, from the event loop.
+    using OpenFailed = std::function<void()>;
+    // Opens a web address or a local file in the browser. False when no
+    // opener could be started; when one started but fails, `failed` runs.
+    virtual bool openUrl(const QString& url, OpenFailed failed) = 0;
+    // Opens a folder in the file manager; failures as for openUrl.
+    virtual bool openFolder(const QString& path, OpenFailed failed) = 0;
     // Sounds the bell.
     virtual void beep() = 0;
 };

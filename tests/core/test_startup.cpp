@@ -220,6 +220,59 @@ TEST_F(StartUpTest, ALockLeftByACrashedRunIsTakenOver)
     EXPECT_FALSE(QFileInfo::exists(appFolder + "/Tallicor.rex"));
 }
 
+// Temporary files left by saves killed before their rename go at the next
+// start, but only the writer's own names for the program's own files, only
+// in the settings, data and games folders, and only in the run that holds
+// the single-instance lock.
+TEST_F(StartUpTest, StaleTemporaryFilesOfKilledSavesAreRemovedAfterTheLock)
+{
+    const QString data = docFolder + "/data";
+    const QString games = data + "/games";
+    const struct { QString path; bool removed; } files[] = {
+        {appFolder + "/Tallicor.ini.qWxYzA", true},
+        {appFolder + "/Tallicor.rex.AbCdEf", true},
+        {data + "/member.dat.hGtKqa", true},
+        {data + "/group.dat.XyZabc", true},
+        {data + "/roundgroup.dat.QqQqQq", true},
+        {games + "/manager.dat.ZzZzZz", true},
+        {games + "/game00001.tcg.PqRsTu", true},
+        // Not the writer's pattern, or not a file of this folder's.
+        {appFolder + "/Tallicor.ini.AbC3Ef", false},
+        {appFolder + "/notes.txt.AbCdEf", false},
+        {data + "/member.dat.AbCdE", false},
+        {data + "/member.dat", false},
+        {data + "/game00001.tcg.PqRsTu", false},
+        {games + "/member.dat.AbCdEf", false},
+        {games + "/game00001.tcg", false},
+        // Other folders: the temporary pictures, the program's documents
+        // folder, an older version's data and the documents folder itself.
+        {appFolder + "/temp/Tallicor.ini.qWxYzA", false},
+        {docFolder + "/member.dat.AbCdEf", false},
+        {appFolder + "/data/member.dat.AbCdEf", false},
+        {documents + "/member.dat.AbCdEf", false},
+    };
+    auto plant = [&] {
+        for (const auto& f : files) {
+            QDir().mkpath(QFileInfo(f.path).path());
+            ASSERT_TRUE(platform::writeTextLinesAtomic(f.path, {"[Management]", "MaxGameNo=1"}));
+        }
+        // A folder with a leftover's name is no leftover.
+        QDir().mkpath(data + "/team.dat.AbCdEf");
+    };
+    plant();
+    // The data folder exists, so no older version's data is taken over.
+    ASSERT_EQ(Main(hooks()), StartUpResult::MainWindowShown);
+    for (const auto& f : files)
+        EXPECT_EQ(QFileInfo::exists(f.path), !f.removed) << f.path.toStdString();
+    EXPECT_TRUE(QFileInfo(data + "/team.dat.AbCdEf").isDir());
+
+    // A second start while this run holds the lock touches none of them.
+    plant();
+    EXPECT_EQ(Main(hooks()), StartUpResult::HandedOver);
+    for (const auto& f : files)
+        EXPECT_TRUE(QFileInfo::exists(f.path)) << f.path.toStdString();
+}
+
 TEST_F(StartUpTest, TeamFileSeededFromOlderSettingsUpToTheFirstGap)
 {
     QDir().mkpath(appFolder);

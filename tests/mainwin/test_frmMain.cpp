@@ -730,6 +730,36 @@ TEST_F(FrmMainTest, BackupExplainsAndOpensTheDocumentsFolder)
               "復元はTallicorを終了させてから、\"data\"フォルダを入れ替えてください。\n");
     w->mnuTool_Backup->trigger();
     EXPECT_EQ(recordingUi().openedFolders, QStringList({gstrDocFolder}));
+    EXPECT_EQ(recordingUi().messages.size(), 2u);   // the explanation only
+    EXPECT_TRUE(recordingUi().clipboard.isEmpty());
+}
+
+TEST_F(FrmMainTest, BackupThatCannotOpenTheFolderNamesItAndCopiesIt)
+{
+    open();
+    const QString expected = "Tallicorのデータフォルダを開けませんでした。\n" + gstrDocFolder
+                             + "\nこのフォルダの場所をクリップボードにコピーしました。\n"
+                               "ファイルマネージャーのアドレス欄などに貼り付け(ペースト)て開いてください。";
+    // No opener at all (xdg-open not installed), and an opener that started
+    // but found no file manager and ended with an error.
+    for (const bool late : {false, true}) {
+        SCOPED_TRACE(late ? "opener failed later" : "no opener");
+        resetRecordingUi();
+        recordingUi().openFolderResult = late;
+        w->mnuTool_Backup->trigger();
+        EXPECT_EQ(recordingUi().openedFolders, QStringList({gstrDocFolder}));
+        if (late) {
+            ASSERT_EQ(recordingUi().messages.size(), 1u);   // nothing said yet
+            ASSERT_TRUE(recordingUi().openFailed);
+            recordingUi().openFailed();
+        }
+        ASSERT_EQ(recordingUi().messages.size(), 2u);
+        const RecordedMessage& m = recordingUi().messages[1];
+        EXPECT_EQ(m.title, "バックアップ");
+        EXPECT_EQ(m.style, platform::vbOKOnly | platform::vbExclamation);
+        EXPECT_EQ(m.prompt, expected);
+        EXPECT_EQ(recordingUi().clipboard, gstrDocFolder);
+    }
 }
 
 TEST_F(FrmMainTest, HelpOpensTheBrowserOrFallsBackToTheClipboard)
@@ -748,14 +778,23 @@ TEST_F(FrmMainTest, HelpOpensTheBrowserOrFallsBackToTheClipboard)
         EXPECT_EQ(recordingUi().openedUrls, QStringList({address}));
         EXPECT_TRUE(recordingUi().messages.empty());
 
-        resetRecordingUi();
-        recordingUi().openUrlResult = false;
-        item->trigger();
-        EXPECT_EQ(recordingUi().clipboard, address);
-        ASSERT_EQ(recordingUi().messages.size(), 1u);
-        EXPECT_EQ(recordingUi().messages[0].title, "エラー");
-        EXPECT_EQ(recordingUi().messages[0].prompt,
-                  address + "\nURLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。ご利用のﾌﾞﾗｳｻﾞのｱﾄﾞﾚｽﾊﾞｰに貼り付け(ﾍﾟｲｽﾄ)てください。");
+        // No browser could be started, or it started and then could not
+        // show the page: the address goes to the clipboard with a message.
+        for (const bool late : {false, true}) {
+            resetRecordingUi();
+            recordingUi().openUrlResult = late;
+            item->trigger();
+            if (late) {
+                EXPECT_TRUE(recordingUi().messages.empty());
+                ASSERT_TRUE(recordingUi().openFailed);
+                recordingUi().openFailed();
+            }
+            EXPECT_EQ(recordingUi().clipboard, address);
+            ASSERT_EQ(recordingUi().messages.size(), 1u);
+            EXPECT_EQ(recordingUi().messages[0].title, "エラー");
+            EXPECT_EQ(recordingUi().messages[0].prompt,
+                      address + "\nURLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。ご利用のﾌﾞﾗｳｻﾞのｱﾄﾞﾚｽﾊﾞｰに貼り付け(ﾍﾟｲｽﾄ)てください。");
+        }
     }
 }
 

@@ -7,9 +7,10 @@
 #include "mainwin/frmNewScoreSetup.h"
 #include "mainwin/frmSetTeam.h"
 #include "registers_support.h"
-
+#include "support/replacecounter.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -413,7 +414,12 @@ TEST_F(FrmNewScoreSetupTest, OkStoresTheParticipantsAndRewritesTheSection)
     d.chkKeepMemberEntry->setChecked(true);
     d.chkSort->setChecked(true);
 
+    ReplaceCounter replaces(gstrAppFolder);
+    ASSERT_TRUE(replaces.isValid());
     d.btnOK_Click();
+    // The participants in one replace of the settings file (never a partial
+    // list), then the three choices of the dialog.
+    EXPECT_EQ(replaces.count(QFileInfo(gstrIniFile).fileName()), 1 + 3);
     EXPECT_EQ(gintDialogResult, 0);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     ASSERT_EQ(gNewEntries.size(), 2u);

@@ -67,12 +67,16 @@ protected:
 TEST_F(WebUploadTest, WritesTheExactLinesOfTheSelectedGame)
 {
     smallGame();
+    // The program's folder in the documents folder, as start-up makes it.
+    gstrDocFolder = dir.path() + "/Documents/Talvane Software/Tallicor";
+    QDir().mkpath(gstrDocFolder);
     grid.gsSetSelectRow(1);
     answer = dir.path() + "/out/upload.tcw";
     gsUploadFileExport(nullptr, true, &grid);
 
     EXPECT_TRUE(recordingUi().messages.empty());
-    EXPECT_EQ(proposals, QStringList{QStringLiteral("GameDate_2024-05-06")});
+    // Nothing stored yet: the dialog starts in the documents folder.
+    EXPECT_EQ(proposals, QStringList{dir.path() + "/Documents/GameDate_2024-05-06"});
     const QByteArray expected = platform::encodeCp932(QStringLiteral(
         "[P]\r\nFile=Game score from Tallicor\r\nCopyright=Corvanti - Tallicor\r\nVersion=100\r\n"
         "Hole=2\r\nRound=2\r\nGameDate=2024-05-06\r\nSubtitle=春の大会\r\n"
@@ -90,6 +94,13 @@ TEST_F(WebUploadTest, WritesTheExactLinesOfTheSelectedGame)
     EXPECT_EQ(proposals.value(1), dir.path() + "/out/GameDate_2024-05-06");
     EXPECT_TRUE(readFile(gstrIniFile).contains(dir.path() + "/out\r\n"));
     EXPECT_TRUE(recordingUi().messages.empty());
+
+    // A remembered folder that is gone (a stick not plugged in) is passed
+    // over for the documents folder, and stays remembered until a save.
+    QDir(dir.path() + "/out").removeRecursively();
+    gsUploadFileExport(nullptr, true, &grid);
+    EXPECT_EQ(proposals.value(2), dir.path() + "/Documents/GameDate_2024-05-06");
+    EXPECT_TRUE(readFile(gstrIniFile).contains(dir.path() + "/out\r\n"));
 }
 
 TEST_F(WebUploadTest, PlayerWithoutStrokesNeedNotBeInThePlayerList)

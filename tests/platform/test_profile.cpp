@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 #include "platform/textfile.h"
+#include "support/replacecounter.h"
 
 #include <QDir>
 #include <QFile>
@@ -281,6 +282,62 @@ TEST_F(Profile, DeleteSectionRemovesHeaderAndKeys)
     const QByteArray before = bytes();
     EXPECT_TRUE(profileDeleteSection(path, "None"));
     EXPECT_EQ(bytes(), before);
+}
+
+// A whole section written at once leaves the file byte for byte as deleting
+// the section and writing its keys one by one did, but replaces it once.
+TEST_F(Profile, WriteSectionMatchesDeleteThenKeyWritesInOneReplace)
+{
+    const QByteArray shiftJis = platform::encodeCp932(u"[所属]\r\n名前=表ソ\r\n"_s);
+    const std::vector<std::pair<const char*, QByteArray>> files = {
+        {"missing", QByteArray()},
+        {"empty", ""},
+        {"section in the middle", "[A]\r\na=1\r\n[Entry]\r\nmember1=9\r\nteam1=Z\r\n\r\n[B]\r\nb=2\r\n"},
+        {"twice, other case", "[entry]\r\nold=1\r\n[A]\r\na=1\r\n[ENTRY]\r\nold=2\r\n"},
+        {"no final line end", "[A]\r\na=1"},
+        {"LF lines, blank tail", "[A]\na=1\n\n"},
+        {"only the section", "[Entry]\r\nmember1=9\r\n"},
+        {"CP932 elsewhere", shiftJis + "[Entry]\r\nx=1\r\n"},
+    };
+    const std::vector<std::pair<const char*, std::vector<std::pair<QString, QString>>>> keyLists = {
+        {"no keys", {}},
+        {"two participants", {{"member1", "12"}, {"team1", "A"}, {"member2", "7"}, {"team2", ""}}},
+        {"Japanese value, a key twice", {{"k", "１"}, {"name", u"表\r\n"_s}, {"K", "2"}}},
+    };
+    for (const auto& [fileCase, content] : files) {
+        for (const auto& [keyCase, keys] : keyLists) {
+            SCOPED_TRACE(std::string(fileCase) + " / " + keyCase);
+            QTemporaryDir folder;
+            const QString viaKeys = folder.filePath("keys.ini");
+            const QString whole = folder.filePath("whole.ini");
+            if (content.isNull()) {
+                QFile::remove(viaKeys);
+                QFile::remove(whole);
+            } else {
+                for (const QString& p : {viaKeys, whole}) {
+                    QFile f(p);
+                    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                    f.write(content);
+                }
+            }
+            ASSERT_TRUE(profileDeleteSection(viaKeys, "Entry"));
+            for (const auto& [key, value] : keys)
+                ASSERT_TRUE(profileWrite(viaKeys, "Entry", key, value));
+
+            ReplaceCounter replaces(folder.path());
+            ASSERT_TRUE(replaces.isValid());
+            EXPECT_TRUE(profileWriteSection(whole, "Entry", keys));
+            QFile a(viaKeys), b(whole);
+            EXPECT_EQ(a.exists(), b.exists());
+            if (a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly))
+                EXPECT_EQ(b.readAll(), a.readAll());
+            // Nothing to change (no section and no keys) writes nothing.
+            const bool changes = !keys.empty() || content.toLower().contains("[entry]");
+            EXPECT_EQ(replaces.count("whole.ini"), changes ? 1 : 0);
+        }
+    }
+    // A file that cannot be replaced is reported.
+    EXPECT_FALSE(profileWriteSection(dir.filePath("missing/x.ini"), "Entry", {{"k", "v"}}));
 }
 
 TEST_F(Profile, WriteFailsWithoutFolderAndReturnsFalse)

@@ -1,12 +1,17 @@
-// The message box of the Qt UI service: every line of a message stays on
-// one line, up to the width of the screen's available area.
+// The Qt UI service: its message box keeps every line of a message on one
+// line, up to the width of the screen's available area; its desktop opener
+// reports a missing xdg-open at once, one that ends with an error later, and
+// hands the target to the opener as its one argument.
 #include "platform/ui/qtuiservice.h"
 #include "support/uiwait.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -84,6 +89,77 @@ TEST(MessageBox, ShortMessageKeepsItsOwnSizeAndCrLfIsOneLineBreak)
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
     EXPECT_LT(box->width(), 500);
+}
+
+}  // namespace
+
+namespace {
+
+class OpenerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(bin.isValid());
+        savedPath = qgetenv("PATH");
+        // Only the fake opener (or nothing) is found on the search path.
+        qputenv("PATH", bin.path().toLocal8Bit());
+    }
+    void TearDown() override { qputenv("PATH", savedPath); }
+
+    // An xdg-open that notes its arguments and fails for a target whose
+    // name contains "missing", as the real one does when it finds nothing
+    // to open it with.
+    void installOpener()
+    {
+        QFile script(bin.filePath("xdg-open"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n"
+                     "echo \"$#:$1\" >> '" + args().toLocal8Bit() + "'\n"
+                     "case \"$1\" in *missing*) exit 3 ;; esac\n"
+                     "exit 0\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString args() const { return bin.filePath("args"); }
+
+    QStringList calls() const
+    {
+        QFile f(args());
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLocal8Bit(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    QTemporaryDir bin;
+    QByteArray savedPath;
+    platform::QtUiService ui;
+};
+
+TEST_F(OpenerTest, WithoutTheOpenerNothingStartsAndTheCallerIsToldAtOnce)
+{
+    bool failedLater = false;
+    EXPECT_FALSE(ui.openFolder(bin.path(), [&] { failedLater = true; }));
+    EXPECT_FALSE(ui.openUrl("https://example.org/", [&] { failedLater = true; }));
+    EXPECT_FALSE(failedLater);
+}
+
+TEST_F(OpenerTest, AnOpenerThatEndsWithAnErrorIsReportedLater)
+{
+    installOpener();
+    bool goodFailed = false, missingFailed = false;
+    const QString page = "/opt/tallicor dir/html/help/index.html";
+    EXPECT_TRUE(ui.openUrl(page, [&] { goodFailed = true; }));
+    EXPECT_TRUE(ui.openFolder(bin.filePath("missing"), [&] { missingFailed = true; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return missingFailed; }, 60000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls().size() == 2; }, 60000));
+    QStringList seen = calls();
+    seen.sort();
+    EXPECT_EQ(seen, QStringList({"1:" + page, "1:" + bin.filePath("missing")}));
+    // An opener that ended well is never reported as a failure.
+    EXPECT_FALSE(goodFailed);
+    // A blank address is no target.
+    EXPECT_FALSE(ui.openUrl("  ", {}));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -187,4 +189,39 @@ TEST(TextFile, StampTellsEveryWriteApart)
     // The same content written again is another file.
     ASSERT_TRUE(platform::writeTextLinesAtomic(path, {"[Team]", "ID1=A"}));
     EXPECT_NE(platform::fileStamp(path), first);
+}
+
+// A save killed between writing and renaming leaves its temporary file,
+// named as Qt names it: the target's name and a six-letter suffix.
+// QTemporaryFile, given the target as its template, makes names the same
+// way.
+TEST(TextFile, LeftoverNamesAreTheTargetAndSixLetters)
+{
+    QTemporaryDir dir;
+    for (int i = 0; i < 50; ++i) {
+        QTemporaryFile made(dir.filePath("member.dat"));
+        ASSERT_TRUE(made.open());
+        QString target;
+        const QString name = QFileInfo(made.fileName()).fileName();
+        EXPECT_TRUE(isAtomicWriteLeftover(name, &target)) << name.toStdString();
+        EXPECT_EQ(target, "member.dat");
+    }
+    const struct { const char* name; const char* target; } cases[] = {
+        {"Tallicor.ini.qWxYzA", "Tallicor.ini"},
+        {"game00012.tcg.abcdef", "game00012.tcg"},
+        {"member.dat.AbCdE", nullptr},    // five letters
+        {"member.dat.AbCdEfG", nullptr},  // seven letters
+        {"member.dat.AbC3Ef", nullptr},   // a digit
+        {"member.dat_AbCdEf", nullptr},   // no dot
+        {"member.dat.ÄbCdEf", nullptr},   // not ASCII
+        {".AbCdEf", nullptr},             // no target
+        {"member.dat", nullptr},
+    };
+    for (const auto& c : cases) {
+        QString target;
+        const bool leftover = isAtomicWriteLeftover(QString::fromUtf8(c.name), &target);
+        EXPECT_EQ(leftover, c.target != nullptr) << c.name;
+        if (c.target)
+            EXPECT_EQ(target, QString::fromUtf8(c.target)) << c.name;
+    }
 }

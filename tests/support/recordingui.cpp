@@ -33,6 +33,8 @@ void resetRecordingUi()
     r.openedUrls.clear();
     r.openedFolders.clear();
     r.openUrlResult = true;
+    r.openFolderResult = true;
+    r.openFailed = nullptr;
     r.beeps = 0;
     r.setMousePointer(platform::vbDefault);
 }

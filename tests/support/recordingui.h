@@ -22,8 +22,20 @@ public:
     void setMousePointer(int pointer) override { pointer_ = pointer; }
     int mousePointer() const override { return pointer_; }
     void setClipboardText(const QString& text) override { clipboard = text; }
-    bool openUrl(const QString& url) override { openedUrls << url; return openUrlResult; }
-    bool openFolder(const QString& path) override { openedFolders << path; return true; }
+    // The opener's late failure is kept in openFailed; a test calls it to
+    // stand for an opener that started and then ended with an error.
+    bool openUrl(const QString& url, OpenFailed failed) override
+    {
+        openedUrls << url;
+        openFailed = std::move(failed);
+        return openUrlResult;
+    }
+    bool openFolder(const QString& path, OpenFailed failed) override
+    {
+        openedFolders << path;
+        openFailed = std::move(failed);
+        return openFolderResult;
+    }
     void beep() override { ++beeps; }
 
     std::vector<RecordedMessage> messages;
@@ -32,6 +44,8 @@ public:
     QStringList openedUrls;
     QStringList openedFolders;
     bool openUrlResult = true;
+    bool openFolderResult = true;
+    OpenFailed openFailed;
     int beeps = 0;
 
 private:

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -10,11 +9,12 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPalette>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStandardPaths>
 #include <QTranslator>
-#include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
@@ -146,6 +146,40 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, int style, co
     return box;
 }
 
+namespace {
+
+// Starts xdg-open on the target and returns at once: with a browser that
+// stays in the foreground the opener ends only when the browser does. When
+// it ends with an error code it found nothing to open the target with, or
+// the target is missing, and `failed` runs. An opener killed by a signal
+// (the program ending while it runs) is no failure to report.
+bool startOpener(const QString& target, const UiService::OpenFailed& failed)
+{
+    if (target.trimmed().isEmpty())
+        return false;
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (program.isEmpty())
+        return false;
+    auto* opener = new QProcess(QCoreApplication::instance());
+    opener->setProgram(program);
+    opener->setArguments({target});
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, failed](int exitCode, QProcess::ExitStatus status) {
+                         opener->deleteLater();
+                         if (status == QProcess::NormalExit && exitCode != 0 && failed)
+                             failed();
+                     });
+    opener->start();
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 int QtUiService::msgBox(const QString& prompt, int style, const QString& title, QObject* owner)
 {
     QWidget* parent = qobject_cast<QWidget*>(owner);
@@ -189,17 +223,14 @@ void QtUiService::setClipboardText(const QString& text)
     QApplication::clipboard()->setText(text);
 }
 
-bool QtUiService::openUrl(const QString& url)
+bool QtUiService::openUrl(const QString& url, OpenFailed failed)
 {
-    QUrl u = QUrl::fromUserInput(url);
-    if (!u.isValid())
-        return false;
-    return QDesktopServices::openUrl(u);
+    return startOpener(url.trimmed(), failed);
 }
 
-bool QtUiService::openFolder(const QString& path)
+bool QtUiService::openFolder(const QString& path, OpenFailed failed)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return startOpener(path, failed);
 }
 
 void QtUiService::beep()

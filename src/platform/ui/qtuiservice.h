@@ -20,8 +20,11 @@ public:
     void setMousePointer(int pointer) override;
     int mousePointer() const override { return m_pointer; }
     void setClipboardText(const QString& text) override;
-    bool openUrl(const QString& url) override;
-    bool openFolder(const QString& path) override;
+    // Both hand the target to the desktop's opener, xdg-open (xdg-utils):
+    // false when it is not installed or cannot be started; `failed` runs
+    // when it ends with an error.
+    bool openUrl(const QString& url, OpenFailed failed) override;
+    bool openFolder(const QString& path, OpenFailed failed) override;
     void beep() override;
 
 private:
