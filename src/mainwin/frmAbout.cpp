@@ -53,7 +53,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblTitle->setFont(big);
     lblTitle->setGeometry(24, 18, 380, 34);
 
-    lblVersion = new QLabel(QStringLiteral("Version 3.0.0"), this);
+    lblVersion = new QLabel(QStringLiteral("Version " TALLICOR_VERSION), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(24, 56, 380, 22);
 

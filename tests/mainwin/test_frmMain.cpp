@@ -3,9 +3,11 @@
 #include "core/ini.h"
 #include "core/records.h"
 #include "grid/uctMyGrid.h"
+#include "mainwin/frmAbout.h"
 #include "mainwin/frmMain.h"
 #include "mainwin/frmPeriod.h"
 #include "mainwin/modWebUpload.h"
+#include "platform/folders.h"
 #include "platform/textfile.h"
 #include "gamelist_support.h"
 #include "support/gamefixtures.h"
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -796,6 +799,39 @@ TEST_F(FrmMainTest, HelpOpensTheBrowserOrFallsBackToTheClipboard)
                       address + "\nURLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。ご利用のﾌﾞﾗｳｻﾞのｱﾄﾞﾚｽﾊﾞｰに貼り付け(ﾍﾟｲｽﾄ)てください。");
         }
     }
+}
+
+// The help items' addresses, taken from the program's folder, name pages
+// that the build put beside the program: one page each, nothing loaded from
+// anywhere else, and the read-me gives the version the about box shows.
+TEST(FrmMainHelpPages, StandBesideTheProgramAndNeedNothingElse)
+{
+    const QString programFolder = platform::installationFolder();
+    QString readMe;
+    for (const QString& address : {frmMain::localHelpPath(), frmMain::readMePath()}) {
+        ASSERT_TRUE(address.startsWith(programFolder + "/")) << address.toStdString();
+        const QString page = QStringLiteral(TALLICOR_APP_DIR) + address.mid(programFolder.size());
+        QFile f(page);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString html = QString::fromUtf8(f.readAll());
+        EXPECT_TRUE(html.contains("<html lang=\"ja\">")) << page.toStdString();
+        EXPECT_TRUE(html.contains("<meta charset=\"utf-8\">")) << page.toStdString();
+        for (const char* outside : {"<script", "<link", "<img", "<iframe", "<object", "<embed", "src=",
+                                    "url(", "@import", "http:", "https:", "@"})
+            EXPECT_FALSE(html.contains(QLatin1String(outside), Qt::CaseInsensitive))
+                << page.toStdString() << " has " << outside;
+        // Every link inside the page leads to a heading of the page.
+        static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+        for (auto m = link.globalMatch(html); m.hasNext();) {
+            const QString target = m.next().captured(1);
+            EXPECT_TRUE(html.contains("id=\"" + target + "\"")) << page.toStdString() << " #" << target.toStdString();
+        }
+        if (address == frmMain::readMePath())
+            readMe = html;
+    }
+    frmAbout about;
+    EXPECT_TRUE(about.lblVersion->text().startsWith("Version "));
+    EXPECT_TRUE(readMe.contains(about.lblVersion->text() + "<br>")) << about.lblVersion->text().toStdString();
 }
 
 // ---------------------------------------------------------------- period
