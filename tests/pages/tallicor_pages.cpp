@@ -49,8 +49,8 @@ public:
     void setMousePointer(int pointer) override { m_pointer = pointer; }
     int mousePointer() const override { return m_pointer; }
     void setClipboardText(const QString&) override {}
-    bool openUrl(const QString&) override { return false; }
-    bool openFolder(const QString&) override { return false; }
+    bool openUrl(const QString&, OpenFailed) override { return false; }
+    bool openFolder(const QString&, OpenFailed) override { return false; }
     void beep() override {}
 
     QStringList messages;
