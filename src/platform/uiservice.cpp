@@ -6,16 +6,7 @@ namespace {
 // Used until the application installs its own service: never blocks.
 class SilentUi : public UiService {
 public:
-    int msgBox(const QString&, int style, const QString&, QObject*) override
-    {
-        switch (style & 7) {
-        case vbYesNo:
-        case vbYesNoCancel: return vbYes;
-        case vbAbortRetryIgnore: return vbAbort;
-        case vbRetryCancel: return vbRetry;
-        default: return vbOK;
-        }
-    }
+    int msgBox(const QString&, int style, const QString&, QObject*) override { return firstButtonAnswer(style); }
     void setMousePointer(int pointer) override { m_pointer = pointer; }
     int mousePointer() const override { return m_pointer; }
     void setClipboardText(const QString&) override {}
@@ -34,6 +25,17 @@ std::unique_ptr<UiService>& current()
 }
 
 }  // namespace
+
+int firstButtonAnswer(int style)
+{
+    switch (style & 7) {
+    case vbYesNo:
+    case vbYesNoCancel: return vbYes;
+    case vbAbortRetryIgnore: return vbAbort;
+    case vbRetryCancel: return vbRetry;
+    default: return vbOK;
+    }
+}
 
 UiService& ui() { return *current(); }
 

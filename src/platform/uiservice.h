@@ -72,6 +72,10 @@ public:
     virtual void beep() = 0;
 };
 
+// The answer of a box closed with its first button (OK, Yes, Abort or
+// Retry): what a service that asks nobody gives.
+int firstButtonAnswer(int style);
+
 // The installed service. A process that installed none gets a silent one
 // that answers every question with its first button.
 UiService& ui();

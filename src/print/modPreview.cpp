@@ -71,6 +71,29 @@ Integer pagesToShow(Integer counted) { return counted == 0 ? Integer(1) : counte
 // The page number a loop leaves behind: one past its last page.
 Integer pageAfter(int last) { return last < 32767 ? static_cast<Integer>(last + 1) : Integer(32767); }
 
+// Prints pages first..last once per copy, each copy one job (one PDF file
+// on the PDF printer); `beforePage` sets the paper before each page. A
+// failure drops the job and goes on to the caller.
+void printCopies(const PageFormFactory& form, int first, int last, int copies, printer::PdfJobs& pdf,
+                 const std::function<void()>& beforePage)
+{
+    try {
+        for (int copy = 1; copy <= copies; ++copy) {
+            pdf.startCopy(copy);
+            for (int page = first; page <= last; ++page) {
+                gintPageNo = static_cast<Integer>(page);
+                beforePage();
+                printPage(form, page == last);
+            }
+            gintPageNo = pageAfter(std::max(first - 1, last));
+            endUnfinishedJob();
+        }
+    } catch (...) {
+        dropJob();
+        throw;
+    }
+}
+
 }  // namespace
 
 Long mmToTwips(Long mm)
@@ -140,21 +163,10 @@ void gsPrintDirect(const print::PageFormFactory& form, QWidget* owner, Integer p
         gintPrintMode = 0;
         return;
     }
-    try {
-        pdf.startCopy(1);
-        const int count = gintPageCount;
-        for (int page = 1; page <= count; ++page) {
-            gintPageNo = static_cast<Integer>(page);
-            printer::setOrientation(landscape);
-            printer::setA4();
-            printPage(form, page == count);
-        }
-        gintPageNo = pageAfter(count);
-        endUnfinishedJob();
-    } catch (...) {
-        dropJob();
-        throw;
-    }
+    printCopies(form, 1, gintPageCount, 1, pdf, [landscape] {
+        printer::setOrientation(landscape);
+        printer::setA4();
+    });
     pdf.report(owner);
 }
 
@@ -166,21 +178,7 @@ void gsPrintPages(const print::PageFormFactory& form, Integer firstPage, Integer
         return;
     platform::setHourglass();
     gintPrintMode = 1;
-    try {
-        for (int copy = 1; copy <= copies; ++copy) {
-            pdf.startCopy(copy);
-            for (int page = firstPage; page <= lastPage; ++page) {
-                gintPageNo = static_cast<Integer>(page);
-                printer::setA4();
-                printPage(form, page == lastPage);
-            }
-            gintPageNo = pageAfter(std::max<int>(firstPage - 1, lastPage));
-            endUnfinishedJob();
-        }
-    } catch (...) {
-        dropJob();
-        throw;
-    }
+    printCopies(form, firstPage, lastPage, copies, pdf, [] { printer::setA4(); });
     gintPrintMode = 0;
     platform::resetMousePointer();
     pdf.report(nullptr);

@@ -157,14 +157,7 @@ void PageFrame::psEndPage(const std::function<void()>& more)
         forEachElement(QStringLiteral("linTate"), [y](Control& c) { c.y2 = y; });
         if (more)
             more();
-        Control& closing = loadElement(QStringLiteral("linFutoYoko"));
-        const Control& top = control(QStringLiteral("linTop"));
-        closing.x1 = top.x1;
-        closing.x2 = top.x2;
-        closing.y1 = y;
-        closing.y2 = y;
-        closing.borderColor = print::kBlack;
-        closing.visible = true;
+        psRowLine(QStringLiteral("linFutoYoko"), true);
     }
     mY = mTopY;
 }

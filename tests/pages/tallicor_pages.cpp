@@ -38,13 +38,7 @@ public:
     int msgBox(const QString& prompt, int style, const QString& title, QObject*) override
     {
         messages << (title.isEmpty() ? QString() : title + QStringLiteral(": ")) + prompt;
-        switch (style & 7) {
-        case platform::vbYesNo:
-        case platform::vbYesNoCancel: return platform::vbYes;
-        case platform::vbAbortRetryIgnore: return platform::vbAbort;
-        case platform::vbRetryCancel: return platform::vbRetry;
-        default: return platform::vbOK;
-        }
+        return platform::firstButtonAnswer(style);
     }
     void setMousePointer(int pointer) override { m_pointer = pointer; }
     int mousePointer() const override { return m_pointer; }

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QWidget>
 
 namespace {
 
@@ -136,6 +137,33 @@ TEST_F(PrinterTest, ThePictureTargetDrawsTextWithItsTopAtThePosition)
     EXPECT_EQ(inkInRows(0, 20), 0);
     EXPECT_GT(inkInRows(20, 40), 20);
     EXPECT_GT(inkInRows(80, 81), 150);   // the 2-pixel line at row 80
+}
+
+TEST_F(PrinterTest, PrinterSetupGoesThroughItsReplaceableDialog)
+{
+    QWidget* seenOwner = nullptr;
+    QWidget owner;
+    print::printer::setSetupDialog([&](QPrinter& p, QWidget* o) {
+        seenOwner = o;
+        p.setCopyCount(3);   // copies are the print loops' business
+        p.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        return true;
+    });
+    const auto before = print::printer::geometry();
+    EXPECT_TRUE(print::printer::showSetupDialog(&owner));
+    EXPECT_EQ(seenOwner, &owner);
+    EXPECT_EQ(print::printer::qprinter().copyCount(), 1);
+    EXPECT_TRUE(print::printer::isPdf());
+    EXPECT_EQ(print::printer::geometry().printableWidth, before.printableWidth);   // the PDF margins again
+
+    print::printer::setSetupDialog([](QPrinter&, QWidget*) { return false; });
+    EXPECT_FALSE(print::printer::showSetupDialog(nullptr));
+    print::printer::setSetupDialog(nullptr);
+
+    print::printer::simulateDeviceName(QStringLiteral("Office"));
+    EXPECT_EQ(print::printer::deviceName(), QStringLiteral("Office"));
+    print::printer::simulateDeviceName(QString());
+    EXPECT_EQ(print::printer::deviceName(), QStringLiteral("PDF"));
 }
 
 // The IPA fonts have no bold face: the picture makes bold text bold as the

@@ -8,15 +8,7 @@ int RecordingUi::msgBox(const QString& prompt, int style, const QString& title, 
         answers.pop_front();
         return a;
     }
-    switch (style & 7) {
-    case platform::vbOKOnly:
-    case platform::vbOKCancel: return platform::vbOK;
-    case platform::vbAbortRetryIgnore: return platform::vbAbort;
-    case platform::vbYesNoCancel:
-    case platform::vbYesNo: return platform::vbYes;
-    case platform::vbRetryCancel: return platform::vbRetry;
-    }
-    return platform::vbOK;
+    return platform::firstButtonAnswer(style);
 }
 
 RecordingUi& recordingUi()
