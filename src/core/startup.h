@@ -65,9 +65,9 @@ void gsSetBaseFolderSources(std::function<QString()> localAppData,
                             std::function<QString()> documents);
 
 // Sets every file path from the per-user base folders as Main does, but
-// creates no folder and takes no lock: for tools that read the program's
-// data beside it. False after the look-up's message when a base folder
-// cannot be resolved.
+// creates none of the program's folders and takes no lock: for tools that
+// read the program's data beside it. False after the look-up's message when
+// a base folder cannot be resolved.
 bool gfSetFilePaths();
 
 // Gives up the single-instance lock taken by Main (tests, and a clean end).
