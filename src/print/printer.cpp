@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -82,8 +83,12 @@ SetupDialog& setupDialog()
 
 QString qtPdfChooser(QWidget* owner, const QString& proposedPath)
 {
-    QFileDialog dlg(owner, QStringLiteral("PDFファイルに印刷"), proposedPath,
-                    QStringLiteral("PDF (*.pdf)"));
+    // Without an owner the dialog belongs to the window in front (the
+    // preview): a dialog of its own would be the program's only shown main
+    // window while the game window is open (the main window is hidden), and
+    // closing it would end the program.
+    QFileDialog dlg(owner ? owner : QApplication::activeModalWidget(), QStringLiteral("PDFファイルに印刷"),
+                    proposedPath, QStringLiteral("PDF (*.pdf)"));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setDefaultSuffix(QStringLiteral("pdf"));

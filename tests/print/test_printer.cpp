@@ -9,9 +9,12 @@
 #include "core/printstate.h"
 #include "print/drawtarget.h"
 #include "platform/folders.h"
+#include "support/modaldialog.h"
 
 #include <QDate>
+#include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -95,6 +98,30 @@ TEST_F(PrinterTest, CancelledSaveQuestionPrintsNothing)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(recordingUi().messages.empty());
     EXPECT_EQ(gintPrintMode, 0);
+}
+
+TEST_F(PrinterTest, TheSaveDialogOfAPrintWithoutOwnerBelongsToTheWindowInFront)
+{
+    // Qt's own save dialog, opened by a print from a modal window (the
+    // preview) that passes no owner: it must not be a main window of its
+    // own, whose closing would end the program while the main window is
+    // hidden.
+    print::printer::setPdfFileChooser(nullptr);
+    QDialog front;
+    QWidget* parent = nullptr;
+    testsupport::onNextDialog<QDialog>([&](QDialog* d) {
+        ASSERT_EQ(d, &front);
+        testsupport::onNextDialog<QDialog>([&](QDialog* save) {
+            EXPECT_TRUE(qobject_cast<QFileDialog*>(save));
+            parent = save->parentWidget();
+            save->reject();
+        });
+        gsPrintPages(twoLabels(), 1, 1, 1);
+        front.accept();
+    });
+    front.exec();
+    EXPECT_EQ(parent, &front);
+    EXPECT_TRUE(recordingUi().messages.empty());
 }
 
 TEST_F(PrinterTest, AFileThatCannotBeWrittenFailsTheJobAndTheNextPrintWorks)
