@@ -1,10 +1,16 @@
 // The Qt UI service: its message box keeps every line of a message on one
 // line, up to the width of the screen's available area; its desktop opener
 // reports a missing xdg-open at once, one that ends with an error later, and
-// hands the target to the opener as its one argument.
+// hands the target to the opener as its one argument. A box shown without
+// an owner belongs to the modal window in front, so that it is never a main
+// window of its own (closing one while the main window is hidden would end
+// the program).
 #include "platform/ui/qtuiservice.h"
+#include "support/modaldialog.h"
 #include "support/uiwait.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -160,6 +166,37 @@ TEST_F(OpenerTest, AnOpenerThatEndsWithAnErrorIsReportedLater)
     EXPECT_FALSE(goodFailed);
     // A blank address is no target.
     EXPECT_FALSE(ui.openUrl("  ", {}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QtUiServiceTest, BoxWithoutOwnerBelongsToTheModalWindowInFront)
+{
+    platform::QtUiService service;
+    QDialog front;
+    QWidget* parent = nullptr;
+    QString text;
+    int answer = 0;
+    testsupport::onNextDialog<QDialog>([&](QDialog* d) {
+        ASSERT_EQ(d, &front);
+        testsupport::onNextDialog<QDialog>([&](QDialog* box) {
+            EXPECT_TRUE(qobject_cast<QMessageBox*>(box));
+            parent = box->parentWidget();
+            text = box->windowTitle();
+            box->accept();
+        });
+        // Without a window manager (or with the program in the background)
+        // no window is active.
+        QApplication::setActiveWindow(nullptr);
+        answer = service.msgBox(QStringLiteral("印刷しました。"), platform::vbOKOnly, QStringLiteral("印刷"), nullptr);
+        front.accept();
+    });
+    front.exec();
+    EXPECT_EQ(parent, &front);
+    EXPECT_EQ(text, QStringLiteral("印刷"));
+    EXPECT_EQ(answer, platform::vbOK);
 }
 
 }  // namespace

@@ -182,7 +182,13 @@ bool startOpener(const QString& target, const UiService::OpenFailed& failed)
 
 int QtUiService::msgBox(const QString& prompt, int style, const QString& title, QObject* owner)
 {
+    // Without an owner the box belongs to the modal window in front, else to
+    // the active window: a box of its own would be a main window, and
+    // closing it while the main window is hidden (a game window open) would
+    // end the program.
     QWidget* parent = qobject_cast<QWidget*>(owner);
+    if (!parent)
+        parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();
     const std::unique_ptr<QMessageBox> box = makeMessageBox(prompt, style, title, parent);
