@@ -46,6 +46,18 @@ void showNoGameSelected(QWidget* owner)
     platform::MsgBox(QStringLiteral("ゲームを選択してください。"), platform::vbOKOnly, kErrorTitle, owner);
 }
 
+// The game list index of the list's selected row; -1 when it names no game,
+// and when no row is selected after saying so.
+Long selectedGameIndex(uctMyGrid* grid, QWidget* owner)
+{
+    const int row = registers::firstSelectedRow(grid);
+    if (row < 0) {
+        showNoGameSelected(owner);
+        return -1;
+    }
+    return gameIndexOfRow(grid, row);
+}
+
 // The game file of a game of the list.
 QString gameFilePath(const GameInfo& g)
 {
@@ -127,12 +139,7 @@ void frmMain::btnNewGame_Click()
 
 void frmMain::btnOpenGame_Click()
 {
-    const int row = registers::firstSelectedRow(uctGameList);
-    if (row < 0) {
-        showNoGameSelected(this);
-        return;
-    }
-    const Long idx = gameIndexOfRow(uctGameList, row);
+    const Long idx = selectedGameIndex(uctGameList, this);
     if (idx < 0)
         return;
 
@@ -148,12 +155,7 @@ void frmMain::btnGamePrint_Click()
 {
     if (cobSeason->currentIndex() < 0)
         return;
-    const int row = registers::firstSelectedRow(uctGameList);
-    if (row < 0) {
-        showNoGameSelected(this);
-        return;
-    }
-    const Long idx = gameIndexOfRow(uctGameList, row);
+    const Long idx = selectedGameIndex(uctGameList, this);
     if (idx < 0)
         return;
 

@@ -5,6 +5,28 @@
 #include "core/records.h"
 #include "platform/eradate.h"
 #include "platform/vbruntime.h"
+#include "reports/pageframe.h"
+
+std::vector<print::Control> gfHeadLabels(const HeadDesign& d)
+{
+    using print::label;
+    print::Font bold;
+    bold.bold = true;
+    std::vector<print::Control> out;
+    if (d.exract.width > 0)
+        out.push_back(label(QStringLiteral("lblExractBelong")).at(d.exract.left, 0, d.exract.width, 195).sizedToText()
+                          .hidden());
+    out.push_back(label(QStringLiteral("lblScorePage")).at(d.scorePage.left, 0, d.scorePage.width, 195)
+                      .align(print::AlignRight).withFont(bold).sizedToText());
+    out.push_back(label(QStringLiteral("lblSeasonTittle")).at(d.seasonTittle.left, 240, d.seasonTittle.width, 195)
+                      .withFont(bold));
+    out.push_back(label(QStringLiteral("lblScoreTittle")).at(d.scoreTittle.left, 540, d.scoreTittle.width, 195)
+                      .withFont(bold));
+    out.push_back(label(QStringLiteral("lblEntryNum")).at(d.entryNum.left, 540, d.entryNum.width, 195)
+                      .align(print::AlignRight).sizedToText());
+    out.push_back(label(QStringLiteral("lblPage")).at(5198, 14760, 915, 195).align(print::AlignCenter));
+    return out;
+}
 
 print::Control gfColumnHeader(const QString& name, int index, double left, double width, const QString& caption)
 {
@@ -19,6 +41,15 @@ print::Control gfCellTemplate(const QString& name, double left, double width, in
 print::Control gfTateLine(int index, double x, int borderWidth, double top)
 {
     return print::line(QStringLiteral("linTate"), index).from(x, top, x, 2280).thick(borderWidth);
+}
+
+std::vector<print::Control> StrokeClassColumns::headers() const
+{
+    std::vector<print::Control> out;
+    for (int k = 1; k <= 4; ++k)
+        out.push_back(gfColumnHeader(QStringLiteral("lblSPTotal"), 80 - k, left(k), 315,
+                                     QString::number(k + 1) + QStringLiteral("打")));
+    return out;
 }
 
 Long gfColumnWidth(Long band, Long columns)
@@ -45,6 +76,21 @@ void gsLayoutColumnBand(print::PageForm& form, const ColumnBand& band)
         head.caption = band.caption(i);
         head.visible = true;
     }
+}
+
+Long gfLayoutNumberedBand(print::PageForm& form, const QString& separators, const QString& headers, Long left,
+                          Long band, Long columns, const QString& prefix)
+{
+    const Long width = gfColumnWidth(band, columns);
+    gsLayoutColumnBand(form, {.separators = separators,
+                              .headers = headers,
+                              .left = left,
+                              .width = width,
+                              .columns = columns,
+                              .headerCount = columns,
+                              .headerTop = form.control(QStringLiteral("linTop")).y1 + kCellOffset,
+                              .caption = [&prefix](Long i) { return prefix + QString::number(i + 1); }});
+    return width;
 }
 
 void gsStretchLoadedLines(print::PageForm& form, const QString& array, double y2)

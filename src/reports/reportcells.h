@@ -10,8 +10,29 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 // ------------------------------------------------------------ design table
+
+// Left and Width of a control, twips.
+struct DesignBox {
+    double left;
+    double width;
+};
+
+// The head labels of a report page, 195 high, in control order:
+// lblExractBelong (Top 0, hidden, auto-sized; only when `exract` has a
+// width), lblScorePage (Top 0, right-aligned, bold, auto-sized),
+// lblSeasonTittle (Top 240, bold), lblScoreTittle (Top 540, bold),
+// lblEntryNum (Top 540, right-aligned, auto-sized) and the footer lblPage.
+struct HeadDesign {
+    DesignBox exract;
+    DesignBox scorePage;
+    DesignBox seasonTittle;
+    DesignBox scoreTittle;
+    DesignBox entryNum;
+};
+std::vector<print::Control> gfHeadLabels(const HeadDesign& d);
 
 // A column-header label: Top 900, 255 high, centred, the form font.
 print::Control gfColumnHeader(const QString& name, int index, double left, double width, const QString& caption);
@@ -21,6 +42,16 @@ print::Control gfCellTemplate(const QString& name, double left, double width, in
 // A vertical line of the table: element `index` of linTate at x, from the
 // table's top down to its design end at 2280.
 print::Control gfTateLine(int index, double x, int borderWidth, double top = 840);
+
+// The stroke-class columns "2打" to "5打": column k (1 to 4, holes done in
+// k + 1 strokes) starts at first + (k - 1) x step.
+struct StrokeClassColumns {
+    double first;
+    double step;
+    double left(int k) const { return first + (k - 1) * step; }
+    // Their headers, lblSPTotal elements 79 down to 76, 315 wide.
+    std::vector<print::Control> headers() const;
+};
 
 // ------------------------------------------------------------ column bands
 
@@ -45,6 +76,12 @@ struct ColumnBand {
     std::function<QString(Long)> caption;
 };
 void gsLayoutColumnBand(print::PageForm& form, const ColumnBand& band);
+
+// The usual band: `columns` columns dividing `band` twips from `left`, the
+// separators between them and over each a header "prefix" & (i + 1) in the
+// column-header row under linTop. Returns the column width.
+Long gfLayoutNumberedBand(print::PageForm& form, const QString& separators, const QString& headers, Long left,
+                          Long band, Long columns, const QString& prefix = QString());
 
 // Y2 of every loaded element (not the template) of a line array.
 void gsStretchLoadedLines(print::PageForm& form, const QString& array, double y2);

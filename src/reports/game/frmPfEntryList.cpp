@@ -8,8 +8,6 @@
 
 using print::AlignCenter;
 using print::AlignLeft;
-using print::AlignRight;
-using print::label;
 using print::line;
 
 frmPfEntryList::frmPfEntryList()
@@ -17,12 +15,12 @@ frmPfEntryList::frmPfEntryList()
 {
     const print::Font bold = font(9.75, true);
 
-    add(label("lblExractBelong").at(300, 0, 1560, 195).sizedToText().hidden());
-    add(label("lblScorePage").at(9375, 0, 1680, 195).align(AlignRight).withFont(bold).sizedToText());
-    add(label("lblSeasonTittle").at(300, 240, 10785, 195).withFont(bold));
-    add(label("lblScoreTittle").at(300, 540, 9135, 195).withFont(bold));
-    add(label("lblEntryNum").at(9420, 540, 1575, 195).align(AlignRight).sizedToText());
-    add(label("lblPage").at(5198, 14760, 915, 195).align(AlignCenter));
+    for (const print::Control& c : gfHeadLabels({.exract = {300, 1560},
+                                                 .scorePage = {9375, 1680},
+                                                 .seasonTittle = {300, 10785},
+                                                 .scoreTittle = {300, 9135},
+                                                 .entryNum = {9420, 1575}}))
+        add(c);
 
     add(gfColumnHeader("lblNoNo", -1, 300, 435, QStringLiteral("No.")));
     add(gfColumnHeader("lblSPTotal", 83, 840, 555, QStringLiteral("ﾁｰﾑ")));

@@ -11,7 +11,6 @@ using print::AlignCenter;
 using print::AlignLeft;
 using print::AlignRight;
 using print::Control;
-using print::label;
 using print::line;
 
 namespace {
@@ -20,7 +19,7 @@ constexpr Long kRoundLeft = 2820;
 constexpr Long kRoundBand = 3480;
 // The stroke-class cells (2 to 5 strokes) share lblHits with the
 // hole-in-one cell.
-constexpr double kClassLeft[4] = {8340, 8760, 9180, 9600};
+constexpr StrokeClassColumns kClasses{8340, 420};
 
 }  // namespace
 
@@ -29,12 +28,12 @@ frmPfPersonRanking::frmPfPersonRanking()
 {
     const print::Font bold = font(9.75, true);
 
-    add(label("lblExractBelong").at(300, 0, 1560, 195).sizedToText().hidden());
-    add(label("lblScorePage").at(9165, 0, 1890, 195).align(AlignRight).withFont(bold).sizedToText());
-    add(label("lblSeasonTittle").at(300, 240, 10785, 195).withFont(bold));
-    add(label("lblScoreTittle").at(300, 540, 9615, 195).withFont(bold));
-    add(label("lblEntryNum").at(10140, 540, 855, 195).align(AlignRight).sizedToText());
-    add(label("lblPage").at(5198, 14760, 915, 195).align(AlignCenter));
+    for (const print::Control& c : gfHeadLabels({.exract = {300, 1560},
+                                                 .scorePage = {9165, 1890},
+                                                 .seasonTittle = {300, 10785},
+                                                 .scoreTittle = {300, 9615},
+                                                 .entryNum = {10140, 855}}))
+        add(c);
 
     add(gfColumnHeader("lblNoNo", -1, 240, 525, QStringLiteral("順位")));
     add(gfColumnHeader("Label7", -1, 780, 1995, QStringLiteral("名　前　（年令・性別）")));
@@ -42,10 +41,8 @@ frmPfPersonRanking::frmPfPersonRanking()
     add(gfColumnHeader("lblSPTotal", 81, 6900, 315, QStringLiteral("H")));
     add(gfColumnHeader("lblHcTitle", -1, 7320, 315, QStringLiteral("Hc")));
     add(gfColumnHeader("Label13", -1, 7740, 495, QStringLiteral("合計")).withFont(bold));
-    add(gfColumnHeader("lblSPTotal", 79, 8340, 315, QStringLiteral("2打")));
-    add(gfColumnHeader("lblSPTotal", 78, 8760, 315, QStringLiteral("3打")));
-    add(gfColumnHeader("lblSPTotal", 77, 9180, 315, QStringLiteral("4打")));
-    add(gfColumnHeader("lblSPTotal", 76, 9600, 315, QStringLiteral("5打")));
+    for (const print::Control& c : kClasses.headers())
+        add(c);
     add(gfColumnHeader("Label1", -1, 10020, 975, QStringLiteral("生年月日")));
 
     add(line("linTop").from(240, 840, 11040, 840).thick(2));
@@ -90,15 +87,8 @@ void frmPfPersonRanking::pfDataSetBody()
 
     // The round columns, their separators and the round headers.
     const Long rounds = gGame.Round;
-    const Long w = gfColumnWidth(kRoundBand, rounds);
-    gsLayoutColumnBand(*this, {.separators = QStringLiteral("linRoundTate"),
-                               .headers = QStringLiteral("lblRoundNo"),
-                               .left = kRoundLeft,
-                               .width = w,
-                               .columns = rounds,
-                               .headerCount = rounds,
-                               .headerTop = control(QStringLiteral("linTop")).y1 + kCellOffset,
-                               .caption = [](Long i) { return QStringLiteral("R") + QString::number(i + 1); }});
+    const Long w = gfLayoutNumberedBand(*this, QStringLiteral("linRoundTate"), QStringLiteral("lblRoundNo"),
+                                        kRoundLeft, kRoundBand, rounds, QStringLiteral("R"));
     if (gGame.HandiCapKind == 0)
         control(QStringLiteral("lblHcTitle")).caption = QStringLiteral("-");
 
@@ -139,7 +129,7 @@ void frmPfPersonRanking::pfDataSetBody()
         for (int k = 1; k <= 4; ++k)
             psCell(QStringLiteral("lblHits"),
                    gfNumberOrDash(played && k < gGame.JudgeDaSu, r.StrokeCount[k]))
-                .left = kClassLeft[k - 1];
+                .left = kClasses.left(k);
         psCell(QStringLiteral("lblBirthday"), gfBirthdayCellText(r.IDNo, gGame.JudgeBirthday));
     };
     walk.atPageEnd = [this] { gsStretchLoadedLines(*this, QStringLiteral("linRoundTate"), mY); };

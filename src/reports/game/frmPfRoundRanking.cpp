@@ -10,13 +10,14 @@ using print::AlignCenter;
 using print::AlignLeft;
 using print::AlignRight;
 using print::Control;
-using print::label;
 using print::line;
 
 namespace {
 
 constexpr Long kHoleLeft = 3000;
 constexpr Long kHoleBand = 4260;
+
+constexpr StrokeClassColumns kClasses{8640, 360};
 
 }  // namespace
 
@@ -25,12 +26,12 @@ frmPfRoundRanking::frmPfRoundRanking()
 {
     const print::Font bold = font(9.75, true);
 
-    add(label("lblExractBelong").at(240, 0, 1560, 195).sizedToText().hidden());
-    add(label("lblScorePage").at(9105, 0, 2010, 195).align(AlignRight).withFont(bold).sizedToText());
-    add(label("lblSeasonTittle").at(240, 240, 10890, 195).withFont(bold));
-    add(label("lblScoreTittle").at(240, 540, 9735, 195).withFont(bold));
-    add(label("lblEntryNum").at(10200, 540, 855, 195).align(AlignRight).sizedToText());
-    add(label("lblPage").at(5198, 14760, 915, 195).align(AlignCenter));
+    for (const print::Control& c : gfHeadLabels({.exract = {240, 1560},
+                                                 .scorePage = {9105, 2010},
+                                                 .seasonTittle = {240, 10890},
+                                                 .scoreTittle = {240, 9735},
+                                                 .entryNum = {10200, 855}}))
+        add(c);
 
     add(gfColumnHeader("lblNoNo", -1, 180, 465, QStringLiteral("順位")));
     add(gfColumnHeader("Label7", -1, 720, 1875, QStringLiteral("名 前　（年令・性別）")));
@@ -38,10 +39,8 @@ frmPfRoundRanking::frmPfRoundRanking()
     add(gfColumnHeader("Label3", -1, 7320, 435, QStringLiteral("実打")).align(AlignLeft));
     add(gfColumnHeader("lblSPTotal", 81, 7800, 255, QStringLiteral("H")));
     add(gfColumnHeader("Label9", -1, 8100, 495, QStringLiteral("合計")).withFont(bold));
-    add(gfColumnHeader("lblSPTotal", 79, 8640, 315, QStringLiteral("2打")));
-    add(gfColumnHeader("lblSPTotal", 78, 9000, 315, QStringLiteral("3打")));
-    add(gfColumnHeader("lblSPTotal", 77, 9360, 315, QStringLiteral("4打")));
-    add(gfColumnHeader("lblSPTotal", 76, 9720, 315, QStringLiteral("5打")));
+    for (const print::Control& c : kClasses.headers())
+        add(c);
     add(gfColumnHeader("Label13", -1, 10020, 1095, QStringLiteral("生年月日")));
 
     add(line("linTop").from(180, 840, 11100, 840).thick(2));
@@ -80,15 +79,8 @@ void frmPfRoundRanking::pfDataSetBody()
 
     // The hole columns, their separators and the hole numbers, on every load.
     const Long holes = gGame.Hole;
-    const Long w = gfColumnWidth(kHoleBand, holes);
-    gsLayoutColumnBand(*this, {.separators = QStringLiteral("linScoreTate"),
-                               .headers = QStringLiteral("lblScore"),
-                               .left = kHoleLeft,
-                               .width = w,
-                               .columns = holes,
-                               .headerCount = holes,
-                               .headerTop = control(QStringLiteral("linTop")).y1 + kCellOffset,
-                               .caption = [](Long i) { return QString::number(i + 1); }});
+    const Long w = gfLayoutNumberedBand(*this, QStringLiteral("linScoreTate"), QStringLiteral("lblScore"),
+                                        kHoleLeft, kHoleBand, holes);
 
     psClearPageTexts();
 
@@ -117,7 +109,7 @@ void frmPfRoundRanking::pfDataSetBody()
         for (int k = 1; k <= 4; ++k)
             psCell(QStringLiteral("lblHits"),
                    gfNumberOrDash(played && k < gGame.JudgeDaSu, r.StrokeCount[k]))
-                .left = 8580 + (k - 1) * 360 + 60;
+                .left = kClasses.left(k);
         psCell(QStringLiteral("lblBirthday"), gfBirthdayCellText(r.IDNo, gGame.JudgeBirthday));
     };
     walk.atPageEnd = [this] { gsStretchLoadedLines(*this, QStringLiteral("linScoreTate"), mY); };

@@ -12,7 +12,6 @@ using print::AlignCenter;
 using print::AlignLeft;
 using print::AlignRight;
 using print::Control;
-using print::label;
 using print::line;
 
 namespace {
@@ -21,7 +20,7 @@ constexpr Long kHoleLeft = 3000;
 constexpr Long kHoleBand = 3900;
 // The stroke-class cells (2 to 5 strokes) share lblHits with the hole-in-one
 // cell.
-constexpr double kClassLeft[4] = {9480, 9900, 10320, 10740};
+constexpr StrokeClassColumns kClasses{9480, 420};
 constexpr quint32 kGroupLineColor = print::rgb(100, 100, 100);
 
 }  // namespace
@@ -31,12 +30,12 @@ frmPfScore::frmPfScore()
 {
     const print::Font bold = font(9.75, true);
 
-    add(label("lblExractBelong").at(240, 0, 1560, 195).sizedToText().hidden());
-    add(label("lblScorePage").at(9510, 0, 1605, 195).align(AlignRight).withFont(bold).sizedToText());
-    add(label("lblSeasonTittle").at(240, 240, 10890, 195).withFont(bold));
-    add(label("lblScoreTittle").at(240, 540, 9735, 195).withFont(bold));
-    add(label("lblEntryNum").at(10200, 540, 855, 195).align(AlignRight).sizedToText());
-    add(label("lblPage").at(5198, 14760, 915, 195).align(AlignCenter));
+    for (const print::Control& c : gfHeadLabels({.exract = {240, 1560},
+                                                 .scorePage = {9510, 1605},
+                                                 .seasonTittle = {240, 10890},
+                                                 .scoreTittle = {240, 9735},
+                                                 .entryNum = {10200, 855}}))
+        add(c);
 
     // Column headers.
     add(gfColumnHeader("lblNoNo", -1, 240, 345, QStringLiteral("No.")));
@@ -47,10 +46,8 @@ frmPfScore::frmPfScore()
     add(gfColumnHeader("Label9", -1, 7920, 435, QStringLiteral("小計")));
     add(gfColumnHeader("lblHcTitle", -1, 8460, 315, QStringLiteral("Hc")));
     add(gfColumnHeader("Label13", -1, 8880, 495, QStringLiteral("合計")).withFont(bold));
-    add(gfColumnHeader("lblSPTotal", 79, 9480, 315, QStringLiteral("2打")));
-    add(gfColumnHeader("lblSPTotal", 78, 9900, 315, QStringLiteral("3打")));
-    add(gfColumnHeader("lblSPTotal", 77, 10320, 315, QStringLiteral("4打")));
-    add(gfColumnHeader("lblSPTotal", 76, 10740, 315, QStringLiteral("5打")));
+    for (const print::Control& c : kClasses.headers())
+        add(c);
 
     add(line("linTop").from(180, 840, 11100, 840).thick(2));
     add(gfTateLine(0, 180, 2));
@@ -92,15 +89,8 @@ void frmPfScore::pfDataSetBody()
 
     // The hole columns, their separators and the hole numbers.
     const Long holes = gGame.Hole;
-    const Long w = gfColumnWidth(kHoleBand, holes);
-    gsLayoutColumnBand(*this, {.separators = QStringLiteral("linScoreTate"),
-                               .headers = QStringLiteral("lblScore"),
-                               .left = kHoleLeft,
-                               .width = w,
-                               .columns = holes,
-                               .headerCount = holes,
-                               .headerTop = control(QStringLiteral("linTop")).y1 + kCellOffset,
-                               .caption = [](Long i) { return QString::number(i + 1); }});
+    const Long w = gfLayoutNumberedBand(*this, QStringLiteral("linScoreTate"), QStringLiteral("lblScore"),
+                                        kHoleLeft, kHoleBand, holes);
     if (gGame.HandiCapKind == 0)
         control(QStringLiteral("lblHcTitle")).caption = QStringLiteral("-");
 
@@ -195,7 +185,7 @@ void frmPfScore::psDrawBlock(Long first, Long number, Long holeWidth)
         cellAt("lblHits", r, gfNumberOrDash(counts, classes[0]));
         cellAt("lblSyokei", r, gfNumberOrDash(counts, subtotal));
         for (int k = 2; k <= 5; ++k)
-            cellAt("lblHits", r, gfNumberOrDash(counts, classes[k - 1])).left = kClassLeft[k - 2];
+            cellAt("lblHits", r, gfNumberOrDash(counts, classes[k - 1])).left = kClasses.left(k - 1);
         if (counts)
             played += strokes;
         if (!missing)

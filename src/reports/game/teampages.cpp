@@ -11,7 +11,6 @@ using print::AlignCenter;
 using print::AlignLeft;
 using print::AlignRight;
 using print::Control;
-using print::label;
 using print::line;
 
 namespace {
@@ -60,11 +59,12 @@ TeamListPage::TeamListPage(const QString& name, const QString& title, const Team
 {
     const print::Font bold = font(9.75, true);
 
-    add(label("lblScorePage").at(9210, 0, 1845, 195).align(AlignRight).withFont(bold).sizedToText());
-    add(label("lblSeasonTittle").at(300, 240, 10785, 195).withFont(bold));
-    add(label("lblScoreTittle").at(d.scoreTittle.left, 540, d.scoreTittle.width, 195).withFont(bold));
-    add(label("lblEntryNum").at(9420, 540, 1575, 195).align(AlignRight).sizedToText());
-    add(label("lblPage").at(5198, 14760, 915, 195).align(AlignCenter));
+    for (const Control& c : gfHeadLabels({.exract = {0, 0},
+                                          .scorePage = {9210, 1845},
+                                          .seasonTittle = {300, 10785},
+                                          .scoreTittle = d.scoreTittle,
+                                          .entryNum = {9420, 1575}}))
+        add(c);
 
     add(headerAt("lblNoNo", -1, d.noHead, QStringLiteral("No.")));
     add(headerAt("lblSPTotal", 83, d.teamHead, QStringLiteral("ﾁｰﾑ")));
@@ -161,12 +161,12 @@ TeamRankingPage::TeamRankingPage(const QString& name, const QString& title, cons
 {
     const print::Font bold = font(9.75, true);
 
-    add(label("lblScorePage").at(d.scorePage.left, 0, d.scorePage.width, 195).align(AlignRight).withFont(bold)
-            .sizedToText());
-    add(label("lblSeasonTittle").at(300, 240, 10785, 195).withFont(bold));
-    add(label("lblScoreTittle").at(300, 540, 8895, 195).withFont(bold));
-    add(label("lblEntryNum").at(9420, 540, 1575, 195).align(AlignRight).sizedToText());
-    add(label("lblPage").at(5198, 14760, 915, 195).align(AlignCenter));
+    for (const Control& c : gfHeadLabels({.exract = {0, 0},
+                                          .scorePage = d.scorePage,
+                                          .seasonTittle = {300, 10785},
+                                          .scoreTittle = {300, 8895},
+                                          .entryNum = {9420, 1575}}))
+        add(c);
 
     add(gfColumnHeader(QStringLiteral("lblNoNo"), -1, 300, 435, QStringLiteral("順位")));
     add(headerAt("lblSPTotal", 83, d.teamHead, QStringLiteral("ﾁｰﾑ")));

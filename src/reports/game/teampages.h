@@ -22,6 +22,7 @@
 #pragma once
 
 #include "reports/pageframe.h"
+#include "reports/reportcells.h"
 
 #include <vector>
 
@@ -39,12 +40,6 @@ struct TeamMemberRow {
 TeamMemberRow gfTeamMemberOf(const PersonRank& r);
 // A row of a season's team list (gSeasonTeamList) as a team member.
 TeamMemberRow gfTeamMemberOf(const SeasonScore& s);
-
-// Left and Width of a control, twips.
-struct DesignBox {
-    double left;
-    double width;
-};
 
 // Where a team list's controls stand.
 struct TeamListDesign {

@@ -6,6 +6,8 @@
 
 #include "reports/game/frmSelectPrintScore.h"
 
+#include "gamepages_support.h"
+
 #include "core/core.h"
 #include "game/frmCategory.h"
 #include "print/modPreview.h"
@@ -39,16 +41,11 @@ protected:
         gBelongList.clear();
         gsClearCalcResults();
         resetRecordingUi();
-        gGame = gfNewGameDefaults();
-        gGame.Date = QStringLiteral(" 2010/05/10 ");
+        gGame = gamepages::gameHeader(2, 2);
+        gGame.Date = QStringLiteral(" 2010/05/10 ");   // printed trimmed
         gGame.Tittle = QStringLiteral("　春季大会 ");
-        gGame.Hole = 2;
-        gGame.Round = 2;
         gGame.SeriesID = 0;
         gGame.CourceID = 0;
-        gGame.CategoryGender = 0;
-        gGame.CategoryAgeLow = -1;
-        gGame.CategoryAgeHigh = -1;
         print::setPreviewWindow([this](QWidget* owner) {
             previews << gfrmPrintForm()->name() + QStringLiteral(" %1mm").arg(gintAdjustTate);
             previewOwner = owner;
