@@ -94,9 +94,21 @@ QString frmPfSeasonTotalRanking::pfGetPageTitle()
     return gfGetCategoryTitle() + QStringLiteral("通算順位表");
 }
 
+QString frmPfSeasonTotalRanking::pfBasisText()
+{
+    switch (gintTotalRankingMode) {
+    case 0: return QStringLiteral("［ﾗｳﾝﾄﾞ平均］");
+    case 1: return QStringLiteral("［ｹﾞｰﾑ平均］");
+    case 2: return QStringLiteral("［ﾎｰﾙ平均］");
+    case 3: return QStringLiteral("［合計］");
+    case 4: return QStringLiteral("［ﾎｰﾙｲﾝﾜﾝ］");
+    default: return QString();
+    }
+}
+
 QString frmPfSeasonTotalRanking::reportTitle() const
 {
-    return pfGetPageTitle() + m_basisText;
+    return pfGetPageTitle() + pfBasisText();
 }
 
 void frmPfSeasonTotalRanking::psSetBasis()
@@ -109,7 +121,6 @@ void frmPfSeasonTotalRanking::psSetBasis()
 
     switch (gintTotalRankingMode) {
     case 0:
-        m_basisText = QStringLiteral("［ﾗｳﾝﾄﾞ平均］");
         average.caption = QStringLiteral("R平均");
         average.font.bold = true;
         bold(QStringLiteral("lblRNum"));
@@ -119,7 +130,6 @@ void frmPfSeasonTotalRanking::psSetBasis()
         thick(4);
         break;
     case 1:
-        m_basisText = QStringLiteral("［ｹﾞｰﾑ平均］");
         average.caption = QStringLiteral("G平均");
         average.font.bold = true;
         bold(QStringLiteral("lblGNum"));
@@ -128,7 +138,6 @@ void frmPfSeasonTotalRanking::psSetBasis()
         thick(3);
         break;
     case 2:
-        m_basisText = QStringLiteral("［ﾎｰﾙ平均］");
         average.caption = QStringLiteral("Ho平均");
         average.font.bold = true;
         bold(QStringLiteral("lblHNum"));
@@ -137,7 +146,6 @@ void frmPfSeasonTotalRanking::psSetBasis()
         thick(4);
         break;
     case 3:
-        m_basisText = QStringLiteral("［合計］");
         average.visible = false;
         bold(QStringLiteral("lblGameNum"), 0);
         bold(QStringLiteral("lblRoundNum"), 0);
@@ -155,7 +163,6 @@ void frmPfSeasonTotalRanking::psSetBasis()
             handicapTitle.caption = QStringLiteral("Hc");
         break;
     case 4:
-        m_basisText = QStringLiteral("［ﾎｰﾙｲﾝﾜﾝ］");
         average.caption = QString();
         bold(QStringLiteral("lblH1Tittle"));
         bold(QStringLiteral("lblHoleIn1Num"), 0);

@@ -17,7 +17,8 @@ class frmPfSeasonTotalRanking : public PageFrame {
 public:
     frmPfSeasonTotalRanking();
 
-    // The category title & "通算順位表" & the basis text.
+    // The category title & "通算順位表" & the basis text (also before a
+    // load: the proposed name of a PDF file).
     QString reportTitle() const override;
 
 protected:
@@ -26,9 +27,10 @@ protected:
 private:
     // The category title & "通算順位表", after gGame := gSeasonGameInfo.
     static QString pfGetPageTitle();
+    // The basis text of gintTotalRankingMode ("［ﾗｳﾝﾄﾞ平均］").
+    static QString pfBasisText();
     // The basis changes of the head.
     void psSetBasis();
 
-    QString m_basisText;
     bool m_handicaps = false;
 };

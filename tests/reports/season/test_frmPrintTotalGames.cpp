@@ -8,6 +8,7 @@
 #include "core/season.h"
 #include "game/frmCategory.h"
 #include "platform/textfile.h"
+#include "reports/season/frmPfSeasonTotalRanking.h"
 #include "reports/season/frmSelectPrintMember.h"
 #include "support/modaldialog.h"
 #include "support/recordingui.h"
@@ -379,6 +380,8 @@ TEST_F(PrintTotalGamesTest, TheTotalRankingTalliesTheKindOfItsBasis)
         EXPECT_EQ(p2.Rounds, c.rounds2) << c.basis;
         EXPECT_EQ(gintTotalRankingMode, c.basis);
     }
+    // The report's title (a PDF file's proposed name) carries the basis.
+    EXPECT_EQ(frmPfSeasonTotalRanking().reportTitle(), "総合通算順位表［ﾎｰﾙｲﾝﾜﾝ］");
 }
 
 TEST_F(PrintTotalGamesTest, NoDataRefusesTheReportAndKeepsTheDialog)
