@@ -49,12 +49,9 @@ std::vector<PointRank> collectPlaces(Long id, const SeriesInfo& info)
     std::vector<PointRank> rows;
     const QDir gamesDir(gstrGamesFolder);
     for (const GameInfo& game : gGameList) {
-        const QString name = vb::Trim(game.GameFileName);
-        if (name.isEmpty() || game.SeriesID != id || game.PointGame <= 0)
+        if (!gfIsSeriesPointGame(game, id))
             continue;
-        const QString path = gamesDir.filePath(name);
-        if (!QFileInfo(path).isFile())
-            continue;
+        const QString path = gamesDir.filePath(vb::Trim(game.GameFileName));
 
         // The game file is parsed once; its keys are answered as
         // gfReadIniFile answers them.
@@ -121,6 +118,13 @@ std::vector<PointRank> sumPerPlayer(const std::vector<PointRank>& rows)
 }
 
 }  // namespace
+
+bool gfIsSeriesPointGame(const GameInfo& game, Long id)
+{
+    const QString name = vb::Trim(game.GameFileName);
+    return !name.isEmpty() && game.SeriesID == id && game.PointGame > 0
+           && QFileInfo(QDir(gstrGamesFolder).filePath(name)).isFile();
+}
 
 bool gfGetSeriesInfo(Long id, SeriesInfo& info)
 {

@@ -28,6 +28,11 @@ bool gfGetSeriesInfo(Long id, SeriesInfo& info);
 // Points of a finishing place (from 1): places above 10 take Point(10).
 Long gfGetPointOfRank(const SeriesInfo& info, Long place);
 
+// True when the game counts for the point ranking of series `id`: a stored
+// game (its trimmed file name is not empty and its file exists in the games
+// folder) of that series with a point weight above 0.
+bool gfIsSeriesPointGame(const GameInfo& game, Long id);
+
 // Rebuilds gPointRanking for series `id` from the finishing places stored in
 // every game of gGameList that belongs to the series and carries a point
 // weight. Points are in tenths; players who share a place share the average

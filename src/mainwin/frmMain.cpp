@@ -15,6 +15,7 @@
 #include "mainwin/frmSeriesRegi.h"
 #include "mainwin/frmSetTeam.h"
 #include "mainwin/modWebUpload.h"
+#include "reports/season/frmPrintPoinsRanking.h"
 #include "reports/season/frmPrintTotalGames.h"
 #include "platform/eradate.h"
 #include "platform/folders.h"
@@ -51,10 +52,6 @@ QPointer<frmMain> gMainWindow;
 constexpr int kTwipsPerPixel = 15;
 constexpr int kRowHeight = 350;
 constexpr Long kNoSelection = std::numeric_limits<Long>::min();
-
-// The point ranking command is not available yet: its button stays
-// disabled whatever the list shows.
-constexpr bool kPrintCommandsAvailable = false;
 
 const QString kSetup = QStringLiteral("Setup");
 const QString kWindowSize = QStringLiteral("WindowSize");
@@ -607,7 +604,6 @@ void frmMain::psSetButtonsEnabled()
         if (gfGetSeriesInfo(series, info) && info.PointSeries == 1)
             btnPointTotal->setVisible(true);
     }
-    btnPointTotal->setEnabled(kPrintCommandsAvailable);
 
     bool livePlayer = false;
     for (const MemberInfo& m : gMemberList)
@@ -680,7 +676,13 @@ void frmMain::btnTeamRegi_Click()
 
 void frmMain::btnPointTotal_Click()
 {
-    // The point ranking is not available yet (the button stays disabled).
+    const Long series = cobSelectedData(cobSeason);
+    if (series <= 0)
+        return;
+    gintDialogResult = -1;
+    glngDialogParam = series;
+    frmPrintPoinsRanking dlg(this);
+    dlg.exec();
 }
 
 void frmMain::btnSeasonPrint_Click()

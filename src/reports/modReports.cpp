@@ -15,6 +15,10 @@
 #include "reports/season/frmPfSeasonTeamList.h"
 #include "reports/season/frmPfSeasonTeamRanking.h"
 #include "reports/season/frmPfSeasonTotalRanking.h"
+#include "reports/season/frmPfPointRanking.h"
+#include "reports/season/frmPfSeasonPersonalGameInfo.h"
+#include "reports/season/frmPfSeasonPersonalGameScore.h"
+#include "reports/season/frmPfSeasonPersonalRoundScore.h"
 
 #include <QWidget>
 
@@ -98,4 +102,28 @@ Integer gfPrintSeasonTeamRanking(Integer mode, QWidget* owner)
 {
     return gfPrintReport(print::pageFormFactory<frmPfSeasonTeamRanking>(),
                          QStringLiteral("gfPrintSeasonTeamRanking"), 10, 0, mode, owner);
+}
+
+Integer gfPrintPointRanking(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfPointRanking>(), QStringLiteral("gfPrintPointRanking"), 10, 0,
+                         mode, owner);
+}
+
+Integer gfPrintSeasonPersonalGameScore(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonPersonalGameScore>(),
+                         QStringLiteral("gfPrintSeasonPersonalGameScore"), 10, 0, mode, owner);
+}
+
+Integer gfPrintSeasonPersonalGameInfo(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonPersonalGameInfo>(),
+                         QStringLiteral("gfPrintSeasonPersonalGameInfo"), 10, 0, mode, owner);
+}
+
+Integer gfPrintSeasonPersonalRoundScore(Integer mode, QWidget* owner)
+{
+    return gfPrintReport(print::pageFormFactory<frmPfSeasonPersonalRoundScore>(),
+                         QStringLiteral("gfPrintSeasonPersonalRoundScore"), 10, 0, mode, owner);
 }

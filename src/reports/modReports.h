@@ -38,3 +38,16 @@ Integer gfPrintSeasonGameRanking(Integer mode, QWidget* owner);
 Integer gfPrintSeasonRoundRanking(Integer mode, QWidget* owner);
 Integer gfPrintSeasonTeamList(Integer mode, QWidget* owner);
 Integer gfPrintSeasonTeamRanking(Integer mode, QWidget* owner);
+
+// The point ranking of a series (frmPfPointRanking), from the point ranking
+// dialog (frmPrintPoinsRanking).
+Integer gfPrintPointRanking(Integer mode, QWidget* owner);
+
+// One player's season reports, from the season print dialog
+// (frmPrintTotalGames): the game list by date or result
+// (frmPfSeasonPersonalGameScore), the game information
+// (frmPfSeasonPersonalGameInfo) and the round scores
+// (frmPfSeasonPersonalRoundScore).
+Integer gfPrintSeasonPersonalGameScore(Integer mode, QWidget* owner);
+Integer gfPrintSeasonPersonalGameInfo(Integer mode, QWidget* owner);
+Integer gfPrintSeasonPersonalRoundScore(Integer mode, QWidget* owner);

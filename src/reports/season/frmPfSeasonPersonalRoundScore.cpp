@@ -1,0 +1,267 @@
+#include "reports/season/frmPfSeasonPersonalRoundScore.h"
+
+#include "core/printstate.h"
+#include "core/records.h"
+#include "platform/eradate.h"
+#include "platform/vbruntime.h"
+
+#include <array>
+#include <limits>
+
+using print::AlignCenter;
+using print::AlignLeft;
+using print::line;
+using namespace personalpages;
+
+namespace {
+
+constexpr Long kBandLeft = 3060;
+constexpr Long kBandWidth = 3840;
+constexpr double kStrokeLeft = 9480;
+constexpr double kStrokeStep = 420;
+// The room the hole-in-one row needs under the last block.
+constexpr Long kHoleInOneRow = 420;
+constexpr quint32 kTeamGrey = print::rgb(100, 100, 100);
+
+// The value of a stroke text: its leading number, halves to even.
+Long strokeValue(const QString& text)
+{
+    return vb::CLng(vb::Val(text));
+}
+
+// One round of a block: its strokes, the holes done in 1 to 5 strokes, and
+// whether every hole holds a stroke.
+struct RoundTally {
+    qint64 strokes = 0;
+    std::array<Long, 6> count{};   // count[v]: holes done in v strokes (1 to 5)
+    bool complete = true;
+};
+
+RoundTally tallyRound(const SeasonRoundLine& line, Long holes)
+{
+    RoundTally t;
+    for (Long i = 0; i < holes; ++i) {
+        const Long v = strokeValue(elementAt(line.Holes, i));
+        t.strokes += v;
+        if (v >= 1 && v <= 5)
+            ++t.count[static_cast<size_t>(v)];
+        if (v <= 0)
+            t.complete = false;
+    }
+    return t;
+}
+
+const SeasonRoundLine& lineAt(Long n)
+{
+    return elementAt(gSeasonRoundLines, n);
+}
+
+}  // namespace
+
+frmPfSeasonPersonalRoundScore::frmPfSeasonPersonalRoundScore()
+    : PageFrame(QStringLiteral("frmPfSeasonPersonalRoundScore"), QStringLiteral("個別スコア表"))
+{
+    const print::Font bold = font(9.75, true);
+    const print::Font smallBold = font(9, true);
+    for (const print::Control& c : headLabels({9510, 1605}, {240, 10890}, {240, 9735}, {10200, 855}))
+        add(c);
+
+    add(header("lblNoNo", -1, 240, 345, QStringLiteral("No.")));
+    add(header("Label7", -1, 660, 1995, QStringLiteral("日付")));
+    add(header("Label8", -1, 2760, 255, QStringLiteral("R")).withFont(smallBold));
+    add(header("Label3", -1, 6960, 435, QStringLiteral("実打")));
+    add(header("lblSPTotal", 81, 7500, 315, QStringLiteral("H")));
+    add(header("Label9", -1, 7920, 435, QStringLiteral("小計")));
+    add(header("lblHcTitle", -1, 8460, 315, QStringLiteral("Hc")));
+    add(header("Label13", -1, 8880, 495, QStringLiteral("合計")).withFont(bold));
+    for (int v = 2; v <= 5; ++v)
+        add(header("lblSPTotal", 81 - v, kStrokeLeft + (v - 2) * kStrokeStep, 315,
+                   QString::number(v) + QStringLiteral("打")));
+
+    add(line("linTop").from(180, 840, 11100, 840).thick(2));
+    const double tate[14] = {180, 600, 2700, 3060, 6900, 7440, 7860, 8820, 9420, 9840, 10260, 10680, 11100, 8400};
+    for (int i = 0; i < 14; ++i) {
+        const bool thin = i == 5 || i == 6 || i == 9 || i == 10 || i == 11;
+        add(tateLine(i, tate[i], !thin));
+    }
+    add(rowLineTemplate("linFutoYoko", 180, 11100, true));
+    add(rowLineTemplate("linHoso1", 2700, 8400, false));
+    add(rowLineTemplate("linHoso2", 9420, 11100, false));
+    add(line("linScoreTate", 0).from(4500, 840, 4500, 2280).color(print::kBlue).hidden());
+
+    add(cellTemplate("lblNo", 180, 435, AlignCenter));
+    add(cellTemplate("lblName", 660, 1995, AlignLeft));
+    add(cellTemplate("lblRound", 2760, 255, AlignCenter).withFont(smallBold));
+    add(cellTemplate("lblScore", kBandLeft, 480, AlignCenter));
+    add(cellTemplate("lblJituDa", 6960, 435, AlignCenter));
+    add(cellTemplate("lblHits", 7500, 315, AlignCenter));
+    add(cellTemplate("lblSyokei", 7920, 435, AlignCenter));
+    add(cellTemplate("lblHc", 8460, 315, AlignCenter));
+    add(cellTemplate("lblGoukei", 8880, 495, AlignCenter).withFont(bold));
+}
+
+void frmPfSeasonPersonalRoundScore::pfDataSetBody()
+{
+    const Long lines = glngSeasonRoundLinesUBound() + 1;
+    Long games = 0;
+    for (const SeasonRoundLine& l : gSeasonRoundLines)
+        if (l.RoundNo == 1)
+            ++games;
+    psSetHeads(QStringLiteral("参加 ") + QString::number(games) + QStringLiteral("回"));
+    psStretchTateToTop();
+
+    // The hole columns: one per hole of the player's largest game.
+    const Band band = psLayBand(*this, kBandLeft, kBandWidth, gPersonalGameInfo.Hole, QStringLiteral("linScoreTate"),
+                                QStringLiteral("lblScore"), QString());
+    psClearPageTexts();
+
+    bool handicaps = false;
+    for (const SeasonRoundLine& l : gSeasonRoundLines)
+        if (l.RoundNo == 1 && gameOf(l.GameNo).HandiCapKind != 0)
+            handicaps = true;
+    if (!handicaps)
+        control(QStringLiteral("lblHcTitle")).caption = QStringLiteral("-");
+
+    // Hole-in-ones per hole column over every round of every game, complete
+    // or not; counted on every load, so the last page has them all.
+    std::vector<Integer> holeInOnes(static_cast<size_t>(std::max<Long>(band.columns, 0)), 0);
+    Integer block = 0;
+
+    mY = pfTopY();
+    for (Long n = 0; n < lines; ++n) {
+        pfPageTop();
+        const SeasonRoundLine& current = gSeasonRoundLines[static_cast<size_t>(n)];
+        if (current.RoundNo == 1) {
+            if (block == std::numeric_limits<Integer>::max())
+                vb::raiseOverflow();
+            ++block;
+            gGame = gameOf(current.GameNo);
+            for (Long k = 0; k < gGame.Round; ++k) {
+                const SeasonRoundLine& round = lineAt(n + k);
+                for (Long i = 0; i < gGame.Hole; ++i) {
+                    if (vb::Val(elementAt(round.Holes, i)) != 1)
+                        continue;
+                    if (i >= static_cast<Long>(holeInOnes.size()))
+                        vb::raiseSubscriptOutOfRange();
+                    Integer& count = holeInOnes[static_cast<size_t>(i)];
+                    if (count == std::numeric_limits<Integer>::max())
+                        vb::raiseOverflow();
+                    ++count;
+                }
+            }
+            if (pfFilling())
+                psDrawBlock(n, block, band);
+        }
+        mY += kRowHeight;
+
+        // A page ends only before a block that would not fit with the room
+        // for the hole-in-one row.
+        bool pageEnds = n == lines - 1;
+        if (!pageEnds) {
+            const SeasonRoundLine& next = gSeasonRoundLines[static_cast<size_t>(n + 1)];
+            pageEnds = next.RoundNo == 1 &&
+                       mY + kRowHeight * static_cast<qint64>(gameOf(next.GameNo).Round) + kHoleInOneRow > kPageLimit;
+        }
+        if (!pageEnds)
+            continue;
+        const double bottom = mY;
+        const bool filling = pfFilling();
+        psEndPage([&] { psStretchBand(*this, QStringLiteral("linScoreTate"), bottom); });
+        if (filling && gintPageNo == gintPageCount)
+            psDrawHoleInOneRow(bottom, band, holeInOnes);
+    }
+
+    psNameThePlayer(*this, lines > 0 ? gSeasonRoundLines.front().IDNo : 0);
+}
+
+void frmPfSeasonPersonalRoundScore::psDrawBlock(Long n, Integer block, const Band& band)
+{
+    const SeasonRoundLine& first = lineAt(n);
+    const Long rounds = gGame.Round;
+    const Long holes = gGame.Hole;
+    const double top = mY;
+
+    // The block's rules: thick above it, thin between its round rows except
+    // under No., the date, Hc and the total, which hold one value per block.
+    psSeparator(true);
+    for (Long k = 1; k < rounds; ++k) {
+        for (const char* array : {"linHoso1", "linHoso2"}) {
+            print::Control& rule = loadElement(QLatin1String(array));
+            rule.y1 = rule.y2 = top + k * kRowHeight;
+            rule.borderColor = print::kBlack;
+            rule.visible = true;
+        }
+    }
+
+    // The round rows.
+    qint64 actual = 0;     // strokes of the complete rounds
+    qint64 subtotal = 0;   // their strokes less 3 a hole-in-one
+    for (Long k = 0; k < rounds; ++k) {
+        const SeasonRoundLine& round = lineAt(n + k);
+        mY = top + k * kRowHeight;
+        psCell(QStringLiteral("lblRound"), QString::number(round.RoundNo));
+        for (Long i = 0; i < band.columns; ++i) {
+            print::Control& cell =
+                psCell(QStringLiteral("lblScore"), i < holes ? strokeCell(elementAt(round.Holes, i)) : QStringLiteral("／"));
+            cell.left = band.columnLeft(i);
+            cell.width = band.width;
+        }
+        const RoundTally t = tallyRound(round, holes);
+        const bool shown = t.complete && t.strokes != 0;
+        if (t.complete) {
+            if (t.strokes != 0)
+                actual += t.strokes;
+            subtotal += t.strokes - 3 * t.count[1];
+        }
+        psCell(QStringLiteral("lblJituDa"), numberOrDash(shown, t.strokes));
+        psCell(QStringLiteral("lblHits"), numberOrDash(shown, t.count[1]));
+        psCell(QStringLiteral("lblSyokei"), numberOrDash(shown, t.strokes - 3 * t.count[1]));
+        for (int v = 2; v <= 5; ++v)
+            psCell(QStringLiteral("lblHits"), numberOrDash(shown, t.count[static_cast<size_t>(v)])).left =
+                kStrokeLeft + (v - 2) * kStrokeStep;
+    }
+
+    // The block's own cells on its middle round row (the upper of the two
+    // middle rows for an even number of rounds).
+    mY = top + kRowHeight * ((rounds - 1) / 2);
+    psCell(QStringLiteral("lblNo"), QString::number(block));
+    psCell(QStringLiteral("lblName"), vb::FormatDateText(first.Date, kPersonalDatePattern));
+    const QString team = vb::Trim(first.TeamID);
+    if (!team.isEmpty() && rounds > 1) {
+        mY += kRowHeight;
+        psCell(QStringLiteral("lblName"), QStringLiteral("[ ") + team + QStringLiteral(" ]")).foreColor = kTeamGrey;
+        mY -= kRowHeight;
+    }
+    const bool handicap = gGame.HandiCapKind != 0;
+    psCell(QStringLiteral("lblHc"), numberOrDash(handicap, first.Handicap));
+    psCell(QStringLiteral("lblGoukei"), numberOrDash(actual != 0, subtotal + (handicap ? first.Handicap : 0)));
+    mY = top;
+}
+
+void frmPfSeasonPersonalRoundScore::psDrawHoleInOneRow(double y, const Band& band, const std::vector<Integer>& counts)
+{
+    forEachElement(QStringLiteral("linTate"), [y](print::Control& c) { c.y2 = y + kHoleInOneRow; });
+    psStretchBand(*this, QStringLiteral("linScoreTate"), y + kHoleInOneRow);
+    for (const double at : {y + 60, y + kHoleInOneRow}) {
+        print::Control& rule = loadElement(QStringLiteral("linFutoYoko"));
+        const print::Control& topLine = control(QStringLiteral("linTop"));
+        rule.x1 = topLine.x1;
+        rule.x2 = topLine.x2;
+        rule.y1 = rule.y2 = at;
+        rule.borderColor = print::kBlack;
+        rule.visible = true;
+    }
+    const double saved = mY;
+    mY = static_cast<Long>(y) + 120 - kCellOffset;
+    psCell(QStringLiteral("lblName"), QStringLiteral("ﾎｰﾙ毎のﾎｰﾙｲﾝﾜﾝ数"));
+    qint64 sum = 0;
+    for (Long i = 0; i < band.columns; ++i) {
+        const Integer c = counts[static_cast<size_t>(i)];
+        sum += c;
+        print::Control& cell = psCell(QStringLiteral("lblScore"), QString::number(c));
+        cell.left = band.columnLeft(i);
+        cell.width = band.width;
+    }
+    psCell(QStringLiteral("lblHits"), QString::number(sum));
+    mY = static_cast<Long>(saved);
+}
