@@ -92,7 +92,7 @@ void frmPfPointRanking::pfDataSetBody()
     // level with the left half's first row and draws no separators (the left
     // rows' lines span both halves). The page closes at the bottom of the
     // left half, never shorter than the right one.
-    mY = pfTopY();
+    psStartRows();
     bool rightHalf = false;
     Long leftBottom = 0;
     for (Long i = 0; i < rows; ++i) {
@@ -109,7 +109,7 @@ void frmPfPointRanking::pfDataSetBody()
             continue;
         if (!last && !rightHalf) {
             leftBottom = mY;
-            mY = pfTopY() + kRowHeight;
+            mY = mTopY + kRowHeight;
             rightHalf = true;
             continue;
         }

@@ -127,7 +127,7 @@ void frmPfSeasonPersonalRoundScore::pfDataSetBody()
     std::vector<Integer> holeInOnes(static_cast<size_t>(std::max<Long>(band.columns, 0)), 0);
     Integer block = 0;
 
-    mY = pfTopY();
+    psStartRows();
     for (Long n = 0; n < lines; ++n) {
         pfPageTop();
         const SeasonRoundLine& current = gSeasonRoundLines[static_cast<size_t>(n)];
