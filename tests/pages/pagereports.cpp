@@ -1,5 +1,6 @@
 #include "pagereports.h"
 
+#include "pointsreport.h"
 #include "seasonreport.h"
 
 #include "core/gamefile.h"
@@ -89,6 +90,9 @@ const std::vector<PageReport>& pageReports()
         {QStringLiteral("game"), QStringLiteral("GAMEFILE REPORT [--group ID]"), runGameReport},
         // The season print dialog's report buttons.
         {QStringLiteral("season"), seasonReportArguments(), &runSeasonReport},
+        // The main window's ポイント集計/印刷 on a series, and the point
+        // ranking dialog's print button.
+        {QStringLiteral("points"), QStringLiteral("SERIESID"), runPointsReport},
     };
     return reports;
 }

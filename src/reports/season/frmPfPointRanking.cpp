@@ -4,6 +4,7 @@
 #include "core/printstate.h"
 #include "core/records.h"
 #include "platform/vbruntime.h"
+#include "reports/reportcells.h"
 
 using print::AlignCenter;
 using print::AlignLeft;
@@ -56,18 +57,12 @@ frmPfPointRanking::frmPfPointRanking()
     add(line("linFutoYoko", 0).from(180, 1500, 11100, 1500).thick(2).color(print::kRed).hidden());
     add(line("linHosoYoko", 0).from(180, 1860, 11100, 1860).color(print::kBlue).hidden());
 
-    add(label("lblNo", 0).at(240, 1560, 435, kCellHeight).align(AlignCenter).color(print::kRed)
-            .text(QStringLiteral("999")).hidden());
-    add(label("lblName", 0).at(780, 1560, 1395, kCellHeight).align(AlignLeft).color(print::kRed)
-            .text(QStringLiteral("名前")).hidden());
-    add(label("lblAge", 0).at(2040, 1560, 675, kCellHeight).align(AlignRight).color(print::kRed)
-            .text(QStringLiteral("(99,M)")).hidden());
-    add(label("lblGroupName", 0).at(2820, 1560, 915, kCellHeight).align(AlignCenter).withFont(small)
-            .color(print::kRed).text(QStringLiteral("所属")).hidden());
-    add(label("lblGameNum", 0).at(3840, 1560, 435, kCellHeight).align(AlignCenter).color(print::kRed)
-            .text(QStringLiteral("99")).hidden());
-    add(label("lblPoints", 0).at(4380, 1560, 1155, kCellHeight).align(AlignCenter).withFont(bold)
-            .color(print::kRed).text(QStringLiteral("999.9")).hidden());
+    add(gfCellTemplate("lblNo", 240, 435, AlignCenter, QStringLiteral("999")));
+    add(gfCellTemplate("lblName", 780, 1395, AlignLeft, QStringLiteral("山田太郎")));
+    add(gfCellTemplate("lblAge", 2040, 675, AlignRight, QStringLiteral("(99,M)")));
+    add(gfCellTemplate("lblGroupName", 2820, 915, AlignCenter, QStringLiteral("所属")).withFont(small));
+    add(gfCellTemplate("lblGameNum", 3840, 435, AlignCenter, QStringLiteral("99")));
+    add(gfCellTemplate("lblPoints", 4380, 1155, AlignCenter, QStringLiteral("999.9")).withFont(bold));
 }
 
 void frmPfPointRanking::pfDataSetBody()
@@ -129,10 +124,7 @@ void frmPfPointRanking::psDrawRow(Long i, int half)
     psCell(QStringLiteral("lblName"), gfGetMemberName(row.IDNo)).left = leftOf("lblNameTitle");
 
     const print::Control& nameTitle = control(QStringLiteral("lblNameTitle"), half);
-    print::Control& age = psCell(QStringLiteral("lblAge"), QLatin1Char('(') +
-                                                                gfGetMemberAge(row.IDNo, gstrSeasonLastDate) +
-                                                                QLatin1Char(',') + gfGetMemberGender(row.IDNo, 1) +
-                                                                QLatin1Char(')'));
+    print::Control& age = psCell(QStringLiteral("lblAge"), gfAgeGenderCellText(row.IDNo, gstrSeasonLastDate));
     age.left = nameTitle.left + nameTitle.width - age.width;
 
     QString group;

@@ -4,13 +4,14 @@
 #include "core/records.h"
 #include "platform/eradate.h"
 #include "platform/vbruntime.h"
+#include "reports/reportcells.h"
 #include "reports/season/personalpages.h"
 
-#include <tuple>
 
 using print::AlignCenter;
 using print::AlignLeft;
 using print::line;
+using namespace personalpages;
 
 namespace {
 
@@ -29,38 +30,38 @@ QString storedName(const QString& file, const QString& prefix, Long id)
 frmPfSeasonPersonalGameInfo::frmPfSeasonPersonalGameInfo()
     : PageFrame(QStringLiteral("frmPfSeasonPersonalGameInfo"), QStringLiteral("個別ゲーム情報表"))
 {
-    using namespace personalpages;
     for (const print::Control& c : headLabels({8625, 2430}, {300, 10785}, {300, 9675}, {10140, 855}))
         add(c);
 
-    add(header("lblNoNo", -1, 240, 495, QStringLiteral("No.")));
-    add(header("Label2", -1, 780, 2055, QStringLiteral("日付")));
-    add(header("lblHR", -1, 2880, 495, QStringLiteral("H-R")));
-    add(header("Label1", -1, 3480, 2415, QStringLiteral("ゲーム・タイトル")));
-    add(header("Label3", -1, 6060, 2355, QStringLiteral("コース")));
-    add(header("Label4", -1, 8520, 2415, QStringLiteral("シリーズ＆大会")));
+    add(gfColumnHeader("lblNoNo", -1, 240, 495, QStringLiteral("No.")));
+    add(gfColumnHeader("Label2", -1, 780, 2055, QStringLiteral("日付")));
+    add(gfColumnHeader("lblHR", -1, 2880, 495, QStringLiteral("H-R")));
+    add(gfColumnHeader("Label1", -1, 3480, 2415, QStringLiteral("ゲーム・タイトル")));
+    add(gfColumnHeader("Label3", -1, 6060, 2355, QStringLiteral("コース")));
+    add(gfColumnHeader("Label4", -1, 8520, 2415, QStringLiteral("シリーズ＆大会")));
 
     add(line("linTop").from(240, 840, 11040, 840).thick(2));
-    const double tate[7] = {240, 720, 3420, 6000, 8480, 11040, 2820};
-    for (int i = 0; i < 7; ++i)
-        add(tateLine(i, tate[i], i <= 1 || i >= 5));
-    add(rowLineTemplate("linFutoYoko", 240, 11040, true));
-    add(rowLineTemplate("linHosoYoko", 240, 11040, false));
+    add(gfTateLine(0, 240, 2));
+    add(gfTateLine(1, 720, 2));
+    add(gfTateLine(6, 2820, 2));
+    add(gfTateLine(2, 3420, 1));
+    add(gfTateLine(3, 6000, 1));
+    add(gfTateLine(4, 8480, 1));
+    add(gfTateLine(5, 11040, 2));
+    add(line("linFutoYoko", 0).from(240, 1200, 11040, 1200).thick(2).color(print::kRed).hidden());
+    add(line("linHosoYoko", 0).from(240, 1740, 11040, 1740).color(print::kBlue).hidden());
 
-    add(cellTemplate("lblNo", 300, 375, AlignCenter));
-    add(cellTemplate("lblDate", 780, 1995, AlignLeft));
-    add(cellTemplate("lblHandR", 2880, 495, AlignCenter).withFont(font(9)));
-    for (const auto& [name, left, width] : {std::tuple{"lblGameTittle", 3480, 2475}, std::tuple{"lblCource", 6060, 2415},
-                                            std::tuple{"lblSeries", 8520, 2475}}) {
-        print::Control text = cellTemplate(name, left, width, AlignLeft);
-        text.height = kTextHeight;
-        add(text);
-    }
+    add(gfCellTemplate("lblNo", 300, 375, AlignCenter, QStringLiteral("99")));
+    add(gfCellTemplate("lblDate", 780, 1995, AlignLeft, QStringLiteral("平成21年03月01日(日)")));
+    add(gfCellTemplate("lblHandR", 2880, 495, AlignCenter, QStringLiteral("8-3")).withFont(font(9)));
+    // The texts may wrap to a second line inside the row.
+    add(gfCellTemplate("lblGameTittle", 3480, 2475, AlignLeft, QStringLiteral("ゲーム")).at(3480, 0, 2475, kTextHeight));
+    add(gfCellTemplate("lblCource", 6060, 2415, AlignLeft, QStringLiteral("コース")).at(6060, 0, 2415, kTextHeight));
+    add(gfCellTemplate("lblSeries", 8520, 2475, AlignLeft, QStringLiteral("シリーズ")).at(8520, 0, 2475, kTextHeight));
 }
 
 void frmPfSeasonPersonalGameInfo::pfDataSetBody()
 {
-    using namespace personalpages;
     const Long rows = glngSeasonGameRankingUBound() + 1;
     psSetHeads(QStringLiteral("参加 ") + QString::number(rows) + QStringLiteral("回"));
     psStretchTateToTop();

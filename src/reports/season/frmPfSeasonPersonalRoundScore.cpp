@@ -4,6 +4,8 @@
 #include "core/records.h"
 #include "platform/eradate.h"
 #include "platform/vbruntime.h"
+#include "reports/reportcells.h"
+#include "reports/season/personalpages.h"
 
 #include <array>
 #include <limits>
@@ -41,7 +43,7 @@ RoundTally tallyRound(const SeasonRoundLine& line, Long holes)
 {
     RoundTally t;
     for (Long i = 0; i < holes; ++i) {
-        const Long v = strokeValue(elementAt(line.Holes, i));
+        const Long v = strokeValue(gfElementAt(line.Holes, i));
         t.strokes += v;
         if (v >= 1 && v <= 5)
             ++t.count[static_cast<size_t>(v)];
@@ -53,7 +55,7 @@ RoundTally tallyRound(const SeasonRoundLine& line, Long holes)
 
 const SeasonRoundLine& lineAt(Long n)
 {
-    return elementAt(gSeasonRoundLines, n);
+    return gfElementAt(gSeasonRoundLines, n);
 }
 
 }  // namespace
@@ -66,38 +68,47 @@ frmPfSeasonPersonalRoundScore::frmPfSeasonPersonalRoundScore()
     for (const print::Control& c : headLabels({9510, 1605}, {240, 10890}, {240, 9735}, {10200, 855}))
         add(c);
 
-    add(header("lblNoNo", -1, 240, 345, QStringLiteral("No.")));
-    add(header("Label7", -1, 660, 1995, QStringLiteral("日付")));
-    add(header("Label8", -1, 2760, 255, QStringLiteral("R")).withFont(smallBold));
-    add(header("Label3", -1, 6960, 435, QStringLiteral("実打")));
-    add(header("lblSPTotal", 81, 7500, 315, QStringLiteral("H")));
-    add(header("Label9", -1, 7920, 435, QStringLiteral("小計")));
-    add(header("lblHcTitle", -1, 8460, 315, QStringLiteral("Hc")));
-    add(header("Label13", -1, 8880, 495, QStringLiteral("合計")).withFont(bold));
+    add(gfColumnHeader("lblNoNo", -1, 240, 345, QStringLiteral("No.")));
+    add(gfColumnHeader("Label7", -1, 660, 1995, QStringLiteral("日付")));
+    add(gfColumnHeader("Label8", -1, 2760, 255, QStringLiteral("R")).withFont(smallBold));
+    add(gfColumnHeader("Label3", -1, 6960, 435, QStringLiteral("実打")));
+    add(gfColumnHeader("lblSPTotal", 81, 7500, 315, QStringLiteral("H")));
+    add(gfColumnHeader("Label9", -1, 7920, 435, QStringLiteral("小計")));
+    add(gfColumnHeader("lblHcTitle", -1, 8460, 315, QStringLiteral("Hc")));
+    add(gfColumnHeader("Label13", -1, 8880, 495, QStringLiteral("合計")).withFont(bold));
     for (int v = 2; v <= 5; ++v)
-        add(header("lblSPTotal", 81 - v, kStrokeLeft + (v - 2) * kStrokeStep, 315,
-                   QString::number(v) + QStringLiteral("打")));
+        add(gfColumnHeader("lblSPTotal", 81 - v, kStrokeLeft + (v - 2) * kStrokeStep, 315,
+                           QString::number(v) + QStringLiteral("打")));
 
     add(line("linTop").from(180, 840, 11100, 840).thick(2));
-    const double tate[14] = {180, 600, 2700, 3060, 6900, 7440, 7860, 8820, 9420, 9840, 10260, 10680, 11100, 8400};
-    for (int i = 0; i < 14; ++i) {
-        const bool thin = i == 5 || i == 6 || i == 9 || i == 10 || i == 11;
-        add(tateLine(i, tate[i], !thin));
-    }
-    add(rowLineTemplate("linFutoYoko", 180, 11100, true));
-    add(rowLineTemplate("linHoso1", 2700, 8400, false));
-    add(rowLineTemplate("linHoso2", 9420, 11100, false));
-    add(line("linScoreTate", 0).from(4500, 840, 4500, 2280).color(print::kBlue).hidden());
+    add(gfTateLine(0, 180, 2));
+    add(gfTateLine(1, 600, 2));
+    add(gfTateLine(2, 2700, 2));
+    add(gfTateLine(3, 3060, 2));
+    add(gfTateLine(4, 6900, 2));
+    add(gfTateLine(5, 7440, 1));
+    add(gfTateLine(6, 7860, 1));
+    add(gfTateLine(13, 8400, 2));
+    add(gfTateLine(7, 8820, 2));
+    add(gfTateLine(8, 9420, 2));
+    add(gfTateLine(9, 9840, 1));
+    add(gfTateLine(10, 10260, 1));
+    add(gfTateLine(11, 10680, 1));
+    add(gfTateLine(12, 11100, 2));
+    add(line("linFutoYoko", 0).from(180, 1200, 11100, 1200).thick(2).color(print::kRed).hidden());
+    add(line("linHoso1", 0).from(2700, 1560, 8400, 1560).color(print::kBlue).hidden());
+    add(line("linHoso2", 0).from(9420, 1560, 11100, 1560).color(print::kBlue).hidden());
+    add(line("linScoreTate", 0).from(3540, 840, 3540, 2280).color(print::kBlue).hidden());
 
-    add(cellTemplate("lblNo", 180, 435, AlignCenter));
-    add(cellTemplate("lblName", 660, 1995, AlignLeft));
-    add(cellTemplate("lblRound", 2760, 255, AlignCenter).withFont(smallBold));
-    add(cellTemplate("lblScore", kBandLeft, 480, AlignCenter));
-    add(cellTemplate("lblJituDa", 6960, 435, AlignCenter));
-    add(cellTemplate("lblHits", 7500, 315, AlignCenter));
-    add(cellTemplate("lblSyokei", 7920, 435, AlignCenter));
-    add(cellTemplate("lblHc", 8460, 315, AlignCenter));
-    add(cellTemplate("lblGoukei", 8880, 495, AlignCenter).withFont(bold));
+    add(gfCellTemplate("lblNo", 180, 435, AlignCenter, QStringLiteral("99")));
+    add(gfCellTemplate("lblName", 660, 1995, AlignLeft, QStringLiteral("平成21年03月01日(日)")));
+    add(gfCellTemplate("lblRound", 2760, 255, AlignCenter, QStringLiteral("9")).withFont(smallBold));
+    add(gfCellTemplate("lblScore", kBandLeft, 480, AlignCenter, QStringLiteral("9")));
+    add(gfCellTemplate("lblJituDa", 6960, 435, AlignCenter, QStringLiteral("99")));
+    add(gfCellTemplate("lblHits", 7500, 315, AlignCenter, QStringLiteral("9")));
+    add(gfCellTemplate("lblSyokei", 7920, 435, AlignCenter, QStringLiteral("99")));
+    add(gfCellTemplate("lblHc", 8460, 315, AlignCenter, QStringLiteral("9")));
+    add(gfCellTemplate("lblGoukei", 8880, 495, AlignCenter, QStringLiteral("99")).withFont(bold));
 }
 
 void frmPfSeasonPersonalRoundScore::pfDataSetBody()
@@ -111,8 +122,9 @@ void frmPfSeasonPersonalRoundScore::pfDataSetBody()
     psStretchTateToTop();
 
     // The hole columns: one per hole of the player's largest game.
-    const Band band = psLayBand(*this, kBandLeft, kBandWidth, gPersonalGameInfo.Hole, QStringLiteral("linScoreTate"),
-                                QStringLiteral("lblScore"), QString());
+    const Long columns = gPersonalGameInfo.Hole;
+    const Long w = psLayBand(*this, kBandLeft, kBandWidth, columns, QStringLiteral("linScoreTate"),
+                             QStringLiteral("lblScore"), QString());
     psClearPageTexts();
 
     bool handicaps = false;
@@ -124,7 +136,7 @@ void frmPfSeasonPersonalRoundScore::pfDataSetBody()
 
     // Hole-in-ones per hole column over every round of every game, complete
     // or not; counted on every load, so the last page has them all.
-    std::vector<Integer> holeInOnes(static_cast<size_t>(std::max<Long>(band.columns, 0)), 0);
+    std::vector<Integer> holeInOnes(static_cast<size_t>(std::max<Long>(columns, 0)), 0);
     Integer block = 0;
 
     psStartRows();
@@ -139,7 +151,7 @@ void frmPfSeasonPersonalRoundScore::pfDataSetBody()
             for (Long k = 0; k < gGame.Round; ++k) {
                 const SeasonRoundLine& round = lineAt(n + k);
                 for (Long i = 0; i < gGame.Hole; ++i) {
-                    if (vb::Val(elementAt(round.Holes, i)) != 1)
+                    if (vb::Val(gfElementAt(round.Holes, i)) != 1)
                         continue;
                     if (i >= static_cast<Long>(holeInOnes.size()))
                         vb::raiseSubscriptOutOfRange();
@@ -150,7 +162,7 @@ void frmPfSeasonPersonalRoundScore::pfDataSetBody()
                 }
             }
             if (pfFilling())
-                psDrawBlock(n, block, band);
+                psDrawBlock(n, block, columns, w);
         }
         mY += kRowHeight;
 
@@ -166,15 +178,15 @@ void frmPfSeasonPersonalRoundScore::pfDataSetBody()
             continue;
         const double bottom = mY;
         const bool filling = pfFilling();
-        psEndPage([&] { psStretchBand(*this, QStringLiteral("linScoreTate"), bottom); });
+        psEndPage([&] { gsStretchLoadedLines(*this, QStringLiteral("linScoreTate"), bottom); });
         if (filling && gintPageNo == gintPageCount)
-            psDrawHoleInOneRow(bottom, band, holeInOnes);
+            psDrawHoleInOneRow(bottom, w, holeInOnes);
     }
 
     psNameThePlayer(*this, lines > 0 ? gSeasonRoundLines.front().IDNo : 0);
 }
 
-void frmPfSeasonPersonalRoundScore::psDrawBlock(Long n, Integer block, const Band& band)
+void frmPfSeasonPersonalRoundScore::psDrawBlock(Long n, Integer block, Long columns, Long w)
 {
     const SeasonRoundLine& first = lineAt(n);
     const Long rounds = gGame.Round;
@@ -200,11 +212,11 @@ void frmPfSeasonPersonalRoundScore::psDrawBlock(Long n, Integer block, const Ban
         const SeasonRoundLine& round = lineAt(n + k);
         mY = top + k * kRowHeight;
         psCell(QStringLiteral("lblRound"), QString::number(round.RoundNo));
-        for (Long i = 0; i < band.columns; ++i) {
-            print::Control& cell =
-                psCell(QStringLiteral("lblScore"), i < holes ? strokeCell(elementAt(round.Holes, i)) : QStringLiteral("／"));
-            cell.left = band.columnLeft(i);
-            cell.width = band.width;
+        for (Long i = 0; i < columns; ++i) {
+            print::Control& cell = psCell(QStringLiteral("lblScore"),
+                                          i < holes ? gfStrokeCellText(gfElementAt(round.Holes, i)) : QStringLiteral("／"));
+            cell.left = kBandLeft + i * w;
+            cell.width = w;
         }
         const RoundTally t = tallyRound(round, holes);
         const bool shown = t.complete && t.strokes != 0;
@@ -213,11 +225,11 @@ void frmPfSeasonPersonalRoundScore::psDrawBlock(Long n, Integer block, const Ban
                 actual += t.strokes;
             subtotal += t.strokes - 3 * t.count[1];
         }
-        psCell(QStringLiteral("lblJituDa"), numberOrDash(shown, t.strokes));
-        psCell(QStringLiteral("lblHits"), numberOrDash(shown, t.count[1]));
-        psCell(QStringLiteral("lblSyokei"), numberOrDash(shown, t.strokes - 3 * t.count[1]));
+        psCell(QStringLiteral("lblJituDa"), gfNumberOrDash(shown, t.strokes));
+        psCell(QStringLiteral("lblHits"), gfNumberOrDash(shown, t.count[1]));
+        psCell(QStringLiteral("lblSyokei"), gfNumberOrDash(shown, t.strokes - 3 * t.count[1]));
         for (int v = 2; v <= 5; ++v)
-            psCell(QStringLiteral("lblHits"), numberOrDash(shown, t.count[static_cast<size_t>(v)])).left =
+            psCell(QStringLiteral("lblHits"), gfNumberOrDash(shown, t.count[static_cast<size_t>(v)])).left =
                 kStrokeLeft + (v - 2) * kStrokeStep;
     }
 
@@ -233,15 +245,15 @@ void frmPfSeasonPersonalRoundScore::psDrawBlock(Long n, Integer block, const Ban
         mY -= kRowHeight;
     }
     const bool handicap = gGame.HandiCapKind != 0;
-    psCell(QStringLiteral("lblHc"), numberOrDash(handicap, first.Handicap));
-    psCell(QStringLiteral("lblGoukei"), numberOrDash(actual != 0, subtotal + (handicap ? first.Handicap : 0)));
+    psCell(QStringLiteral("lblHc"), gfNumberOrDash(handicap, first.Handicap));
+    psCell(QStringLiteral("lblGoukei"), gfNumberOrDash(actual != 0, subtotal + (handicap ? first.Handicap : 0)));
     mY = top;
 }
 
-void frmPfSeasonPersonalRoundScore::psDrawHoleInOneRow(double y, const Band& band, const std::vector<Integer>& counts)
+void frmPfSeasonPersonalRoundScore::psDrawHoleInOneRow(double y, Long w, const std::vector<Integer>& counts)
 {
     forEachElement(QStringLiteral("linTate"), [y](print::Control& c) { c.y2 = y + kHoleInOneRow; });
-    psStretchBand(*this, QStringLiteral("linScoreTate"), y + kHoleInOneRow);
+    gsStretchLoadedLines(*this, QStringLiteral("linScoreTate"), y + kHoleInOneRow);
     for (const double at : {y + 60, y + kHoleInOneRow}) {
         print::Control& rule = loadElement(QStringLiteral("linFutoYoko"));
         const print::Control& topLine = control(QStringLiteral("linTop"));
@@ -255,12 +267,11 @@ void frmPfSeasonPersonalRoundScore::psDrawHoleInOneRow(double y, const Band& ban
     mY = static_cast<Long>(y) + 120 - kCellOffset;
     psCell(QStringLiteral("lblName"), QStringLiteral("ﾎｰﾙ毎のﾎｰﾙｲﾝﾜﾝ数"));
     qint64 sum = 0;
-    for (Long i = 0; i < band.columns; ++i) {
-        const Integer c = counts[static_cast<size_t>(i)];
-        sum += c;
-        print::Control& cell = psCell(QStringLiteral("lblScore"), QString::number(c));
-        cell.left = band.columnLeft(i);
-        cell.width = band.width;
+    for (size_t i = 0; i < counts.size(); ++i) {
+        sum += counts[i];
+        print::Control& cell = psCell(QStringLiteral("lblScore"), QString::number(counts[i]));
+        cell.left = kBandLeft + static_cast<Long>(i) * w;
+        cell.width = w;
     }
     psCell(QStringLiteral("lblHits"), QString::number(sum));
     mY = static_cast<Long>(saved);

@@ -12,7 +12,6 @@
 #pragma once
 
 #include "reports/pageframe.h"
-#include "reports/season/personalpages.h"
 
 #include <vector>
 
@@ -24,9 +23,9 @@ protected:
     void pfDataSetBody() override;
 
 private:
-    using Band = personalpages::Band;
-    // Draws the block of game rounds starting at line n, mY at its top.
-    void psDrawBlock(Long n, Integer block, const Band& band);
-    // The hole-in-one row under the last block at y.
-    void psDrawHoleInOneRow(double y, const Band& band, const std::vector<Integer>& counts);
+    // Draws the block of the game's rounds from line n at mY, over `columns`
+    // hole columns `w` wide.
+    void psDrawBlock(Long n, Integer block, Long columns, Long w);
+    // The hole-in-one row under the last block, whose bottom is y.
+    void psDrawHoleInOneRow(double y, Long w, const std::vector<Integer>& counts);
 };

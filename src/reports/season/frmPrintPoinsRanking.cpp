@@ -194,8 +194,7 @@ void frmPrintPoinsRanking::btnOK_Click()
         gsCalSeriesPointsRanking(mSeriesID);
         if (glngPointRankingUBound() < 0) {
             platform::resetMousePointer();
-            platform::MsgBox(QStringLiteral("印刷データはありません。"), platform::vbOKOnly, QStringLiteral("ｴﾗｰ"),
-                             this);
+            gsMsgNoPrintData(this);
             return;
         }
         gstrPrintTitle1 = txtTittle1->text();
