@@ -43,13 +43,6 @@ const QString kJudgeDaSu = QStringLiteral("SeriesPrint_JudgeDaSu");
 const QString kJudgeBirthday = QStringLiteral("SeriesPrint_JudgeBirthday");
 const QString kBelongOrLocation = QStringLiteral("SeriesPrint_BelongOrLocation");
 
-// Launchers of the personal reports. Their page forms are not built yet:
-// until they are, these stay empty and the two buttons disabled.
-using PendingLauncher = Integer (*)(Integer mode, QWidget* owner);
-constexpr PendingLauncher kPrintPersonalGameScore = nullptr;
-constexpr PendingLauncher kPrintPersonalGameInfo = nullptr;
-constexpr PendingLauncher kPrintPersonalRoundScore = nullptr;
-
 QString fmt0(double v)
 {
     return vb::Format(v, QStringLiteral("0"));
@@ -470,12 +463,6 @@ void frmPrintTotalGames::Form_Load()
             w->setEnabled(false);
         optTotalRankingMode[2]->setChecked(true);
     }
-
-    // The personal reports wait for their pages.
-    if (!kPrintPersonalGameScore || !kPrintPersonalGameInfo)
-        btnPrivateRanking->setEnabled(false);
-    if (!kPrintPersonalRoundScore)
-        btnPrivateScore->setEnabled(false);
 }
 
 // ---------------------------------------------------------------- procedures
@@ -609,8 +596,7 @@ bool frmPrintTotalGames::pfNoData(bool nothing)
 
 void frmPrintTotalGames::psLaunch(Integer (*launcher)(Integer, QWidget*))
 {
-    if (launcher)
-        launcher(0, this);
+    launcher(0, this);
     platform::resetMousePointer();
 }
 
@@ -714,7 +700,7 @@ void frmPrintTotalGames::btnPrivateRanking_Click()
             return;
         if (mPersonalGamesOrder == 1 && pfNoData(gsCalSeasonPersonalGameScore()))
             return;
-        psLaunch(mPersonalGamesOrder == 2 ? kPrintPersonalGameInfo : kPrintPersonalGameScore);
+        psLaunch(mPersonalGamesOrder == 2 ? gfPrintSeasonPersonalGameInfo : gfPrintSeasonPersonalGameScore);
     });
 }
 
@@ -736,7 +722,7 @@ void frmPrintTotalGames::btnPrivateScore_Click()
         for (const SeasonRoundLine& line : gSeasonRoundLines)
             if (line.RoundNo == 1)
                 psWidenPersonalGameInfo(line.GameNo);
-        psLaunch(kPrintPersonalRoundScore);
+        psLaunch(gfPrintSeasonPersonalRoundScore);
     });
 }
 

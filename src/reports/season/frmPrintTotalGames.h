@@ -139,7 +139,7 @@ private:
     bool pfStartReport(Integer kind);
     // When `nothing`: the pointer back and the no-data message; true then.
     bool pfNoData(bool nothing);
-    // The report's launcher in preview mode (none: nothing), then the
+    // The report's launcher in preview mode, then the
     // default pointer whatever it returned.
     void psLaunch(Integer (*launcher)(Integer mode, QWidget* owner));
     // Runs a handler's body under its error trap.

@@ -191,18 +191,16 @@ TEST_F(PrintTotalGamesTest, GamesOfOtherSizesDisableWhatTheyRuleOut)
         off.sort();
         return off;
     };
-    const QStringList personal{"btnPrivateRanking", "btnPrivateScore"};
-
     gstrSeasonDiffer = "00";
     {
         frmPrintTotalGames dlg;
-        EXPECT_EQ(disabled(dlg), personal);
+        EXPECT_EQ(disabled(dlg), QStringList());
         EXPECT_TRUE(dlg.optPrivateGames[1]->isChecked());
     }
     gstrSeasonDiffer = "01";
     {
         frmPrintTotalGames dlg;
-        QStringList expected = personal;
+        QStringList expected;
         expected << "btnBestGame" << "fraBestGame" << "lblKiteiGame" << "optPrivateGames_1"
                  << "optTotalRankingMode_1" << "txtKiteiGame";
         expected.sort();
@@ -213,7 +211,7 @@ TEST_F(PrintTotalGamesTest, GamesOfOtherSizesDisableWhatTheyRuleOut)
     for (const QString& differ : {QStringLiteral("10"), QStringLiteral("11")}) {
         gstrSeasonDiffer = differ;
         frmPrintTotalGames dlg;
-        QStringList expected = personal;
+        QStringList expected;
         expected << "btnBestGame" << "btnBestRound" << "btnTeamList" << "btnTeamRanking" << "fraBestGame"
                  << "fraBestRound" << "fraTeamList" << "fraTeamRanking" << "lblKiteiGame" << "lblKiteiRound"
                  << "optPrivateGames_1" << "optTeamHowtoRank_0" << "optTeamHowtoRank_1" << "optTotalRankingMode_0"
@@ -528,6 +526,10 @@ TEST_F(PrintTotalGamesTest, PersonalGameListTakesTheChosenPlayersGames)
     // work field.
     EXPECT_EQ(gMemberList[0].Marked, 1);
     EXPECT_EQ(gMemberList[1].Marked, 1);
+    // 日付順 previews the game list, its second title naming the player.
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0].form, "frmPfSeasonPersonalGameScore");
+    EXPECT_TRUE(previews[0].firstPage->control("lblScoreTittle").caption.endsWith(QStringLiteral(" ： 【選手1】")));
 
     // 成績順 ranks the rows.
     dlg.optPrivateGames[1]->setChecked(true);
@@ -543,13 +545,27 @@ TEST_F(PrintTotalGamesTest, PersonalGameListTakesTheChosenPlayersGames)
     EXPECT_EQ(gSeasonGameRanking[1].Rank, 2);
     EXPECT_EQ(gPersonalGameInfo.Hole, 8);
     EXPECT_EQ(gPersonalGameInfo.Round, 3);
+    ASSERT_EQ(previews.size(), 2u);
+    EXPECT_EQ(previews[1].form, "frmPfSeasonPersonalGameScore");
+
+    // ゲーム情報 previews the game information of the date-ordered games.
+    dlg.optPrivateGames[2]->setChecked(true);
+    testsupport::onNextDialog<frmSelectPrintMember>([](frmSelectPrintMember* c) {
+        c->lstMember->setCurrentRow(0);
+        c->btnOK->click();
+    });
+    dlg.btnPrivateRanking_Click();
+    ASSERT_EQ(previews.size(), 3u);
+    EXPECT_EQ(previews[2].form, "frmPfSeasonPersonalGameInfo");
+    EXPECT_EQ(gSeasonGameRanking[0].Date, "2009/03/01");
 
     // A cancelled chooser ends without a word; the options were stored.
     gSeasonGameRanking.clear();
     testsupport::onNextDialog<frmSelectPrintMember>([](frmSelectPrintMember* c) { c->btnCancel->click(); });
     dlg.btnPrivateRanking_Click();
     EXPECT_TRUE(gSeasonGameRanking.empty());
-    EXPECT_EQ(setting("SeriesPrint_PrivateGames"), "1");
+    EXPECT_EQ(previews.size(), 3u);
+    EXPECT_EQ(setting("SeriesPrint_PrivateGames"), "2");
     EXPECT_TRUE(recordingUi().messages.empty());
     EXPECT_EQ(platform::ui().mousePointer(), platform::vbDefault);
 }
@@ -570,6 +586,10 @@ TEST_F(PrintTotalGamesTest, PersonalScoreTakesTheChosenPlayersRounds)
     EXPECT_EQ(gPersonalGameInfo.Hole, 8);
     EXPECT_EQ(gPersonalGameInfo.Round, 4);
     EXPECT_TRUE(recordingUi().messages.empty());
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0].form, "frmPfSeasonPersonalRoundScore");
+    EXPECT_EQ(previews[0].pages, 1);
+    EXPECT_EQ(previews[0].firstPage->control("lblEntryNum").caption, QStringLiteral("参加 2回"));
 }
 
 TEST_F(PrintTotalGamesTest, AnErrorInAHandlerIsShownAndTheDialogStays)
