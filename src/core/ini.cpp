@@ -47,6 +47,11 @@ Long gfWriteIniSection(const QString& file, const QString& section,
     return platform::profileWriteSection(file, section, keys) ? 1 : 0;
 }
 
+Long gfWriteIniKeys(const QString& file, const std::vector<platform::ProfileKey>& keys)
+{
+    return platform::profileWriteKeys(file, keys) ? 1 : 0;
+}
+
 void gsClearIniEx()
 {
     std::vector<IniExSection>().swap(gIniExSections);

@@ -27,6 +27,11 @@ Long gsDeleteIniSection(const QString& file, const QString& section);
 // 0 on failure.
 Long gfWriteIniSection(const QString& file, const QString& section,
                        const std::vector<std::pair<QString, QString>>& keys);
+// Writes many keys, of one section or several, in one write of the file:
+// the same file as gfWriteIniFile for each key in order, without ever
+// holding only some of them. Non-zero when written (or no keys), 0 on
+// failure, with the file as it was.
+Long gfWriteIniKeys(const QString& file, const std::vector<platform::ProfileKey>& keys);
 // The text up to, not including, its first NUL character.
 QString pfCutAtNull(const QString& text);
 

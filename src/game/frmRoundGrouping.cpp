@@ -565,27 +565,29 @@ void frmRoundGrouping::btnOK_Click()
     }
     gRGMembers = std::move(table);
 
-    // One replace of the file per key: a large game takes a moment.
-    platform::setHourglass();
+    // The settings and every entrant's seed go into the file in one write,
+    // so it never holds only some of them.
+    std::vector<platform::ProfileKey> keys;
+    keys.reserve(7 + gRGMembers.size());
     const Integer whichBy = optWhichBy[0]->isChecked() ? 0 : 1;
-    gfWriteIniFile(gstrRoundGroupFile, kLastValue, kWhichByKey, QString::number(whichBy));
+    keys.push_back({kLastValue, kWhichByKey, QString::number(whichBy)});
     gGame.RGWhichBy = whichBy;
 
     // The box takes 0 to kMaxCount only.
     const Integer count = static_cast<Integer>(std::clamp<Long>(boxValue(txtGCT), 0, kMaxCount));
-    gfWriteIniFile(gstrRoundGroupFile, kLastValue, kCountKey, QString::number(count));
+    keys.push_back({kLastValue, kCountKey, QString::number(count)});
     gGame.RGCT = count;
 
     for (int i = 0; i < 5; ++i) {
         const Integer ticked = chkRGPriority[i]->isChecked() ? 1 : 0;
-        gfWriteIniFile(gstrRoundGroupFile, kLastValue, kPriorityKey + QString::number(i), QString::number(ticked));
+        keys.push_back({kLastValue, kPriorityKey + QString::number(i), QString::number(ticked)});
         gGame.RGPriority[i] = ticked;
     }
     gGame.RGUmu = 1;
 
     for (const RGMember& m : gRGMembers)
-        gfWriteIniFile(gstrRoundGroupFile, kLastSeedNo, seedKey(m.IDNo), QString::number(m.SeedNo));
-    platform::resetMousePointer();
+        keys.push_back({kLastSeedNo, seedKey(m.IDNo), QString::number(m.SeedNo)});
+    gfWriteIniKeys(gstrRoundGroupFile, keys);
 
     gintDialogResult = 0;
     accept();

@@ -388,13 +388,14 @@ bool profileSameName(QStringView stored, QStringView wanted)
     return sameName(trimBlanks(stored), wanted);
 }
 
-bool profileWrite(const QString& file, const QString& section, const QString& key,
-                  const QString& value)
+namespace {
+
+// Writes one key into the lines of a file, as profileWrite does on disk:
+// the value replaces the first key of the name in the first section of the
+// name, on its own line; a missing key goes after the section's last
+// non-blank line, a missing section to the end of the file.
+void putKey(std::vector<RawLine>& lines, const QString& section, const QString& key, const QString& value)
 {
-    std::vector<RawLine> lines;
-    bool exists = false;
-    if (!loadRawLines(file, lines, exists))
-        return false;
     const QString cleanKey = oneLine(key);
     const QString cleanSection = oneLine(section);
     const QString v = oneLine(value);
@@ -431,7 +432,7 @@ bool profileWrite(const QString& file, const QString& section, const QString& ke
                 while (e > b && (raw[e - 1] == ' ' || raw[e - 1] == '\t'))
                     --e;
                 lines[i].text = raw.mid(b, e - b) + '=' + encodeCp932(v);
-                return writeBytesAtomic(file, joinRawLines(lines));
+                return;
             }
             if (!raw.trimmed().isEmpty())
                 lastEntry = i;
@@ -445,6 +446,33 @@ bool profileWrite(const QString& file, const QString& section, const QString& ke
         lines.push_back(RawLine{encodeCp932(u'[' + cleanSection + u']'), crlf});
         lines.push_back(RawLine{encodeCp932(cleanKey + u'=' + v), crlf});
     }
+}
+
+}  // namespace
+
+bool profileWrite(const QString& file, const QString& section, const QString& key,
+                  const QString& value)
+{
+    std::vector<RawLine> lines;
+    bool exists = false;
+    if (!loadRawLines(file, lines, exists))
+        return false;
+    putKey(lines, section, key, value);
+    return writeBytesAtomic(file, joinRawLines(lines));
+}
+
+bool profileWriteKeys(const QString& file, const std::vector<ProfileKey>& keys)
+{
+    if (keys.empty())
+        return true;
+    std::vector<RawLine> lines;
+    bool exists = false;
+    if (!loadRawLines(file, lines, exists))
+        return false;
+    // Every key goes into the lines in memory exactly as its own write would
+    // put it; the file is read once and replaced once.
+    for (const ProfileKey& k : keys)
+        putKey(lines, k.section, k.key, k.value);
     return writeBytesAtomic(file, joinRawLines(lines));
 }
 

@@ -80,6 +80,20 @@ void setProfileLoadObserver(std::function<void(const QString&)> observer);
 bool profileSameName(QStringView stored, QStringView wanted);
 bool profileWrite(const QString& file, const QString& section, const QString& key,
                   const QString& value);
+// One key of a write of many: the section, the key and its value.
+struct ProfileKey {
+    QString section;
+    QString key;
+    QString value;
+};
+// Writes many keys, of one section or several, in one replace of the file:
+// the file comes out byte for byte as one profileWrite per key, in order,
+// would leave it (other keys untouched, an existing key replaced on its own
+// line, a missing key or section added where profileWrite adds it), but it
+// is read once and replaced once, so it never holds only some of the keys.
+// No keys: nothing is written (true). False, with the file untouched, when
+// it cannot be read or replaced.
+bool profileWriteKeys(const QString& file, const std::vector<ProfileKey>& keys);
 // Removes the section line and its key lines, for every section of that name
 // (so an older copy cannot reappear when the section is written anew).
 // No-op (true) when the file or the section is missing; never creates the

@@ -8,6 +8,7 @@
 #include "core/ini.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
+#include "support/replacecounter.h"
 #include "support/uiwait.h"
 #include "test_game_fixture.h"
 #include "test_roundgrouping_support.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -584,6 +586,9 @@ TEST_F(RoundGroupingTest, OKStoresTheGroupingWhileCancelStoresNothing)
 {
     gfWriteIniFile(gstrRoundGroupFile, QStringLiteral("LastSeedNo"), QStringLiteral("M00099"), QStringLiteral("3"));
     const GameInfo game = gGame;
+    const QString fileName = QFileInfo(gstrRoundGroupFile).fileName();
+    ReplaceCounter replaces(gstrDataFolder);
+    ASSERT_TRUE(replaces.isValid());
     // Seed 2 for player 1; groups of two, spread by seed and group.
     auto groupThree = [this] {
         gRGMembers.clear();
@@ -615,9 +620,12 @@ TEST_F(RoundGroupingTest, OKStoresTheGroupingWhileCancelStoresNothing)
         EXPECT_EQ(stored(QStringLiteral("LastValue"), QStringLiteral("txtGCT")), QString());
         EXPECT_EQ(stored(QStringLiteral("LastSeedNo"), QStringLiteral("M00001")), QString());
     }
+    EXPECT_EQ(replaces.count(fileName), 0);
 
+    // OK writes the settings and every seed in one replace of the file.
     frmRoundGrouping* d = groupThree();
     QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    EXPECT_EQ(replaces.count(fileName), 1);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(gintDialogResult, 0);
     EXPECT_EQ(table(), QStringLiteral("2/1/0 1/1/2 3/2/0"));
@@ -647,6 +655,52 @@ TEST_F(RoundGroupingTest, OKStoresTheGroupingWhileCancelStoresNothing)
     EXPECT_EQ(gGame.RGCT, 0);
     EXPECT_EQ(stored(v, QStringLiteral("optWhichBy")), QStringLiteral("1"));
     EXPECT_EQ(stored(v, QStringLiteral("txtGCT")), QStringLiteral("0"));
+    EXPECT_EQ(replaces.count(fileName), 2);
+
+    // A large game: still one replace, with every entrant's seed, the
+    // stored seeds of some of them replaced and another player's kept.
+    const QByteArray before = "[LastSeedNo]\r\nM00999=3\r\nM00010=7\r\nM00120=1\r\n[LastValue]\r\ntxtGCT=9\r\n";
+    {
+        QFile f(gstrRoundGroupFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    gRGMembers.clear();
+    gMemberList.clear();
+    gGame = game;
+    constexpr int kPlayers = 150;
+    std::vector<Entrant> many;
+    for (int id = 1; id <= kPlayers; ++id)
+        many.push_back({id, "", 0, id % 9});
+    handIn(many);
+    d = open();
+    for (int id = 1; id <= kPlayers; ++id) {
+        SCOPED_TRACE(id);
+        // Players 10 and 120 opened with their stored seeds.
+        ASSERT_EQ(gRGMembers[id - 1].SeedNo, id == 10 ? 7 : id == 120 ? 1 : id % 9);
+    }
+    setCount(1, "4");
+    const int countBefore = replaces.count(fileName);
+    QTest::mouseClick(d->btnOK, Qt::LeftButton);
+    EXPECT_EQ(gintDialogResult, 0);
+    EXPECT_EQ(replaces.count(fileName), countBefore + 1);
+    EXPECT_EQ(stored(v, QStringLiteral("txtGCT")), QStringLiteral("4"));
+    EXPECT_EQ(stored(s, QStringLiteral("M00999")), QStringLiteral("3"));
+    for (int id = 1; id <= kPlayers; ++id) {
+        const Long seed = id == 10 ? 7 : id == 120 ? 1 : id % 9;
+        EXPECT_EQ(stored(s, QStringLiteral("M%1").arg(id, 5, 10, QLatin1Char('0'))), QString::number(seed)) << id;
+    }
+    // The stored keys stay where they were; the new ones follow them in
+    // the entrants' order.
+    QStringList seedKeys;
+    QFile f(gstrRoundGroupFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith('M'))
+            seedKeys << QString::fromLatin1(line.left(6));
+    ASSERT_EQ(seedKeys.size(), kPlayers + 1);
+    EXPECT_EQ(seedKeys.mid(0, 4), QStringList({"M00999", "M00010", "M00120", "M00001"}));
+    EXPECT_EQ(seedKeys.back(), QStringLiteral("M00150"));
 }
 
 // OK hands back nothing unless every entrant has exactly one line: a list

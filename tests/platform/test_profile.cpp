@@ -340,6 +340,102 @@ TEST_F(Profile, WriteSectionMatchesDeleteThenKeyWritesInOneReplace)
     EXPECT_FALSE(profileWriteSection(dir.filePath("missing/x.ini"), "Entry", {{"k", "v"}}));
 }
 
+// Many keys written at once leave the file byte for byte as writing them one
+// by one did, in one replace of the file.
+TEST_F(Profile, WriteKeysMatchesKeyByKeyWritesInOneReplace)
+{
+    const QByteArray shiftJis = platform::encodeCp932(u"[表ソ]\r\n名前=ゾ\r\n"_s);
+    const std::vector<std::pair<const char*, QByteArray>> files = {
+        {"missing", QByteArray()},
+        {"empty", ""},
+        {"other sections and players",
+         "[LastValue]\r\noptWhichBy=1\r\n[Other]\r\nM00001=x\r\n[LastSeedNo]\r\nM00099=3\r\n; note\r\n\r\n\r\n"
+         "[Tail]\r\nt=1\r\n"},
+        {"keys present, other case and blanks, section twice",
+         "[lastseedno]\r\n m00001 = 5\r\nM00002=6\r\n[LastValue]\r\ntxtGCT=4\r\n[LASTSEEDNO]\r\nM00003=7\r\n"},
+        {"no final line end", "[LastSeedNo]\r\nM00099=3"},
+        {"LF lines, blank tail", "[A]\na=1\n\n"},
+        {"CP932 elsewhere", shiftJis + "[LastSeedNo]\r\nM00001=1\r\n"},
+    };
+    using Keys = std::vector<ProfileKey>;
+    const std::vector<std::pair<const char*, Keys>> keyLists = {
+        {"one key", {{"LastSeedNo", "M00001", "2"}}},
+        {"settings and seeds",
+         {{"LastValue", "optWhichBy", "0"},
+          {"LastValue", "txtGCT", "3"},
+          {"LastValue", "chkRGPriority0", "1"},
+          {"LastSeedNo", "M00001", "2"},
+          {"LastSeedNo", "M00002", "0"},
+          {"LastSeedNo", "M00004", "9"}}},
+        {"sections interleaved, keys again, Japanese",
+         {{"New", "k", "1"},
+          {"表ソ", "名前", u"ソ\r\n表"_s},
+          {"LastSeedNo", "M00005", "1"},
+          {"new", "K", "2"},
+          {"Another", "a", ""},
+          {"New", "second", "x"},
+          {"LastSeedNo", "m00005", "3"}}},
+    };
+    for (const auto& [fileCase, content] : files) {
+        for (const auto& [keyCase, keys] : keyLists) {
+            SCOPED_TRACE(std::string(fileCase) + " / " + keyCase);
+            QTemporaryDir folder;
+            const QString oneByOne = folder.filePath("keys.ini");
+            const QString merged = folder.filePath("merged.ini");
+            if (!content.isNull()) {
+                for (const QString& p : {oneByOne, merged}) {
+                    QFile f(p);
+                    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                    f.write(content);
+                }
+            }
+            for (const ProfileKey& k : keys)
+                ASSERT_TRUE(profileWrite(oneByOne, k.section, k.key, k.value));
+
+            ReplaceCounter replaces(folder.path());
+            ASSERT_TRUE(replaces.isValid());
+            EXPECT_TRUE(profileWriteKeys(merged, keys));
+            EXPECT_EQ(replaces.count("merged.ini"), 1);
+            QFile a(oneByOne), b(merged);
+            ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+            ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+            EXPECT_EQ(b.readAll(), a.readAll());
+        }
+    }
+
+    // No keys: nothing written, not even a missing file created.
+    ReplaceCounter replaces(dir.path());
+    EXPECT_TRUE(profileWriteKeys(path, {}));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(replaces.count("test.ini"), 0);
+}
+
+// A file that cannot be read or replaced is reported and keeps every byte:
+// none of the keys is written.
+TEST_F(Profile, WriteKeysThatFailsLeavesTheFileAsItWas)
+{
+    const std::vector<ProfileKey> keys = {{"S", "k", "new"}, {"T", "t", QString(8000, u'v')}};
+    EXPECT_FALSE(profileWriteKeys(dir.filePath("missing/test.ini"), keys));
+    EXPECT_FALSE(QDir(dir.filePath("missing")).exists());
+    EXPECT_FALSE(profileWriteKeys(dir.path(), keys));  // a folder is no file
+
+    // The device takes only part of the new file (a full disk).
+    const QByteArray old = "[S]\r\nk=old\r\n";
+    put(old);
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool ok = profileWriteKeys(path, keys);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(bytes(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});
+}
+
 TEST_F(Profile, WriteFailsWithoutFolderAndReturnsFalse)
 {
     const QString inMissing = dir.filePath("missing/test.ini");
