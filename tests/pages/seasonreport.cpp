@@ -5,10 +5,15 @@
 #include "core/records.h"
 #include "platform/vbruntime.h"
 #include "reports/season/frmPrintTotalGames.h"
+#include "reports/season/frmSelectPrintMember.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -23,13 +28,45 @@ bool number(const QString& text, Long& value)
     return ok;
 }
 
+// The chooser's row of a player, when its list shows the player.
+QListWidgetItem* chooserRow(const frmSelectPrintMember& chooser, Long player)
+{
+    for (int row = 0; row < chooser.lstMember->count(); ++row)
+        if (chooser.lstMember->item(row)->data(Qt::UserRole).toInt() == player)
+            return chooser.lstMember->item(row);
+    return nullptr;
+}
+
+// Answers the player chooser as a user would: the player is picked in the
+// list as it opens, or after choosing すべて when the stored group filter
+// hides the player, and 選択 is pressed. A player the chooser does not offer
+// cancels it; `problem` then says so.
+void answerChooser(frmSelectPrintMember& chooser, Long player, QString& problem)
+{
+    QListWidgetItem* row = chooserRow(chooser, player);
+    const int all = chooser.cobBelong->findData(-1);
+    if (!row && all >= 0 && chooser.cobBelong->currentIndex() != all) {
+        chooser.cobBelong->setCurrentIndex(all);
+        chooser.cobBelong_Click();
+        row = chooserRow(chooser, player);
+    }
+    if (!row) {
+        problem = QStringLiteral("player %1 is not among the players of these games").arg(player);
+        chooser.btnCancel_Click();
+        return;
+    }
+    chooser.lstMember->setCurrentItem(row);
+    chooser.btnOK_Click();
+}
+
 }  // namespace
 
 QString seasonReportArguments()
 {
     return QStringLiteral("REPORT --games FILE,FILE,... [--series ID] [--course ID] [--category GENDER,LOW,HIGH] "
-                          "[--basis 0..4]; REPORT: entry-list, total-ranking, best-game, best-round, team-list, "
-                          "team-ranking");
+                          "[--basis 0..4] [--player ID] [--order date|result|info]; REPORT: entry-list, total-ranking, "
+                          "best-game, best-round, team-list, team-ranking, personal-games (--player, --order), "
+                          "personal-score (--player)");
 }
 
 QString runSeasonReport(const QStringList& args)
@@ -43,6 +80,8 @@ QString runSeasonReport(const QStringList& args)
     bool category = false;
     Long gender = 0, low = -1, high = -1;
     Long basis = 0;
+    Long player = 0;
+    QString order;
     for (int i = 1; i < args.size(); i += 2) {
         const QString& option = args[i];
         if (i + 1 >= args.size())
@@ -65,12 +104,26 @@ QString runSeasonReport(const QStringList& args)
         } else if (option == QStringLiteral("--basis")) {
             if (!number(value, basis) || basis < 0 || basis > 4)
                 return QStringLiteral("--basis takes 0 to 4");
+        } else if (option == QStringLiteral("--player")) {
+            if (!number(value, player) || player <= 0)
+                return QStringLiteral("--player takes a player's number");
+        } else if (option == QStringLiteral("--order")) {
+            if (value != QStringLiteral("date") && value != QStringLiteral("result") && value != QStringLiteral("info"))
+                return QStringLiteral("--order takes date, result or info");
+            order = value;
         } else {
             return QStringLiteral("unknown option ") + option;
         }
     }
     if (files.isEmpty())
         return QStringLiteral("--games names no game");
+    const bool personal = report == QStringLiteral("personal-games") || report == QStringLiteral("personal-score");
+    if (personal && player == 0)
+        return report + QStringLiteral(" needs --player");
+    if (!personal && player != 0)
+        return QStringLiteral("--player is only for personal-games and personal-score");
+    if (!order.isEmpty() && report != QStringLiteral("personal-games"))
+        return QStringLiteral("--order is only for personal-games");
 
     gsReadMemberData();
     gsReadBelongData();
@@ -106,6 +159,8 @@ QString runSeasonReport(const QStringList& args)
         {QStringLiteral("entry-list"), dialog.btnEntryList},   {QStringLiteral("total-ranking"), dialog.btnTotalRanking},
         {QStringLiteral("best-game"), dialog.btnBestGame},     {QStringLiteral("best-round"), dialog.btnBestRound},
         {QStringLiteral("team-list"), dialog.btnTeamList},     {QStringLiteral("team-ranking"), dialog.btnTeamRanking},
+        {QStringLiteral("personal-games"), dialog.btnPrivateRanking},
+        {QStringLiteral("personal-score"), dialog.btnPrivateScore},
     };
     const auto button = buttons.find(report);
     if (button == buttons.end())
@@ -116,8 +171,33 @@ QString runSeasonReport(const QStringList& args)
             return QStringLiteral("basis %1 is not offered for these games").arg(basis);
         option->setChecked(true);
     }
+    if (!order.isEmpty()) {
+        QRadioButton* option =
+            dialog.optPrivateGames[order == QStringLiteral("date") ? 0 : order == QStringLiteral("result") ? 1 : 2];
+        if (!option->isEnabled())
+            return QStringLiteral("order %1 is not offered for these games").arg(order);
+        option->setChecked(true);
+    }
     if (!button->second->isEnabled())
         return report + QStringLiteral(" is not offered for these games");
+    if (!personal) {
+        button->second->click();
+        return QString();
+    }
+
+    // The chooser opens modally inside the button's handler: it is answered
+    // from the event loop it runs.
+    QString problem;
+    QTimer chooserWatch;
+    QObject::connect(&chooserWatch, &QTimer::timeout, [&] {
+        auto* chooser = qobject_cast<frmSelectPrintMember*>(QApplication::activeModalWidget());
+        if (!chooser || !chooser->isVisible())
+            return;
+        chooserWatch.stop();
+        answerChooser(*chooser, player, problem);
+    });
+    chooserWatch.start(10);
     button->second->click();
-    return QString();
+    chooserWatch.stop();
+    return problem;
 }

@@ -1,6 +1,7 @@
 // The season reports of the page dump tool:
 //   season REPORT --games FILE,FILE,... [--series ID] [--course ID]
 //                 [--category GENDER,LOW,HIGH] [--basis 0..4]
+//                 [--player ID] [--order date|result|info]
 #pragma once
 
 #include <QString>
@@ -12,6 +13,8 @@ QString seasonReportArguments();
 // prepares the season dialog's inputs with the series and course filters
 // (default すべて), opens the season print dialog on its stored settings,
 // sets the category (as the category dialog's OK would) and the basis of
-// the total ranking, and presses the report's button. "" when the report
-// ran, else what was wrong with the arguments.
+// the total ranking or the order of the personal game list, and presses
+// the report's button; a personal report's player chooser is answered with
+// --player. "" when the report ran, else what was wrong with the arguments
+// (or the player the chooser does not offer).
 QString runSeasonReport(const QStringList& args);
