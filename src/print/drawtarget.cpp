@@ -65,34 +65,56 @@ void PainterTarget::setRasterMode(QPainter& p)
     p.setCompositionMode(mode);
 }
 
+namespace {
+
+// Half a line thickness when a bold font of a family without a bold face
+// (the IPA fonts) is to be struck twice; else 0.
+double boldShiftOf(const QFont& qt, const QFontMetricsF& metrics)
+{
+    const QFontInfo face(qt);
+    if (QFontDatabase::weight(face.family(), face.styleName()) < QFont::DemiBold)
+        return 0.5 * metrics.lineWidth();
+    return 0;
+}
+
+}  // namespace
+
 void PainterTarget::print(const QString& text)
 {
     QPainter& p = painter();
     const double sizeTwips = font.size * 20.0;
-    DrawFont& f = m_drawFont;
-    if (f.sizeTwips != sizeTwips || !(f.font == font)) {
-        f.font = font;
-        f.sizeTwips = sizeTwips;
-        f.qt = detail::qtFont(font, sizeTwips);
-        const QFontMetricsF metrics(f.qt);
-        f.ascent = metrics.ascent();
-        f.boldShift = 0;
+    if (!m_drawFont || m_drawFont->sizeTwips != sizeTwips || !(m_drawFont->font == font)) {
+        m_drawFont.reset();
+        DrawFont f{font, sizeTwips, detail::FontFaces(font, sizeTwips)};
+        f.ascent = f.faces.ownMetrics.ascent();
         if (font.bold && strikesBoldTwice()) {
-            const QFontInfo face(f.qt);
-            if (QFontDatabase::weight(face.family(), face.styleName()) < QFont::DemiBold)
-                f.boldShift = 0.5 * metrics.lineWidth();
+            f.ownBoldShift = boldShiftOf(f.faces.own, f.faces.ownMetrics);
+            f.halfBoldShift = boldShiftOf(f.faces.half, f.faces.halfMetrics);
         }
+        m_drawFont.emplace(std::move(f));
     }
+    const DrawFont& f = *m_drawFont;
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.translate(currentX, currentY);
     p.scale(1.0 / detail::kFontOversize, 1.0 / detail::kFontOversize);
-    p.setFont(f.qt);
     p.setPen(platform::oleColor(foreColor));
-    // The text's top at the position: the baseline one ascent below it.
-    p.drawText(QPointF(0, f.ascent), text);
-    if (f.boldShift > 0)
-        p.drawText(QPointF(f.boldShift, f.ascent), text);
+    // Run by run, each in its face, each starting where the one before it
+    // ends as measured: the same split and widths as the text measuring.
+    // Every run's top at the position: the baseline one ascent (of the
+    // design face) below it.
+    double x = 0;
+    detail::forEachRun(text, f.faces.split, [&](qsizetype start, qsizetype length, bool half) {
+        const QString run = start == 0 && length == text.size() ? text : text.mid(start, length);
+        const QFontMetricsF& metrics = half ? f.faces.halfMetrics : f.faces.ownMetrics;
+        const double boldShift = half ? f.halfBoldShift : f.ownBoldShift;
+        p.setFont(half ? f.faces.half : f.faces.own);
+        p.drawText(QPointF(x, f.ascent), run);
+        if (boldShift > 0)
+            p.drawText(QPointF(x + boldShift, f.ascent), run);
+        if (start + length < text.size())
+            x += metrics.horizontalAdvance(run);
+    });
     p.restore();
 }
 

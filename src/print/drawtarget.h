@@ -18,11 +18,14 @@
 #pragma once
 
 #include "print/pageform.h"
+#include "print/twipfont.h"
 #include "platform/vbruntime.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QString>
+
+#include <optional>
 
 class QPrinter;
 
@@ -105,15 +108,17 @@ private:
     QBrush fillBrush() const;
     void setRasterMode(QPainter& p);
 
-    // The Qt font of the last text drawn and its ascent: labels in a row
-    // share their font. boldShift: see strikesBoldTwice().
+    // The faces of the last text drawn and the ascent of its design face:
+    // labels in a row share their font. Bold shifts: see strikesBoldTwice().
     struct DrawFont {
         Font font;
         double sizeTwips = -1;
-        QFont qt;
+        detail::FontFaces faces;
         double ascent = 0;
-        double boldShift = 0;
-    } m_drawFont;
+        double ownBoldShift = 0;
+        double halfBoldShift = 0;
+    };
+    std::optional<DrawFont> m_drawFont;
 };
 
 // A white picture (Format_RGB32) of the given size in twips.

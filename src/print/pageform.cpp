@@ -3,6 +3,7 @@
 #include "print/twipfont.h"
 #include "platform/vbruntime.h"
 
+#include <QFontInfo>
 #include <QHash>
 
 #include <cmath>
@@ -154,19 +155,40 @@ std::unique_ptr<PageForm> loadPageForm(const PageFormFactory& factory)
 
 double textWidthTwips(const Font& font, const QString& text)
 {
-    return detail::designMetrics(font).horizontalAdvance(text) / detail::kFontOversize;
+    return detail::designFaces(font).advance(text) / detail::kFontOversize;
 }
 
 double textHeightTwips(const Font& font)
 {
-    return detail::designMetrics(font).height() / detail::kFontOversize;
+    return detail::designFaces(font).ownMetrics.height() / detail::kFontOversize;
 }
 
 namespace detail {
 
-QFont qtFont(const Font& font, double sizeTwips)
+QString halfWidthFamily(const QString& fontName)
 {
-    QFont f(font.name);
+    // The family a design font name resolves to (through the installed
+    // substitutions) decides; resolved once per name.
+    static QHash<QString, QString> cache;
+    const auto it = cache.constFind(fontName);
+    if (it != cache.constEnd())
+        return *it;
+    const QString family = QFontInfo(QFont(fontName)).family();
+    QString half;
+    if (family == QLatin1String("IPAPGothic"))
+        half = QStringLiteral("IPAGothic");
+    else if (family == QLatin1String("IPAPMincho"))
+        half = QStringLiteral("IPAMincho");
+    // Only when the fixed-pitch face is there to set them.
+    if (!half.isEmpty() && QFontInfo(QFont(half)).family() != half)
+        half.clear();
+    cache.insert(fontName, half);
+    return half;
+}
+
+QFont qtFont(const Font& font, double sizeTwips, const QString& family)
+{
+    QFont f(family.isEmpty() ? font.name : family);
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(sizeTwips * kFontOversize))));
     f.setBold(font.bold);
     f.setItalic(font.italic);
@@ -179,19 +201,51 @@ QFont qtFont(const Font& font, double sizeTwips)
     return f;
 }
 
-const QFontMetricsF& designMetrics(const Font& font)
+namespace {
+
+QFont halfFace(const Font& font, double sizeTwips, const QFont& own)
+{
+    const QString family = halfWidthFamily(font.name);
+    return family.isEmpty() ? own : qtFont(font, sizeTwips, family);
+}
+
+}  // namespace
+
+FontFaces::FontFaces(const Font& font, double sizeTwips)
+    : own(qtFont(font, sizeTwips)),
+      half(halfFace(font, sizeTwips, own)),
+      split(!halfWidthFamily(font.name).isEmpty()),
+      ownMetrics(own),
+      halfMetrics(half)
+{
+}
+
+double FontFaces::advance(const QString& text) const
+{
+    if (!split)
+        return ownMetrics.horizontalAdvance(text);
+    double width = 0;
+    forEachRun(text, true, [&](qsizetype start, qsizetype length, bool halfWidth) {
+        const QFontMetricsF& m = halfWidth ? halfMetrics : ownMetrics;
+        width += start == 0 && length == text.size() ? m.horizontalAdvance(text)
+                                                     : m.horizontalAdvance(text.mid(start, length));
+    });
+    return width;
+}
+
+const FontFaces& designFaces(const Font& font)
 {
     struct Entry {
         Font key;
-        QFontMetricsF metrics;
+        FontFaces faces;
     };
     // A deque: the references handed out stay valid as it grows.
     static std::deque<Entry> cache;
     for (const Entry& e : cache)
         if (e.key == font)
-            return e.metrics;
-    cache.push_back(Entry{font, QFontMetricsF(qtFont(font, font.size * 20.0))});
-    return cache.back().metrics;
+            return e.faces;
+    cache.push_back(Entry{font, FontFaces(font, font.size * 20.0)});
+    return cache.back().faces;
 }
 
 }  // namespace detail

@@ -129,6 +129,16 @@ public:
                 out << i.fields[4];
         return out;
     }
+    // The labels of a page showing `caption`, each as its name followed by
+    // its fields (see label()).
+    std::vector<QStringList> labelsCaptioned(int page, const QString& caption) const
+    {
+        std::vector<QStringList> out;
+        for (const Item& i : m_items)
+            if (i.kind == "label" && i.page == page && i.fields.value(4) == caption)
+                out.push_back(QStringList{i.control} + i.fields);
+        return out;
+    }
     // The shown elements of an array on a page, each as "name(i) fields...".
     QStringList elements(const QString& kind, int page, const QString& array) const
     {
