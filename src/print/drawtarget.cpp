@@ -4,8 +4,6 @@
 #include "print/twipfont.h"
 #include "platform/ui/qtuiservice.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QPrinter>
 
 #include <cmath>
@@ -65,35 +63,14 @@ void PainterTarget::setRasterMode(QPainter& p)
     p.setCompositionMode(mode);
 }
 
-namespace {
-
-// Half a line thickness when a bold font of a family without a bold face
-// (the IPA fonts) is to be struck twice; else 0.
-double boldShiftOf(const QFont& qt, const QFontMetricsF& metrics)
-{
-    const QFontInfo face(qt);
-    if (QFontDatabase::weight(face.family(), face.styleName()) < QFont::DemiBold)
-        return 0.5 * metrics.lineWidth();
-    return 0;
-}
-
-}  // namespace
-
 void PainterTarget::print(const QString& text)
 {
     QPainter& p = painter();
-    const double sizeTwips = font.size * 20.0;
-    if (!m_drawFont || m_drawFont->sizeTwips != sizeTwips || !(m_drawFont->font == font)) {
-        m_drawFont.reset();
-        DrawFont f{font, sizeTwips, detail::FontFaces(font, sizeTwips)};
-        f.ascent = f.faces.ownMetrics.ascent();
-        if (font.bold && strikesBoldTwice()) {
-            f.ownBoldShift = boldShiftOf(f.faces.own, f.faces.ownMetrics);
-            f.halfBoldShift = boldShiftOf(f.faces.half, f.faces.halfMetrics);
-        }
-        m_drawFont.emplace(std::move(f));
-    }
-    const DrawFont& f = *m_drawFont;
+    const detail::FontFaces& faces = detail::facesAt(font, font.size * 20.0);
+    const bool strikeTwice = font.bold && strikesBoldTwice();
+    // Every run's top at the position: the baseline one ascent (of the
+    // design face) below it.
+    const double ascent = faces.ownMetrics.ascent();
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.translate(currentX, currentY);
@@ -101,19 +78,16 @@ void PainterTarget::print(const QString& text)
     p.setPen(platform::oleColor(foreColor));
     // Run by run, each in its face, each starting where the one before it
     // ends as measured: the same split and widths as the text measuring.
-    // Every run's top at the position: the baseline one ascent (of the
-    // design face) below it.
     double x = 0;
-    detail::forEachRun(text, f.faces.split, [&](qsizetype start, qsizetype length, bool half) {
+    detail::forEachRun(text, faces.split, [&](qsizetype start, qsizetype length, bool half) {
         const QString run = start == 0 && length == text.size() ? text : text.mid(start, length);
-        const QFontMetricsF& metrics = half ? f.faces.halfMetrics : f.faces.ownMetrics;
-        const double boldShift = half ? f.halfBoldShift : f.ownBoldShift;
-        p.setFont(half ? f.faces.half : f.faces.own);
-        p.drawText(QPointF(x, f.ascent), run);
+        const double boldShift = !strikeTwice ? 0 : half ? faces.halfBoldShift : faces.ownBoldShift;
+        p.setFont(half ? faces.half : faces.own);
+        p.drawText(QPointF(x, ascent), run);
         if (boldShift > 0)
-            p.drawText(QPointF(x + boldShift, f.ascent), run);
+            p.drawText(QPointF(x + boldShift, ascent), run);
         if (start + length < text.size())
-            x += metrics.horizontalAdvance(run);
+            x += faces.runAdvance(text, start, length, half);
     });
     p.restore();
 }

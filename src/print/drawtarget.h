@@ -18,14 +18,11 @@
 #pragma once
 
 #include "print/pageform.h"
-#include "print/twipfont.h"
 #include "platform/vbruntime.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QString>
-
-#include <optional>
 
 class QPrinter;
 
@@ -107,18 +104,6 @@ private:
     QPen pen(quint32 color);
     QBrush fillBrush() const;
     void setRasterMode(QPainter& p);
-
-    // The faces of the last text drawn and the ascent of its design face:
-    // labels in a row share their font. Bold shifts: see strikesBoldTwice().
-    struct DrawFont {
-        Font font;
-        double sizeTwips = -1;
-        detail::FontFaces faces;
-        double ascent = 0;
-        double ownBoldShift = 0;
-        double halfBoldShift = 0;
-    };
-    std::optional<DrawFont> m_drawFont;
 };
 
 // A white picture (Format_RGB32) of the given size in twips.

@@ -3,6 +3,7 @@
 #include "print/twipfont.h"
 #include "platform/vbruntime.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QHash>
 
@@ -211,6 +212,16 @@ QFont halfFace(const Font& font, double sizeTwips, const QFont& own)
 
 }  // namespace
 
+// Half a line thickness when a bold font of a family without a bold face
+// (the IPA fonts) is to be struck twice; else 0.
+double boldShiftOf(const QFont& qt, const QFontMetricsF& metrics)
+{
+    const QFontInfo face(qt);
+    if (QFontDatabase::weight(face.family(), face.styleName()) < QFont::DemiBold)
+        return 0.5 * metrics.lineWidth();
+    return 0;
+}
+
 FontFaces::FontFaces(const Font& font, double sizeTwips)
     : own(qtFont(font, sizeTwips)),
       half(halfFace(font, sizeTwips, own)),
@@ -218,6 +229,28 @@ FontFaces::FontFaces(const Font& font, double sizeTwips)
       ownMetrics(own),
       halfMetrics(half)
 {
+    m_halfAdvance.fill(-1);
+    if (font.bold) {
+        ownBoldShift = boldShiftOf(own, ownMetrics);
+        halfBoldShift = split ? boldShiftOf(half, halfMetrics) : ownBoldShift;
+    }
+}
+
+double FontFaces::runAdvance(const QString& text, qsizetype start, qsizetype length, bool halfWidth) const
+{
+    if (!halfWidth) {
+        return start == 0 && length == text.size() ? ownMetrics.horizontalAdvance(text)
+                                                   : ownMetrics.horizontalAdvance(text.mid(start, length));
+    }
+    double width = 0;
+    for (qsizetype i = start; i < start + length; ++i) {
+        const char16_t u = text[i].unicode();
+        double& a = m_halfAdvance[u < 0x80 ? u : 0x80 + (u - 0xFF61)];
+        if (a < 0)
+            a = halfMetrics.horizontalAdvance(text[i]);
+        width += a;
+    }
+    return width;
 }
 
 double FontFaces::advance(const QString& text) const
@@ -226,26 +259,37 @@ double FontFaces::advance(const QString& text) const
         return ownMetrics.horizontalAdvance(text);
     double width = 0;
     forEachRun(text, true, [&](qsizetype start, qsizetype length, bool halfWidth) {
-        const QFontMetricsF& m = halfWidth ? halfMetrics : ownMetrics;
-        width += start == 0 && length == text.size() ? m.horizontalAdvance(text)
-                                                     : m.horizontalAdvance(text.mid(start, length));
+        width += runAdvance(text, start, length, halfWidth);
     });
     return width;
 }
 
-const FontFaces& designFaces(const Font& font)
+const FontFaces& facesAt(const Font& font, double sizeTwips)
 {
     struct Entry {
         Font key;
+        double sizeTwips;
         FontFaces faces;
     };
-    // A deque: the references handed out stay valid as it grows.
+    // A deque: the references handed out stay valid as it grows. The last
+    // one found first: labels in a row share their font.
     static std::deque<Entry> cache;
+    static const Entry* last = nullptr;
+    if (last && last->sizeTwips == sizeTwips && last->key == font)
+        return last->faces;
     for (const Entry& e : cache)
-        if (e.key == font)
+        if (e.sizeTwips == sizeTwips && e.key == font) {
+            last = &e;
             return e.faces;
-    cache.push_back(Entry{font, FontFaces(font, font.size * 20.0)});
-    return cache.back().faces;
+        }
+    cache.push_back(Entry{font, sizeTwips, FontFaces(font, sizeTwips)});
+    last = &cache.back();
+    return last->faces;
+}
+
+const FontFaces& designFaces(const Font& font)
+{
+    return facesAt(font, font.size * 20.0);
 }
 
 }  // namespace detail

@@ -18,6 +18,8 @@
 #include <QFontMetricsF>
 #include <QString>
 
+#include <array>
+
 namespace print::detail {
 
 // Fonts are made this many times larger than their size in twips and drawn
@@ -72,19 +74,34 @@ QFont qtFont(const Font& font, double sizeTwips, const QString& family = QString
 // The faces a text in one design font is set in, with their metrics at one
 // size (in oversized units: divide by kFontOversize for twips).
 struct FontFaces {
-    explicit FontFaces(const Font& font, double sizeTwips);
+    FontFaces(const Font& font, double sizeTwips);
 
     QFont own;
     QFont half;                // the half-width face; == own unless split
     bool split = false;        // half-width runs are set in `half`
     QFontMetricsF ownMetrics;
     QFontMetricsF halfMetrics;
+    // Bold drawn a second time this far right, per face, where the face has
+    // no bold of its own (0 otherwise or when not bold).
+    double ownBoldShift = 0;
+    double halfBoldShift = 0;
 
     // The width of `text`, run by run, in oversized units.
     double advance(const QString& text) const;
+    // The width of one run of forEachRun. A half-width run is the sum of
+    // its characters' advances (the fixed-pitch face has no kerning), each
+    // measured once.
+    double runAdvance(const QString& text, qsizetype start, qsizetype length, bool halfWidth) const;
+
+private:
+    // Advances of the half-width characters in the half face, by index
+    // (ASCII 0-127, half-width katakana after them); < 0 until measured.
+    mutable std::array<double, 128 + 63> m_halfAdvance;
 };
 
-// The faces of the design font at its own size. Cached per font.
+// The faces of a design font at a size in twips, and at its own size.
+// Cached per font and size; the references stay valid.
+const FontFaces& facesAt(const Font& font, double sizeTwips);
 const FontFaces& designFaces(const Font& font);
 
 }  // namespace print::detail
