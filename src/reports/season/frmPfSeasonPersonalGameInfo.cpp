@@ -30,7 +30,11 @@ QString storedName(const QString& file, const QString& prefix, Long id)
 frmPfSeasonPersonalGameInfo::frmPfSeasonPersonalGameInfo()
     : PageFrame(QStringLiteral("frmPfSeasonPersonalGameInfo"), QStringLiteral("個別ゲーム情報表"))
 {
-    for (const print::Control& c : headLabels({8625, 2430}, {300, 10785}, {300, 9675}, {10140, 855}))
+    for (const print::Control& c : gfHeadLabels({.exract = {0, 0},
+                                                 .scorePage = {8625, 2430},
+                                                 .seasonTittle = {300, 10785},
+                                                 .scoreTittle = {300, 9675},
+                                                 .entryNum = {10140, 855}}))
         add(c);
 
     add(gfColumnHeader("lblNoNo", -1, 240, 495, QStringLiteral("No.")));

@@ -15,8 +15,8 @@ namespace {
 
 constexpr Long kBandLeft = 3360;
 constexpr Long kBandWidth = 4020;
-constexpr double kStrokeLeft = 9420;
-constexpr double kStrokeStep = 420;
+// The stroke-class columns "2打" to "5打".
+constexpr StrokeClassColumns kClasses{9420, 420};
 
 }  // namespace
 
@@ -25,7 +25,11 @@ frmPfSeasonPersonalGameScore::frmPfSeasonPersonalGameScore()
 {
     const print::Font bold = font(9.75, true);
     const print::Font small = font(9);
-    for (const print::Control& c : headLabels({8625, 2430}, {300, 10785}, {300, 9555}, {10140, 855}))
+    for (const print::Control& c : gfHeadLabels({.exract = {0, 0},
+                                                 .scorePage = {8625, 2430},
+                                                 .seasonTittle = {300, 10785},
+                                                 .scoreTittle = {300, 9555},
+                                                 .entryNum = {10140, 855}}))
         add(c);
 
     add(gfColumnHeader("lblNoNo", -1, 240, 495, QStringLiteral("No.")));
@@ -35,9 +39,8 @@ frmPfSeasonPersonalGameScore::frmPfSeasonPersonalGameScore()
     add(gfColumnHeader("lblSPTotal", 81, 7980, 315, QStringLiteral("H")));
     add(gfColumnHeader("lblHcTitle", -1, 8400, 315, QStringLiteral("Hc")));
     add(gfColumnHeader("Label13", -1, 8820, 495, QStringLiteral("合計")).withFont(bold));
-    for (int k = 1; k <= 4; ++k)
-        add(gfColumnHeader("lblSPTotal", 80 - k, kStrokeLeft + (k - 1) * kStrokeStep, 315,
-                           QString::number(k + 1) + QStringLiteral("打")));
+    for (const print::Control& c : kClasses.headers())
+        add(c);
 
     add(line("linTop").from(240, 840, 11040, 840).thick(2));
     add(gfTateLine(0, 240, 2));
@@ -76,8 +79,8 @@ void frmPfSeasonPersonalGameScore::pfDataSetBody()
 
     // The round columns: one per round of the player's longest game.
     const Long rounds = gPersonalGameInfo.Round;
-    const Long w = psLayBand(*this, kBandLeft, kBandWidth, rounds, QStringLiteral("linRoundTate"),
-                             QStringLiteral("lblRoundNo"), QStringLiteral("R"));
+    const Long w = gfLayoutNumberedBand(*this, QStringLiteral("linRoundTate"), QStringLiteral("lblRoundNo"),
+                                        kBandLeft, kBandWidth, rounds, QStringLiteral("R"));
 
     bool handicaps = false;
     for (const SeasonScore& row : gSeasonGameRanking)
@@ -111,7 +114,7 @@ void frmPfSeasonPersonalGameScore::pfDataSetBody()
         psCell(QStringLiteral("lblGoukei"), gfNumberOrDash(played, row.Net));
         for (int k = 1; k <= 4; ++k)
             psCell(QStringLiteral("lblHits"), gfNumberOrDash(played, row.StrokeCount[k])).left =
-                kStrokeLeft + (k - 1) * kStrokeStep;
+                kClasses.left(k);
     };
     walk.atPageEnd = [this] { gsStretchLoadedLines(*this, QStringLiteral("linRoundTate"), mY); };
     psWalk(walk);

@@ -19,8 +19,8 @@ namespace {
 
 constexpr Long kBandLeft = 3060;
 constexpr Long kBandWidth = 3840;
-constexpr double kStrokeLeft = 9480;
-constexpr double kStrokeStep = 420;
+// The stroke-class columns "2打" to "5打".
+constexpr StrokeClassColumns kClasses{9480, 420};
 // The room the hole-in-one row needs under the last block.
 constexpr Long kHoleInOneRow = 420;
 constexpr quint32 kTeamGrey = print::rgb(100, 100, 100);
@@ -65,7 +65,11 @@ frmPfSeasonPersonalRoundScore::frmPfSeasonPersonalRoundScore()
 {
     const print::Font bold = font(9.75, true);
     const print::Font smallBold = font(9, true);
-    for (const print::Control& c : headLabels({9510, 1605}, {240, 10890}, {240, 9735}, {10200, 855}))
+    for (const print::Control& c : gfHeadLabels({.exract = {0, 0},
+                                                 .scorePage = {9510, 1605},
+                                                 .seasonTittle = {240, 10890},
+                                                 .scoreTittle = {240, 9735},
+                                                 .entryNum = {10200, 855}}))
         add(c);
 
     add(gfColumnHeader("lblNoNo", -1, 240, 345, QStringLiteral("No.")));
@@ -76,9 +80,8 @@ frmPfSeasonPersonalRoundScore::frmPfSeasonPersonalRoundScore()
     add(gfColumnHeader("Label9", -1, 7920, 435, QStringLiteral("小計")));
     add(gfColumnHeader("lblHcTitle", -1, 8460, 315, QStringLiteral("Hc")));
     add(gfColumnHeader("Label13", -1, 8880, 495, QStringLiteral("合計")).withFont(bold));
-    for (int v = 2; v <= 5; ++v)
-        add(gfColumnHeader("lblSPTotal", 81 - v, kStrokeLeft + (v - 2) * kStrokeStep, 315,
-                           QString::number(v) + QStringLiteral("打")));
+    for (const print::Control& c : kClasses.headers())
+        add(c);
 
     add(line("linTop").from(180, 840, 11100, 840).thick(2));
     add(gfTateLine(0, 180, 2));
@@ -123,8 +126,8 @@ void frmPfSeasonPersonalRoundScore::pfDataSetBody()
 
     // The hole columns: one per hole of the player's largest game.
     const Long columns = gPersonalGameInfo.Hole;
-    const Long w = psLayBand(*this, kBandLeft, kBandWidth, columns, QStringLiteral("linScoreTate"),
-                             QStringLiteral("lblScore"), QString());
+    const Long w = gfLayoutNumberedBand(*this, QStringLiteral("linScoreTate"), QStringLiteral("lblScore"),
+                                        kBandLeft, kBandWidth, columns);
     psClearPageTexts();
 
     bool handicaps = false;
@@ -230,7 +233,7 @@ void frmPfSeasonPersonalRoundScore::psDrawBlock(Long n, Integer block, Long colu
         psCell(QStringLiteral("lblSyokei"), gfNumberOrDash(shown, t.strokes - 3 * t.count[1]));
         for (int v = 2; v <= 5; ++v)
             psCell(QStringLiteral("lblHits"), gfNumberOrDash(shown, t.count[static_cast<size_t>(v)])).left =
-                kStrokeLeft + (v - 2) * kStrokeStep;
+                kClasses.left(v - 1);
     }
 
     // The block's own cells on its middle round row (the upper of the two
