@@ -453,12 +453,7 @@ void putKey(std::vector<RawLine>& lines, const QString& section, const QString& 
 bool profileWrite(const QString& file, const QString& section, const QString& key,
                   const QString& value)
 {
-    std::vector<RawLine> lines;
-    bool exists = false;
-    if (!loadRawLines(file, lines, exists))
-        return false;
-    putKey(lines, section, key, value);
-    return writeBytesAtomic(file, joinRawLines(lines));
+    return profileWriteKeys(file, {{section, key, value}});
 }
 
 bool profileWriteKeys(const QString& file, const std::vector<ProfileKey>& keys)

@@ -210,8 +210,6 @@ QFont halfFace(const Font& font, double sizeTwips, const QFont& own)
     return family.isEmpty() ? own : qtFont(font, sizeTwips, family);
 }
 
-}  // namespace
-
 // Half a line thickness when a bold font of a family without a bold face
 // (the IPA fonts) is to be struck twice; else 0.
 double boldShiftOf(const QFont& qt, const QFontMetricsF& metrics)
@@ -221,6 +219,8 @@ double boldShiftOf(const QFont& qt, const QFontMetricsF& metrics)
         return 0.5 * metrics.lineWidth();
     return 0;
 }
+
+}  // namespace
 
 FontFaces::FontFaces(const Font& font, double sizeTwips)
     : own(qtFont(font, sizeTwips)),
