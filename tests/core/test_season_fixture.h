@@ -138,6 +138,23 @@ protected:
     QTemporaryDir tmp;
 };
 
+// A game header in gGameList only, no file, for the pages that read the
+// headers of the games; returns its index.
+inline Long listGame(Integer holes, Integer rounds, Integer handicap = 0, const QString& title = QStringLiteral("例会"),
+                     Long course = 0, Long series = 0)
+{
+    GameInfo g = gfNewGameDefaults();
+    g.Hole = holes;
+    g.Round = rounds;
+    g.HandiCapKind = handicap;
+    g.Tittle = title;
+    g.CourceID = course;
+    g.SeriesID = series;
+    g.GameFileName = QStringLiteral("game%1.tcg").arg(gGameList.size() + 1);
+    gGameList.push_back(g);
+    return static_cast<Long>(gGameList.size()) - 1;
+}
+
 // A season record made by hand, for the calculations.
 inline SeasonScore record(Long id, Long rounds, Long net, Long gameNo = 0,
                           const QString& date = QStringLiteral("2008/05/03"))

@@ -44,10 +44,7 @@ QString runGameReport(const QStringList& args)
     if (!group)
         return QStringLiteral("--group takes a group number");
 
-    gsReadMemberData();
-    gsReadBelongData();
-    QStringList damaged;
-    gsReadGameList(&damaged);
+    readMainWindowLists();
     const auto game = std::find_if(gGameList.begin(), gGameList.end(),
                                    [&](const GameInfo& g) { return vb::Trim(g.GameFileName) == args[0]; });
     if (game == gGameList.end())
@@ -72,6 +69,23 @@ QString runGameReport(const QStringList& args)
 }
 
 }  // namespace
+
+QStringList readMainWindowLists()
+{
+    gsReadMemberData();
+    gsReadBelongData();
+    QStringList damaged;
+    gsReadGameList(&damaged);
+    return damaged;
+}
+
+QString readMainWindowListsOrRefuse()
+{
+    const QStringList damaged = readMainWindowLists();
+    if (damaged.isEmpty())
+        return QString();
+    return QStringLiteral("damaged game files: ") + damaged.join(QStringLiteral(", "));
+}
 
 const std::vector<PageReport>& pageReports()
 {

@@ -23,3 +23,12 @@ struct PageReport {
 };
 
 const std::vector<PageReport>& pageReports();
+
+// Reads what the main window has read when it lists the games: the players,
+// the groups and the game list. Returns the game files it could not read.
+QStringList readMainWindowLists();
+
+// For the reports over several games: reads as readMainWindowLists() and
+// returns "" when every game file could be read, else the refusal naming
+// the damaged ones.
+QString readMainWindowListsOrRefuse();

@@ -1,5 +1,7 @@
 #include "pointsreport.h"
 
+#include "pagereports.h"
+
 #include "core/gamefile.h"
 #include "core/masterlists.h"
 #include "core/records.h"
@@ -14,13 +16,8 @@ QString runPointsReport(const QStringList& args)
     if (!ok)
         return QStringLiteral("takes SERIESID");
 
-    // What the main window has read when it shows its series filter.
-    gsReadMemberData();
-    gsReadBelongData();
-    QStringList damaged;
-    gsReadGameList(&damaged);
-    if (!damaged.isEmpty())
-        return QStringLiteral("damaged game files: ") + damaged.join(QStringLiteral(", "));
+    if (const QString refused = readMainWindowListsOrRefuse(); !refused.isEmpty())
+        return refused;
 
     gintDialogResult = -1;
     glngDialogParam = series;

@@ -1,5 +1,7 @@
 #include "seasonreport.h"
 
+#include "pagereports.h"
+
 #include "core/gamefile.h"
 #include "core/masterlists.h"
 #include "core/records.h"
@@ -125,12 +127,8 @@ QString runSeasonReport(const QStringList& args)
     if (!order.isEmpty() && report != QStringLiteral("personal-games"))
         return QStringLiteral("--order is only for personal-games");
 
-    gsReadMemberData();
-    gsReadBelongData();
-    QStringList damaged;
-    gsReadGameList(&damaged);
-    if (!damaged.isEmpty())
-        return QStringLiteral("damaged game files: ") + damaged.join(QStringLiteral(", "));
+    if (const QString refused = readMainWindowListsOrRefuse(); !refused.isEmpty())
+        return refused;
 
     // The main window lists the games by date, equal dates in list order.
     std::map<std::pair<QString, Long>, Long> ticked;

@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 #include "platform/textfile.h"
+#include "support/filesizelimit.h"
 #include "support/replacecounter.h"
 
 #include <QDir>
@@ -7,11 +8,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -422,15 +421,7 @@ TEST_F(Profile, WriteKeysThatFailsLeavesTheFileAsItWas)
     // The device takes only part of the new file (a full disk).
     const QByteArray old = "[S]\r\nk=old\r\n";
     put(old);
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = profileWriteKeys(path, keys);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool ok = testsupport::writeWithFileSizeLimit(1024, [&] { return profileWriteKeys(path, keys); });
     EXPECT_FALSE(ok);
     EXPECT_EQ(bytes(), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});
@@ -452,15 +443,8 @@ TEST_F(Profile, WriteInterruptedByTheDeviceKeepsTheOldFile)
 {
     const QByteArray old = "[S]\r\nk=old\r\n";
     put(old);
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = profileWrite(path, "S", "k", QString(8000, u'v'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool ok =
+        testsupport::writeWithFileSizeLimit(1024, [&] { return profileWrite(path, "S", "k", QString(8000, u'v')); });
     EXPECT_FALSE(ok);
     EXPECT_EQ(bytes(), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});

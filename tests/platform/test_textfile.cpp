@@ -1,4 +1,5 @@
 #include "platform/textfile.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,9 +7,6 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace platform;
 using namespace Qt::StringLiterals;
@@ -162,15 +160,8 @@ TEST(TextFile, WriteCutShortByTheDeviceKeepsTheOldFile)
     const QByteArray old = "[Game]\r\nHole=8\r\n";
     writeBytes(path, old);
 
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = writeBytesAtomic(path, QByteArray(256 * 1024, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool ok =
+        testsupport::writeWithFileSizeLimit(4096, [&] { return writeBytesAtomic(path, QByteArray(256 * 1024, 'x')); });
 
     EXPECT_FALSE(ok);
     EXPECT_EQ(readBytes(path), old);

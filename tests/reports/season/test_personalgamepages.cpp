@@ -14,6 +14,7 @@
 #include "support/recordingui.h"
 
 using namespace loadedreport;
+using seasonfx::listGame;
 
 namespace {
 
@@ -25,22 +26,6 @@ protected:
         gstrPrintTitle1 = QStringLiteral("* 春季 *");
         gstrPrintTitle2 = QStringLiteral("8ﾎｰﾙ、3ﾗｳﾝﾄﾞ");
         testsupport::addMember(7, QStringLiteral("山田太郎"), "1950/01/01", 1);
-    }
-
-    // A game of gGameList (index returned).
-    static Long game(Integer holes, Integer rounds, Integer handicap = 0, const QString& title = QStringLiteral("例会"),
-                     Long course = 0, Long series = 0)
-    {
-        GameInfo g = gfNewGameDefaults();
-        g.Hole = holes;
-        g.Round = rounds;
-        g.HandiCapKind = handicap;
-        g.Tittle = title;
-        g.CourceID = course;
-        g.SeriesID = series;
-        g.GameFileName = QStringLiteral("game%1.tcg").arg(gGameList.size() + 1);
-        gGameList.push_back(g);
-        return static_cast<Long>(gGameList.size()) - 1;
     }
 
     // The player's row of a game: round sums (0 for an incomplete round).
@@ -80,8 +65,8 @@ protected:
 
 TEST_F(PersonalGamesTest, GamesOfThreeAndTwoRounds)
 {
-    const Long three = game(8, 3);
-    const Long two = game(8, 2);
+    const Long three = listGame(8, 3);
+    const Long two = listGame(8, 2);
     rows({row(three, "2019/04/30", {30, 0, 28}, {1, 5, 10, 4, 2}),
           row(two, "2019/05/01", {25, 27}, {0, 6, 6, 3, 1})});
     const Report r = load<frmPfSeasonPersonalGameScore>();
@@ -121,8 +106,8 @@ TEST_F(PersonalGamesTest, GamesOfThreeAndTwoRounds)
 
 TEST_F(PersonalGamesTest, HandicapOnlyWhereTheGameUsesThemAndNumberingByPosition)
 {
-    const Long plain = game(4, 1);
-    const Long withHc = game(4, 1, 1);
+    const Long plain = listGame(4, 1);
+    const Long withHc = listGame(4, 1, 1);
     // In result order two equal results share a rank; the rows are numbered
     // by position. A game without a complete round shows "-" but its
     // actual strokes.
@@ -147,7 +132,7 @@ TEST_F(PersonalGamesTest, HandicapOnlyWhereTheGameUsesThemAndNumberingByPosition
 
 TEST_F(PersonalGamesTest, ThirtyEightGamesGiveTwoPagesEachClosedAtItsLastRow)
 {
-    const Long g = game(8, 2);
+    const Long g = listGame(8, 2);
     std::vector<SeasonScore> r;
     for (int i = 0; i < 38; ++i)
         r.push_back(row(g, "2010/05/01", {20, 21}));
@@ -171,7 +156,7 @@ TEST_F(PersonalGamesTest, RoundColumnWidthsHalvesToEven)
     for (const auto& [rounds, width] : widths) {
         SCOPED_TRACE(rounds);
         gGameList.clear();
-        rows({row(game(8, rounds), "2010/05/01", {20})});
+        rows({row(listGame(8, rounds), "2010/05/01", {20})});
         const Report r = load<frmPfSeasonPersonalGameScore>();
         const auto numbers = shown(r.page(1), "lblRoundNo");
         ASSERT_EQ(numbers.size(), size_t(rounds));
@@ -182,7 +167,7 @@ TEST_F(PersonalGamesTest, RoundColumnWidthsHalvesToEven)
 
 TEST_F(PersonalGamesTest, NameOnlyOnTheFilledPageAndEmptyForAMissingPlayer)
 {
-    const Long g = game(8, 2);
+    const Long g = listGame(8, 2);
     rows({row(g, "2010/05/01", {20, 21}, {}, 0, 99)});
     const Report r = load<frmPfSeasonPersonalGameScore>();
     EXPECT_EQ(r.page(1).control("lblScoreTittle").caption, QStringLiteral("8ﾎｰﾙ、3ﾗｳﾝﾄﾞ ： 【】"));
@@ -198,7 +183,7 @@ TEST_F(PersonalGamesTest, NameOnlyOnTheFilledPageAndEmptyForAMissingPlayer)
 
 TEST_F(PersonalGamesTest, ABadRoundCountIsThePagesErrorNotACrash)
 {
-    const Long g = game(8, 12);   // more rounds than a record holds
+    const Long g = listGame(8, 12);   // more rounds than a record holds
     rows({row(g, "2010/05/01", {20})});
     load<frmPfSeasonPersonalGameScore>();
     ASSERT_GE(recordingUi().messages.size(), 2u);
@@ -215,7 +200,7 @@ TEST_F(PersonalGamesTest, ABadRoundCountIsThePagesErrorNotACrash)
 
 TEST_F(PersonalGamesTest, InformationRowsAre540HighTwentyFiveAPage)
 {
-    const Long g = game(8, 3);
+    const Long g = listGame(8, 3);
     for (int n : {25, 26}) {
         SCOPED_TRACE(n);
         std::vector<SeasonScore> r;
@@ -248,10 +233,10 @@ TEST_F(PersonalGamesTest, InformationCellsWithCourseAndSeriesNames)
     ASSERT_TRUE(platform::writeTextLinesAtomic(
         gstrSeriesFile, {"[Management]", "MaxSeriesNo=1", "[Series1]", QStringLiteral("Name=春季リーグ"), "State=2"}));
     const QString longTitle = QStringLiteral("第12回 市長杯争奪 ゲートボール大会 予選リーグ");
-    const Long a = game(8, 3, 0, longTitle, 1, 1);
-    const Long b = game(6, 2, 0, QStringLiteral(" 例会 "), 2, 0);
-    const Long c = game(8, 1, 0, QString(), 3, 9);
-    const Long d = game(8, 1, 0, QString(), 0, 0);
+    const Long a = listGame(8, 3, 0, longTitle, 1, 1);
+    const Long b = listGame(6, 2, 0, QStringLiteral(" 例会 "), 2, 0);
+    const Long c = listGame(8, 1, 0, QString(), 3, 9);
+    const Long d = listGame(8, 1, 0, QString(), 0, 0);
     rows({row(a, "1989/01/07", {20}), row(b, "1989/01/08", {20}), row(c, "2019/04/30", {20}),
           row(d, "2019/05/01", {20})});
     const Report r = load<frmPfSeasonPersonalGameInfo>();

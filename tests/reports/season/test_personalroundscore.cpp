@@ -12,6 +12,7 @@
 #include "support/recordingui.h"
 
 using namespace loadedreport;
+using seasonfx::listGame;
 
 namespace {
 
@@ -23,17 +24,6 @@ protected:
         gstrPrintTitle1 = QStringLiteral("* 春季 *");
         gstrPrintTitle2 = QStringLiteral("通算");
         testsupport::addMember(7, QStringLiteral("山田太郎"), "1950/01/01", 1);
-    }
-
-    static Long game(Integer holes, Integer rounds, Integer handicap = 0)
-    {
-        GameInfo g = gfNewGameDefaults();
-        g.Hole = holes;
-        g.Round = rounds;
-        g.HandiCapKind = handicap;
-        g.GameFileName = QStringLiteral("game%1.tcg").arg(gGameList.size() + 1);
-        gGameList.push_back(g);
-        return static_cast<Long>(gGameList.size()) - 1;
     }
 
     // The player's lines of one game: one text per round, holes separated by
@@ -72,8 +62,8 @@ protected:
 
 TEST_F(PersonalRoundsTest, BlocksOfEightAndSixHoleGames)
 {
-    const Long eight = game(8, 3, 1);
-    const Long six = game(6, 2);
+    const Long eight = listGame(8, 3, 1);
+    const Long six = listGame(6, 2);
     lines(eight, "2019/05/01", {"3 4 1 5 2 3 4 3", "3 . 1 2 2 2 2 2", "2 2 2 2 2 2 2 2"}, QStringLiteral(" A "), 4);
     lines(six, "2019/05/12", {"1 1 2 3 4 5", "2 2 2 2 2 2"}, QStringLiteral("B"));
     widen();
@@ -159,7 +149,7 @@ TEST_F(PersonalRoundsTest, TheBlocksCellsStandOnTheMiddleRoundRow)
         SCOPED_TRACE(c.rounds);
         gGameList.clear();
         gSeasonRoundLines.clear();
-        const Long g = game(2, c.rounds);
+        const Long g = listGame(2, c.rounds);
         for (Integer r = 1; r <= c.rounds; ++r) {
             SeasonRoundLine l;
             l.Date = "2010/05/01";
@@ -186,7 +176,7 @@ TEST_F(PersonalRoundsTest, TheBlocksCellsStandOnTheMiddleRoundRow)
 TEST_F(PersonalRoundsTest, ThirteenGamesOfThreeRoundsGiveTwoPages)
 {
     for (int i = 0; i < 13; ++i) {
-        const Long g = game(8, 3);
+        const Long g = listGame(8, 3);
         lines(g, QStringLiteral("2010/05/%1").arg(i + 1, 2, 10, QLatin1Char('0')),
               {"1 2 2 2 2 2 2 2", "2 2 2 2 2 2 2 2", "2 2 2 2 2 2 2 2"});
     }
@@ -223,7 +213,7 @@ TEST_F(PersonalRoundsTest, HoleColumnWidthsHalvesToEven)
         SCOPED_TRACE(holes);
         gGameList.clear();
         gSeasonRoundLines.clear();
-        lines(game(holes, 1), "2010/05/01", {"2"});
+        lines(listGame(holes, 1), "2010/05/01", {"2"});
         widen();
         const Report r = load<frmPfSeasonPersonalRoundScore>();
         const auto cells = shown(r.page(1), "lblScore");
