@@ -1,6 +1,7 @@
 #include "support/replacecounter.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -36,4 +37,16 @@ int ReplaceCounter::count(const QString& fileName)
         }
     }
     return m_counts.value(fileName);
+}
+
+QByteArray bytesAfterKeyByKeyWrites(const QString& file, const std::vector<platform::ProfileKey>& keys)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy"));
+    if (QFile::exists(file) && !QFile::copy(file, copy))
+        return QByteArray();
+    for (const platform::ProfileKey& k : keys)
+        platform::profileWrite(copy, k.section, k.key, k.value);
+    QFile f(copy);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

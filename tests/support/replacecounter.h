@@ -5,8 +5,13 @@
 // sees all of them, with no waiting.
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
+
+#include "platform/profile.h"
+
+#include <vector>
 
 class ReplaceCounter {
 public:
@@ -24,3 +29,8 @@ private:
     int m_watch = -1;
     QHash<QString, int> m_counts;
 };
+
+// The bytes the file would hold after one single-key write per key, in
+// order, made on a copy of it (the file itself is left as it is): what a
+// write of many keys in one replace must give byte for byte.
+QByteArray bytesAfterKeyByKeyWrites(const QString& file, const std::vector<platform::ProfileKey>& keys);

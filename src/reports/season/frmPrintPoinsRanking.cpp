@@ -202,13 +202,14 @@ void frmPrintPoinsRanking::btnOK_Click()
         gintBelongOrLocation = pfBelongOrLocation();
 
         // The launcher reports its own failures (-1); the titles of the last
-        // good print stay stored then.
+        // good print stay stored then. The three keys go into the series
+        // file in one replace: it never holds titles of two different prints.
         if (gfPrintPointRanking(0, this) == 0) {
             const QString section = seriesSection(mSeriesID);
-            gfWriteIniFile(gstrSeriesFile, section, QStringLiteral("P_Title1"), gstrPrintTitle1);
-            gfWriteIniFile(gstrSeriesFile, section, QStringLiteral("P_Title2"), gstrPrintTitle2);
-            gfWriteIniFile(gstrSeriesFile, section, QStringLiteral("P_BelongOrLocation"),
-                           QString::number(gintBelongOrLocation));
+            gfWriteIniKeys(gstrSeriesFile, {{section, QStringLiteral("P_Title1"), gstrPrintTitle1},
+                                            {section, QStringLiteral("P_Title2"), gstrPrintTitle2},
+                                            {section, QStringLiteral("P_BelongOrLocation"),
+                                             QString::number(gintBelongOrLocation)}});
         }
         platform::resetMousePointer();
     } catch (const std::exception& e) {

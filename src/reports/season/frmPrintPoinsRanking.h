@@ -1,7 +1,7 @@
 // frmPrintPoinsRanking "シリーズポイント集計": tallies and previews the point
 // ranking of one point series, and remembers the titles and the extra
 // column of its last print in the series' section of "series.dat"
-// (P_Title1, P_Title2, P_BelongOrLocation).
+// (P_Title1, P_Title2, P_BelongOrLocation, written together in one replace).
 //
 // In:  glngDialogParam = the series ID (the main window's series filter).
 // When it opens it sets the print state the point ranking page reads beside

@@ -500,6 +500,8 @@ void frmPrintTotalGames::psSaveSeriesPrintSetup()
     gSeasonGameInfo.JudgeBirthday = chkJudgeBirthday->isChecked() ? 1 : 0;
     gintBelongOrLocation = static_cast<Integer>(chosenIndex(optBelongOrLocation));
 
+    // The eight keys in one replace of the settings file, so that it never
+    // holds the options of two different prints.
     const std::pair<const QString&, Long> keys[] = {
         {kSortBelong, mEntryByBelong},
         {kNameOrEntries, mEntryOrder},
@@ -510,8 +512,10 @@ void frmPrintTotalGames::psSaveSeriesPrintSetup()
         {kJudgeBirthday, gSeasonGameInfo.JudgeBirthday},
         {kBelongOrLocation, gintBelongOrLocation},
     };
+    std::vector<platform::ProfileKey> stored;
     for (const auto& [key, value] : keys)
-        gfWriteIniFile(gstrIniFile, kSetup, key, fmt0(value));
+        stored.push_back({kSetup, key, fmt0(value)});
+    gfWriteIniKeys(gstrIniFile, stored);
 }
 
 void frmPrintTotalGames::psMsgNoPrintData()

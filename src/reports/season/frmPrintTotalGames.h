@@ -6,7 +6,7 @@
 //   gstrSeasonLastDate, gstrSeasonDiffer, and the proposed title lines
 //   gstrDialogText2 and gstrDialogCaption.
 // Each report button stores the options (print state, gSeasonGameInfo and
-// the SeriesPrint_* keys of [Setup]), tallies every ticked game anew for its
+// the SeriesPrint_* keys of [Setup], in one replace), tallies every ticked game anew for its
 // report and previews the report; the dialog stays open for the next one.
 // The category lasts while the dialog is open and is never stored.
 //

@@ -11,6 +11,7 @@
 #include "print/modPreview.h"
 #include "platform/vbruntime.h"
 #include "reports/season/frmPrintPoinsRanking.h"
+#include "support/replacecounter.h"
 #include "support/uiwait.h"
 
 #include <QLabel>
@@ -186,6 +187,31 @@ TEST_F(PointDialogTest, PrintPreviewsTheRankingThenStoresTitlesAndColumn)
     EXPECT_EQ(again->txtTittle1->text(), QStringLiteral("春季 総合"));
     EXPECT_EQ(again->txtTittle2->text(), QStringLiteral("最終結果"));
     EXPECT_EQ(chosenColumn(*again), 2);
+}
+
+TEST_F(PointDialogTest, TitlesAndColumnGoIntoTheSeriesFileInOneReplace)
+{
+    pointGame("2019/05/03", 1, 1);
+    store(1, "P_Title2", QStringLiteral("前回の副題"));
+    store(2, "P_Title1", QStringLiteral("他のシリーズ"));
+    const auto d = open(1);
+    d->txtTittle1->setText(QStringLiteral("春季 総合"));
+    d->txtTittle2->setText(QString());
+    d->optBelongOrLocation[1]->setChecked(true);
+    print::setPreviewWindow([](QWidget*) {});
+    const QByteArray expected = bytesAfterKeyByKeyWrites(
+        gstrSeriesFile, {{"Series1", "P_Title1", QStringLiteral("春季 総合")}, {"Series1", "P_Title2", ""},
+                         {"Series1", "P_BelongOrLocation", "1"}});
+    ASSERT_FALSE(expected.isEmpty());
+
+    const QFileInfo series(gstrSeriesFile);
+    ReplaceCounter replaces(series.absolutePath());
+    ASSERT_TRUE(replaces.isValid());
+    d->btnOK->click();
+    EXPECT_EQ(replaces.count(series.fileName()), 1);
+    QFile written(gstrSeriesFile);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), expected);
 }
 
 TEST_F(PointDialogTest, NoRankingIsRefusedAndNothingIsStored)

@@ -12,6 +12,7 @@
 #include "reports/season/frmSelectPrintMember.h"
 #include "support/modaldialog.h"
 #include "support/recordingui.h"
+#include "support/replacecounter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -312,6 +313,40 @@ TEST_F(PrintTotalGamesTest, AReportStoresTheOptionsAndWritesTheEightKeysInOrder)
     frmPrintTotalGames again;
     EXPECT_TRUE(again.optTotalRankingMode[0]->isChecked());
     EXPECT_TRUE(again.optJudgeDa[3]->isChecked());
+}
+
+TEST_F(PrintTotalGamesTest, TheEightKeysGoIntoTheSettingsFileInOneReplace)
+{
+    threeGames();
+    // Settings of other windows around two of the eight keys.
+    ASSERT_TRUE(platform::writeTextLinesAtomic(
+        gstrIniFile, {"[WindowSize]", "Main_Width=9000", "[Setup]", "SelectPrint_Score=1",
+                      "SeriesPrint_JudgeDaSu=1", "Backup=0", "SeriesPrint_SortBelong=1", "[Last]", "x=1"}));
+    frmPrintTotalGames dlg;
+    dlg.chkEntryBelong->setChecked(false);
+    dlg.optEntry[1]->setChecked(true);
+    dlg.optTotalRankingMode[2]->setChecked(true);
+    dlg.optTeamHowtoRank[0]->setChecked(true);
+    dlg.optPrivateGames[1]->setChecked(true);
+    dlg.optJudgeDa[4]->setChecked(true);
+    dlg.chkJudgeBirthday->setChecked(true);
+    dlg.optBelongOrLocation[2]->setChecked(true);
+    std::vector<platform::ProfileKey> keys;
+    for (const auto& [key, value] :
+         {std::pair{"SortBelong", "0"}, {"NameOrEntries", "1"}, {"TotalRankingMode", "2"}, {"TeamHowtoRank", "0"},
+          {"PrivateGames", "1"}, {"JudgeDaSu", "4"}, {"JudgeBirthday", "1"}, {"BelongOrLocation", "2"}})
+        keys.push_back({"Setup", "SeriesPrint_" + QLatin1String(key), value});
+    const QByteArray expected = bytesAfterKeyByKeyWrites(gstrIniFile, keys);
+    ASSERT_FALSE(expected.isEmpty());
+
+    const QFileInfo ini(gstrIniFile);
+    ReplaceCounter replaces(ini.absolutePath());
+    ASSERT_TRUE(replaces.isValid());
+    dlg.btnEntryList->click();
+    EXPECT_EQ(replaces.count(ini.fileName()), 1);
+    QFile written(gstrIniFile);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), expected);
 }
 
 // ---------------------------------------------------------------- reports
