@@ -470,15 +470,21 @@ TEST_F(FrmMainGameCommandsTest, DeleteThatFailsIsReportedAndTheListStays)
     writeGames({{1, "2024/04/01", "一"}, {2, "2024/04/02", "二"}});
     setting("SelectedGame", "game00001.tcg");
     open();
-    // A folder that refuses changes.
-    QFile::setPermissions(gstrGamesFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFile(gstrGamesFolder + "/probe").open(QIODevice::WriteOnly)) {
-        QFile::setPermissions(gstrGamesFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        GTEST_SKIP() << "file permissions are not enforced here";
-    }
+    // Once the user has seen the question, a folder stands where the file
+    // was: deleting it fails for every user, root included.
+    const QString path = gstrGamesFolder + "/game00001.tcg";
+    const QString aside = gstrGamesFolder + "/aside";
+    recordingUi().onMessage = [&](const RecordedMessage&) {
+        if (QFile::exists(aside))
+            return;
+        ASSERT_TRUE(QFile::rename(path, aside));
+        ASSERT_TRUE(QDir().mkdir(path));
+    };
     recordingUi().answers.push_back(platform::vbOK);
     w->btnDeleteGame_Click();
-    QFile::setPermissions(gstrGamesFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    recordingUi().onMessage = nullptr;
+    ASSERT_TRUE(QDir().rmdir(path));
+    ASSERT_TRUE(QFile::rename(aside, path));
     ASSERT_EQ(recordingUi().messages.size(), 2u);
     EXPECT_EQ(recordingUi().messages[1].title, "エラー");
     EXPECT_TRUE(recordingUi().messages[1].prompt.startsWith("ゲームファイルを削除できませんでした。"));

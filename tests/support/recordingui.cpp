@@ -3,6 +3,8 @@
 int RecordingUi::msgBox(const QString& prompt, int style, const QString& title, QObject*)
 {
     messages.push_back({prompt, style, title});
+    if (onMessage)
+        onMessage(messages.back());
     if (!answers.empty()) {
         int a = answers.front();
         answers.pop_front();
@@ -21,6 +23,7 @@ void resetRecordingUi()
     auto& r = recordingUi();
     r.messages.clear();
     r.answers.clear();
+    r.onMessage = nullptr;
     r.clipboard.clear();
     r.openedUrls.clear();
     r.openedFolders.clear();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 struct RecordedMessage {
@@ -40,6 +41,9 @@ public:
 
     std::vector<RecordedMessage> messages;
     std::deque<int> answers;     // answers to the next questions, in order
+    // Runs as each message is shown, before it is answered: a test changes
+    // the world at the moment the user would see a question.
+    std::function<void(const RecordedMessage&)> onMessage;
     QString clipboard;
     QStringList openedUrls;
     QStringList openedFolders;
