@@ -9,12 +9,12 @@
 #include "mainwin/modRegisters.h"
 #include "platform/eradate.h"
 #include "platform/textfile.h"
+#include "platform/ui/qtuiservice.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFileDialog>
 
 namespace webupload {
 namespace {
@@ -23,14 +23,8 @@ const QString kTitle = QStringLiteral("Tallicor Web ｱｯﾌﾟﾛｰﾄﾞﾌ�
 
 QString dialogChooser(QWidget* owner, const QString& proposedPath)
 {
-    QFileDialog dlg(owner, kTitle, proposedPath, kTitle + QStringLiteral(" (*.tcw)"));
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setFileMode(QFileDialog::AnyFile);   // the file need not exist
-    dlg.setDefaultSuffix(QStringLiteral("tcw"));
-    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return QString();
-    return dlg.selectedFiles().first();
+    return platform::askSaveFileName(owner, kTitle, proposedPath, kTitle + QStringLiteral(" (*.tcw)"),
+                                     QStringLiteral("tcw"));
 }
 
 SaveFileChooser& chooser()

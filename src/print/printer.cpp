@@ -2,13 +2,13 @@
 
 #include "print/drawtarget.h"
 #include "platform/folders.h"
+#include "platform/ui/qtuiservice.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
 #include <QDate>
 #include <QDir>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -87,14 +87,9 @@ QString qtPdfChooser(QWidget* owner, const QString& proposedPath)
     // preview): a dialog of its own would be the program's only shown main
     // window while the game window is open (the main window is hidden), and
     // closing it would end the program.
-    QFileDialog dlg(owner ? owner : QApplication::activeModalWidget(), QStringLiteral("PDFファイルに印刷"),
-                    proposedPath, QStringLiteral("PDF (*.pdf)"));
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return QString();
-    return dlg.selectedFiles().first();
+    return platform::askSaveFileName(owner ? owner : QApplication::activeModalWidget(),
+                                     QStringLiteral("PDFファイルに印刷"), proposedPath,
+                                     QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
 }
 
 PdfFileChooser& pdfChooser()

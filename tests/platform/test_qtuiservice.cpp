@@ -11,13 +11,18 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDate>
+#include <QDateTime>
 #include <QFile>
+#include <QFileDialog>
+#include <QLocale>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -197,6 +202,61 @@ TEST(QtUiServiceTest, BoxWithoutOwnerBelongsToTheModalWindowInFront)
     EXPECT_EQ(parent, &front);
     EXPECT_EQ(text, QStringLiteral("印刷"));
     EXPECT_EQ(answer, platform::vbOK);
+}
+
+}  // namespace
+
+namespace {
+
+// The Japanese language whatever the desktop's: Qt's dialogs translated and
+// the file dialog's modification times written as a Japanese user reads
+// them ("2024/03/05 14:07", not "5 Mar 2024 14:07").
+class JapaneseLanguageTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        delete translator;
+        QLocale::setDefault(before);
+    }
+    const QLocale before;
+    QObject* translator = nullptr;
+};
+
+TEST_F(JapaneseLanguageTest, TheDefaultLocaleAndQtsOwnTextsAreJapanese)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    translator = platform::installJapaneseLanguage(*QCoreApplication::instance());
+    EXPECT_EQ(QLocale().language(), QLocale::Japanese);
+    EXPECT_EQ(QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat), QStringLiteral("2024/03/05"));
+    ASSERT_NE(translator, nullptr) << "qt6-translations-l10n (scripts/deps installs it)";
+    EXPECT_EQ(QCoreApplication::translate("QFileSystemModel", "Date Modified"), QStringLiteral("更新日"));
+}
+
+TEST_F(JapaneseLanguageTest, TheFileDialogShowsModificationTimesInTheProgramLocale)
+{
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("report.pdf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QDateTime time(QDate(2024, 3, 5), QTime(14, 7));
+    ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+    file.close();
+
+    QFileDialog dialog(nullptr, QStringLiteral("PDFファイルに印刷"), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    platform::showFileTimesInProgramLocale(dialog);
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    const QAbstractItemModel* model = view->model();
+    QString shown;
+    ASSERT_TRUE(testsupport::waitUntil([&] {
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < model->rowCount(root); ++row)
+            if (model->index(row, 0, root).data().toString() == QStringLiteral("report.pdf"))
+                shown = model->index(row, 3, root).data().toString();
+        return !shown.isEmpty();
+    }));
+    EXPECT_EQ(shown, QStringLiteral("2024/03/05 14:07"));
 }
 
 }  // namespace

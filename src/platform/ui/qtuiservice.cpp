@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QIdentityProxyModel>
 #include <QLabel>
 #include <QLayout>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
 #include <QProcess>
@@ -264,12 +268,61 @@ void setUpApplication(QApplication& app)
     font.setPointSize(9);
     app.setFont(font);
 
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(translator);
+    installJapaneseLanguage(app);
     setUi(std::make_unique<QtUiService>());
+}
+
+QObject* installJapaneseLanguage(QCoreApplication& app)
+{
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
+    }
+    app.installTranslator(translator);
+    return translator;
+}
+
+namespace {
+
+// The file model's own columns, with its modification time column (3)
+// written in the default locale.
+class ProgramLocaleFileTimes : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DisplayRole && index.column() == 3) {
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel()))
+                return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+}  // namespace
+
+void showFileTimesInProgramLocale(QFileDialog& dialog)
+{
+    dialog.setProxyModel(new ProgramLocaleFileTimes(&dialog));
+}
+
+QString askSaveFileName(QWidget* owner, const QString& title, const QString& proposedPath,
+                        const QString& filter, const QString& defaultSuffix)
+{
+    QFileDialog dlg(owner, title, proposedPath, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);   // the file need not exist
+    dlg.setDefaultSuffix(defaultSuffix);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    showFileTimesInProgramLocale(dlg);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().first();
 }
 
 QColor oleColor(quint32 ole)

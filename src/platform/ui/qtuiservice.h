@@ -9,7 +9,10 @@
 #include <memory>
 
 class QApplication;
+class QCoreApplication;
+class QFileDialog;
 class QMessageBox;
+class QString;
 class QWidget;
 
 namespace platform {
@@ -38,10 +41,28 @@ private:
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, int style, const QString& title,
                                             QWidget* parent);
 
-// Maps the Windows font names to the IPA fonts, loads Qt's Japanese
-// translation and installs the Qt UI service. Call once after the
-// QApplication exists and before any widget is made.
+// Maps the Windows font names to the IPA fonts, installs the Japanese
+// language and the Qt UI service. Call once after the QApplication exists
+// and before any widget is made.
 void setUpApplication(QApplication& app);
+
+// Japanese for Qt's own dialogs whatever the desktop's language: the
+// program's default locale becomes Japanese (Japan), so dates, numbers and
+// names that Qt formats in the default locale are Japanese, and Qt's
+// Japanese translation is loaded when it is installed. Returns the
+// translator it installed (owned by the application), or nullptr.
+QObject* installJapaneseLanguage(QCoreApplication& app);
+
+// The save-file dialog of the program: starts at the proposed path, offers
+// the filter, adds the default suffix to a name without one and asks before
+// a file is overwritten. Returns the chosen path, "" when cancelled.
+QString askSaveFileName(QWidget* owner, const QString& title, const QString& proposedPath,
+                        const QString& filter, const QString& defaultSuffix);
+
+// Makes the file dialog show the files' modification times in the
+// program's default locale. Qt's file model formats them in the desktop's
+// locale, so a Japanese program on an English desktop would list "11 Dec".
+void showFileTimesInProgramLocale(QFileDialog& dialog);
 
 // Maps the Windows font family names the forms use to the IPA fonts.
 void installFontSubstitutions();
