@@ -383,9 +383,36 @@ void gsReadScoreData()
     if (!gfReadScoreDataChecked(&problem)) {
         // The entries read so far stay; the user is told the game is not
         // complete before anything is saved over it.
-        platform::MsgBox(QStringLiteral("スコア・データの読み込みに失敗しました。") + QStringLiteral("\r\n") + problem,
-                         platform::vbOKOnly, QStringLiteral("System error"));
+        gsMsgScoreDataNotRead(problem);
     }
+}
+
+void gsMsgScoreDataNotRead(const QString& problem, QObject* owner)
+{
+    platform::MsgBox(QStringLiteral("スコア・データの読み込みに失敗しました。") + QStringLiteral("\r\n") + problem,
+                     platform::vbOKOnly, QStringLiteral("System error"), owner);
+}
+
+bool gfReadGameLines(QString* problem)
+{
+    QString found;
+    bool ok = gfReadScoreDataChecked(&found);
+    try {
+        // A header without holes or rounds has no place for the stored
+        // strokes; one beyond a score row cannot show them.
+        if ((gGame.Hole < 1 || gGame.Round < 1) && !gScoreData.empty())
+            vb::raiseSubscriptOutOfRange();
+        gsScoreDataToLines();
+    } catch (const vb::VbError& e) {
+        if (ok)
+            found = pfProblem(vb::Trim(gGame.GameFileName), e.description());
+        ok = false;
+    }
+    if (!ok)
+        gScoreLines.clear();
+    if (problem)
+        *problem = ok ? QString() : found;
+    return ok;
 }
 
 Integer gfIsGameInfoChanged(const GameInfo& a, const GameInfo& b)

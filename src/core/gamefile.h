@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+class QObject;
+
 // Writes the current game (gGame with gScoreData, plus the finishing places
 // of a fresh personal ranking) to its game file. A game without a file (or
 // whose file has gone) takes the next game number and gets its GameFileName.
@@ -43,6 +45,17 @@ void gsReadScoreData();
 // The same without the message: false when the file exists but could not be
 // read completely, with "name (reason)" in *problem.
 bool gfReadScoreDataChecked(QString* problem);
+
+// Loads the current game's entries and makes its score lines, as the game
+// window and the print command use them. False when the game cannot be
+// used whole: its file could not be read completely, or its header has no
+// place for the stored strokes (no holes or rounds, or more than a score
+// row holds). gScoreLines is then empty and *problem says "name (reason)".
+bool gfReadGameLines(QString* problem);
+
+// Tells the user that the game's entries could not be read completely:
+// "スコア・データの読み込みに失敗しました。", then the problem.
+void gsMsgScoreDataNotRead(const QString& problem, QObject* owner = nullptr);
 
 // 1 when the two headers differ in a stored field (RealEntries and the
 // playing-group fields are not compared), 0 when they are equal.

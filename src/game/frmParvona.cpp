@@ -189,23 +189,10 @@ void frmParvona::Form_Load()
 
         if (!vb::Trim(gGame.GameFileName).isEmpty()) {
             QString problem;
-            mReadIncomplete = !gfReadScoreDataChecked(&problem);
-            try {
-                // A header without holes or rounds has no place for the
-                // stored strokes; one beyond a score row cannot show them.
-                if ((gGame.Hole < 1 || gGame.Round < 1) && !gScoreData.empty())
-                    vb::raiseSubscriptOutOfRange();
-                gsScoreDataToLines();
-            } catch (const vb::VbError& e) {
-                gScoreLines.clear();
-                if (!mReadIncomplete)
-                    problem = vb::Trim(gGame.GameFileName) + QStringLiteral(" (") + e.description() + QStringLiteral(")");
-                mReadIncomplete = true;
-            }
+            mReadIncomplete = !gfReadGameLines(&problem);
             if (mReadIncomplete) {
                 platform::resetMousePointer();
-                platform::MsgBox(QStringLiteral("スコア・データの読み込みに失敗しました。") + QStringLiteral("\r\n") + problem,
-                                 platform::vbOKOnly, QStringLiteral("System error"), this);
+                gsMsgScoreDataNotRead(problem, this);
                 platform::setHourglass();
             }
         } else {

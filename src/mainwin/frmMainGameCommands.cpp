@@ -16,6 +16,7 @@
 #include "mainwin/modRegisters.h"
 #include "platform/eradate.h"
 #include "reports/game/frmSelectPrintScore.h"
+#include "reports/modReports.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
@@ -150,7 +151,10 @@ void frmMain::btnOpenGame_Click()
 }
 
 // The reports of the selected game (dialog frmSelectPrintScore), over its
-// stored entries; the result tables are emptied again afterwards.
+// stored entries; the result tables are emptied again afterwards. A game
+// that cannot be read whole, or has no entries, prints nothing: the user is
+// told why, as the game window tells it, instead of meeting the tallies'
+// run-time errors over a damaged header.
 void frmMain::btnGamePrint_Click()
 {
     if (cobSeason->currentIndex() < 0)
@@ -161,9 +165,12 @@ void frmMain::btnGamePrint_Click()
 
     gGame = gGameList[idx];
     gsClearCalcResults();
-    gsReadScoreData();
-    gsScoreDataToLines();
-    {
+    QString problem;
+    if (!gfReadGameLines(&problem))
+        gsMsgScoreDataNotRead(problem, this);
+    else if (glngScoreLinesUBound() < 0)
+        gsMsgNoPrintData(this);
+    else {
         frmSelectPrintScore dlg(this);
         dlg.exec();
     }

@@ -5,6 +5,7 @@
 #include "core/ini.h"
 #include "core/printstate.h"
 #include "core/records.h"
+#include "print/modPreview.h"
 #include "game/frmParvona.h"
 #include "grid/uctMyGrid.h"
 #include "mainwin/frmGameInfo.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -388,6 +390,60 @@ TEST_F(FrmMainGameCommandsTest, PrintShowsTheDialogOverTheSelectedGameAndClearsT
     EXPECT_TRUE(gScoreLines.empty());
     EXPECT_EQ(w->gameWindow(), nullptr);
     EXPECT_TRUE(w->isVisible());
+}
+
+// A game that cannot be read prints nothing: the print command says why
+// (the read failure, as the game window says it) or that there is nothing
+// to print, for every report, and no run-time error reaches the user.
+TEST_F(FrmMainGameCommandsTest, ADamagedGamePrintsNothingAndSaysWhy)
+{
+    struct Case {
+        const char* what;
+        QStringList lines;   // empty: a file of 0 bytes
+        const char* said;    // the first message
+    };
+    const QStringList header{"[Management]", "Date=2024/04/02", "Tittle=二", "SeriesID=0", "CourceID=0"};
+    const Case cases[] = {
+        {"0 bytes", {}, "ｴﾗｰ|印刷データはありません。"},
+        {"no holes", header + QStringList{"MaxScoreNo=1", "Hole=0", "Round=3", "[Score1]", "IDNo=1", "Holes=3,4,"},
+         "System error|スコア・データの読み込みに失敗しました。\r\ngame00002.tcg"},
+        {"an entry missing", header + QStringList{"MaxScoreNo=2", "Hole=8", "Round=1", "[Score1]", "IDNo=1",
+                                                  "Holes=3,4,"},
+         "System error|スコア・データの読み込みに失敗しました。\r\ngame00002.tcg"},
+    };
+    int previews = 0;
+    print::setPreviewWindow([&](QWidget*) { ++previews; });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeGames({{2, "2024/04/02", "二"}});
+        QFile file(gstrGamesFolder + "/" + gameFile(2));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.close();
+        if (!c.lines.isEmpty())
+            writeFile(file.fileName(), c.lines);
+        setting("SelectedGame", gameFile(2));
+        w.reset();
+        open();
+        resetRecordingUi();
+        ASSERT_EQ(selectedRow(), 1);
+
+        // When the dialog opens, every report is tried.
+        testsupport::onNextDialog<frmSelectPrintScore>([&](frmSelectPrintScore* d) {
+            for (QRadioButton* report : d->optScoreSelectPrint) {
+                report->setChecked(true);
+                d->btnOK_Click();
+            }
+            d->btnCancel_Click();
+        });
+        w->btnGamePrint_Click();
+        testsupport::endDialogHandlers();
+        ASSERT_FALSE(recordingUi().messages.empty());
+        EXPECT_TRUE(messages().startsWith(c.said)) << messages().toStdString();
+        EXPECT_EQ(recordingUi().messages.size(), 1u) << messages().toStdString();
+        EXPECT_EQ(previews, 0);
+        EXPECT_TRUE(gScoreLines.empty());
+    }
+    print::setPreviewWindow(nullptr);
 }
 
 // ---------------------------------------------------------------- delete

@@ -50,11 +50,19 @@ QString runGameReport(const QStringList& args)
     if (game == gGameList.end())
         return QStringLiteral("no game ") + args[0] + QStringLiteral(" in the games folder");
 
+    // As the main window's print command reads the game.
     gGame = *game;
     gsClearCalcResults();
-    gsReadScoreData();
+    QString problem;
+    if (!gfReadGameLines(&problem)) {
+        gsMsgScoreDataNotRead(problem);
+        return QString();
+    }
+    if (glngScoreLinesUBound() < 0) {
+        gsMsgNoPrintData(nullptr);
+        return QString();
+    }
     try {
-        gsScoreDataToLines();
         const std::vector<Long> groups = gfGamePrintBelongs();
         if (*group != 0 && std::find(groups.begin(), groups.end(), *group) == groups.end())
             return QStringLiteral("group ") + args[3] + QStringLiteral(" is not in the game's group list");
