@@ -16,7 +16,7 @@ DrawTarget::~DrawTarget() = default;
 
 double PainterTarget::textWidth(const QString& text)
 {
-    return textWidthTwips(font, text);
+    return textWidthTwips(font, text) * textStretch;
 }
 
 double PainterTarget::textHeight(const QString&)
@@ -74,10 +74,11 @@ void PainterTarget::print(const QString& text)
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.translate(currentX, currentY);
-    p.scale(1.0 / detail::kFontOversize, 1.0 / detail::kFontOversize);
+    p.scale(textStretch / detail::kFontOversize, 1.0 / detail::kFontOversize);
     p.setPen(platform::oleColor(foreColor));
     // Run by run, each in its face, each starting where the one before it
-    // ends as measured: the same split and widths as the text measuring.
+    // ends as measured: the same split and widths as the text measuring,
+    // all of it stretched across by the same factor.
     double x = 0;
     detail::forEachRun(text, faces.split, [&](qsizetype start, qsizetype length, bool half) {
         const QString run = start == 0 && length == text.size() ? text : text.mid(start, length);

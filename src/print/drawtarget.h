@@ -51,15 +51,18 @@ public:
     quint32 fillColor = kBlack;
     quint32 foreColor = kBlack;
     Font font;               // size in points
+    // Text is set this many times its width at the same height: below 1 a
+    // caption condensed to fit its label. Measuring and drawing alike.
+    double textStretch = 1.0;
     double currentX = 0;     // text position, twips
     double currentY = 0;
 
-    // Width and height of one line of text in the current font. The height
-    // of an empty text is the line height.
+    // Width and height of one line of text in the current font and stretch.
+    // The height of an empty text is the line height.
     virtual double textWidth(const QString& text) = 0;
     virtual double textHeight(const QString& text) = 0;
-    // One line of text in the current font and fore colour, its top-left at
-    // the text position, background untouched.
+    // One line of text in the current font, stretch and fore colour, its
+    // top-left at the text position, background untouched.
     virtual void print(const QString& text) = 0;
     // A line in the colour with the current pen.
     virtual void line(double x1, double y1, double x2, double y2, quint32 color) = 0;

@@ -57,6 +57,8 @@ Control& PageForm::add(const Control& c)
 {
     m_controls.push_back(c);
     Control& added = m_controls.back();
+    if (added.kind == ControlKind::Label)
+        added.designCaption = added.caption;
     Named& named = m_names[added.name];
     if (added.index < 0)
         named.single = &added;
@@ -105,6 +107,7 @@ Control& PageForm::loadElement(const QString& name)
     Control c = *named->elements.value(0);
     c.index = index;
     c.visible = false;
+    c.designCaption.clear();
     named->loaded = index;
     m_controls.push_back(std::move(c));
     named->elements.insert(index, &m_controls.back());

@@ -19,6 +19,11 @@
 //       gsDrawForm(*form, &target, 1.0, 0);        // renderer.h
 //   - Auto-sized labels take the size of their caption at the end of every
 //     load; right-aligned ones keep their right edge, the others their left.
+//   - A designed label keeps the caption its design table gave it as its
+//     design caption. While it shows that text (a column header, a fixed
+//     title) the caption is fixed and prints on one line (renderer.h); a
+//     caption the page sets at fill time to another text, and every loaded
+//     array element, is data and breaks at the label's width.
 #pragma once
 
 #include "core/records.h"
@@ -66,7 +71,7 @@ struct Font {
 // depends on the kind:
 //   Label: left, top, width, height, caption (line breaks only as CR LF),
 //          alignment, borderStyle (0 none, 1 single), font, foreColor,
-//          autoSize.
+//          autoSize; designCaption decides whether the caption is fixed.
 //   Line:  x1, y1, x2, y2, borderColor, borderStyle (0 transparent, 1 solid,
 //          2 dash, 3 dot, 4 dash-dot, 5 dash-dot-dot, 6 inside solid),
 //          borderWidth (pixels), drawMode.
@@ -83,6 +88,9 @@ struct Control {
 
     double left = 0, top = 0, width = 0, height = 0;
     QString caption;
+    // The caption the design table gave a designed label (PageForm::add);
+    // empty for a loaded array element.
+    QString designCaption;
     int alignment = AlignLeft;
     Font font;
     quint32 foreColor = kBlack;
@@ -101,6 +109,12 @@ struct Control {
 
     // "lblTeamID(3)" for an element of an array, else the name.
     QString displayName() const;
+    // A label showing its design caption (not empty): a text of the design,
+    // never one the page set.
+    bool hasFixedCaption() const
+    {
+        return kind == ControlKind::Label && !designCaption.isEmpty() && caption == designCaption;
+    }
 
     // Chained setters for design tables.
     Control& at(double l, double t, double w, double h) { left = l; top = t; width = w; height = h; return *this; }
@@ -158,7 +172,8 @@ public:
     bool hasControl(const QString& name, int index = -1) const;
 
     // Appends the next element of the array `name`: a copy of element 0,
-    // invisible, with the index (array counter + 1). Throws the subscript
+    // invisible, with the index (array counter + 1) and no design caption
+    // (what it shows is laid out by the page). Throws the subscript
     // error when the array has no element 0, and error 360 when that index
     // is already there.
     Control& loadElement(const QString& name);
@@ -172,7 +187,8 @@ protected:
     // reports its own failures and returns normally.
     virtual void fill() = 0;
 
-    // Adds a designed control (control order is the order of the calls).
+    // Adds a designed control (control order is the order of the calls);
+    // a label's caption becomes its design caption.
     Control& add(const Control& c);
 
 private:

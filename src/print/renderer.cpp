@@ -112,6 +112,15 @@ int lineWidth(const Control& c)
     return c.borderWidth == 1 ? 1 : 3 * c.borderWidth;
 }
 
+// The stretch that sets `text` in `width` when the current font makes it
+// wider: just enough to fit, else 1.
+double fitStretch(DrawTarget& t, const QString& text, double width)
+{
+    t.textStretch = 1.0;
+    const double natural = t.textWidth(text);
+    return natural > width ? width / natural : 1.0;
+}
+
 void psDrawLabel(DrawTarget& t, const Control& c)
 {
     if (!c.visible)
@@ -120,7 +129,14 @@ void psDrawLabel(DrawTarget& t, const Control& c)
         const int savedStyle = t.drawStyle;
         const int savedMode = t.drawMode;
         t.font = c.font;
+        t.textStretch = 1.0;
         t.foreColor = c.foreColor;
+        // A fixed caption (a text of the design, such as a column header)
+        // breaks at CR LF only: a line the font makes wider than the label
+        // (the design's fonts are narrower than their substitutes) is
+        // condensed to the label's width, so a header never spills into
+        // the row below. What the page sets breaks at the width.
+        const bool fixed = c.hasFixedCaption() && c.width > 0;
         if (c.borderStyle == 1) {
             t.drawWidth = 2;
             psScaledBox(t, CLng(c.left), CLng(c.top), CLng(c.left + c.width), CLng(c.top + c.height), kBlack);
@@ -131,7 +147,8 @@ void psDrawLabel(DrawTarget& t, const Control& c)
         double y = c.top;
         int s = 1;
         do {
-            // The longest run from s that fits, up to a CR LF or the end.
+            // The longest run from s that fits (any run of a fixed
+            // caption), up to a CR LF or the end.
             int n = 0;
             QString candidate;
             bool crlf = false;
@@ -140,7 +157,7 @@ void psDrawLabel(DrawTarget& t, const Control& c)
                 ++n;
                 candidate = caption.mid(s - 1, n);
                 crlf = n >= 2 && candidate.endsWith(kCrLf);
-                tooWide = t.textWidth(candidate) > c.width;
+                tooWide = !fixed && t.textWidth(candidate) > c.width;
                 if (tooWide || s + n - 1 >= h || crlf)
                     break;
             }
@@ -151,6 +168,8 @@ void psDrawLabel(DrawTarget& t, const Control& c)
                 --n;
                 text = candidate.left(n);
             }
+            if (fixed)
+                t.textStretch = fitStretch(t, text, c.width);
             double x = c.left;
             if (c.alignment == AlignRight)
                 x = c.left + (c.width - t.textWidth(text));
@@ -166,6 +185,7 @@ void psDrawLabel(DrawTarget& t, const Control& c)
             s += n;
         } while (s <= h && y < c.top + c.height);
 
+        t.textStretch = 1.0;
         t.drawStyle = savedStyle;
         t.drawMode = savedMode;
     });

@@ -15,6 +15,10 @@
 //   The scale: the form's Width against the printer's printable width P: a
 //   form no wider than P is drawn at `scale`; a wider one at P / Width (in
 //   print mode) or P / Width x scale (in the preview).
+//   Labels: a caption breaks into lines at CR LF and where the next
+//   character would pass the label's width; a fixed caption (pageform.h:
+//   the label shows its design text) breaks at CR LF only, each line
+//   condensed across to the label's width when the font sets it wider.
 //   Drawing order: shapes whose name does not end in a digit, then the
 //   others digit by digit ("0" first), then lines and labels in control
 //   order, then shapes whose name ends in "9" and a digit, then labels

@@ -11,7 +11,7 @@ QString num(double v)
 
 double RecordingDevice::textWidth(const QString& text)
 {
-    return text.size() * font.size * 10.0;
+    return text.size() * font.size * 10.0 * textStretch;
 }
 
 double RecordingDevice::textHeight(const QString&)
@@ -52,9 +52,11 @@ void PrintTo(const QString& s, std::ostream* os)
 
 void RecordingDevice::print(const QString& text)
 {
-    record(QStringLiteral("text"), QStringLiteral("%1 %2 \"%3\" size=%4%5 color=%6")
+    record(QStringLiteral("text"), QStringLiteral("%1 %2 \"%3\" size=%4%5%6 color=%7")
                                        .arg(num(currentX), num(currentY), text, num(font.size),
-                                            font.bold ? QStringLiteral(" bold") : QString())
+                                            font.bold ? QStringLiteral(" bold") : QString(),
+                                            textStretch != 1.0 ? QStringLiteral(" stretch=") + num(textStretch)
+                                                               : QString())
                                        .arg(foreColor));
 }
 

@@ -1,8 +1,9 @@
 // A drawing target for the renderer's tests: it draws nothing and writes one
 // line per primitive, with fixed text metrics (a character is size x 10
-// twips wide, a line size x 20 twips high, for any text), so the expected
-// drawing of a page can be written down exactly. As the printer's
-// replacement it also records the page and job ends and the offsets.
+// twips wide times the text stretch, a line size x 20 twips high, for any
+// text), so the expected drawing of a page can be written down exactly. As
+// the printer's replacement it also records the page and job ends and the
+// offsets.
 #pragma once
 
 #include "print/drawtarget.h"

@@ -1,7 +1,7 @@
 // Text in the proportional design fonts: half-width characters (ASCII and
 // half-width katakana) are measured and drawn in the fixed-pitch face of the
 // family, half an em each, full-width ones in the proportional face; the
-// drawing lands where the measuring put it.
+// drawing lands where the measuring put it, condensed captions too.
 
 #include "print_support.h"
 
@@ -115,6 +115,33 @@ TEST_F(HalfWidthDrawing, AlignedTextEndsWhereItsMeasuredWidthSays)
             EXPECT_GE(inkRight(img), (end - 0.2 * em) / print::kTwipsPerPixel) << text << " align " << align;
             EXPECT_GE(inkLeft(img), start / print::kTwipsPerPixel - 1) << text << " align " << align;
             EXPECT_LE(inkLeft(img), (start + 0.2 * em) / print::kTwipsPerPixel) << text << " align " << align;
+        }
+    }
+}
+
+// A fixed caption wider than its label is condensed: its drawing spans the
+// label from edge to edge, the half-width runs as well as the full-width
+// ones, whatever the alignment.
+TEST_F(HalfWidthDrawing, CondensedCaptionSpansItsLabel)
+{
+    const double em = 24 * 20;
+    for (const char* text : {"名 前　（年令・性別）", "S15/01/10", "R平均 No.3"}) {
+        for (int align : {print::AlignRight, print::AlignLeft, print::AlignCenter}) {
+            print::Font font;
+            font.size = 24;
+            const QString caption = QString::fromUtf8(text);
+            const double width = std::round(0.7 * print::textWidthTwips(font, caption));
+            SketchForm form;
+            form.add(print::label("lblText").at(600, 300, width, 600).text(caption).align(align).withFont(font));
+            form.load();
+            print::ImageTarget picture(10500, 1200);
+            gsDrawForm(form, &picture, 1.0, 0);
+            const QImage& img = picture.image();
+            const double end = 600 + width;
+            EXPECT_LE(inkRight(img), end / print::kTwipsPerPixel + 1) << text << " align " << align;
+            EXPECT_GE(inkRight(img), (end - 0.7 * 0.6 * em) / print::kTwipsPerPixel) << text << " align " << align;
+            EXPECT_GE(inkLeft(img), 600 / print::kTwipsPerPixel - 1) << text << " align " << align;
+            EXPECT_LE(inkLeft(img), (600 + 0.7 * 0.6 * em) / print::kTwipsPerPixel) << text << " align " << align;
         }
     }
 }

@@ -108,6 +108,7 @@ TEST_F(RendererTest, ShapesByLastDigitBeforeLinesAndLabelsAndNinetiesLast)
     EXPECT_EQ(order, QStringList({"shape@3", "shape@1", "shape@2", "text", "shape@91"}));
 }
 
+// A caption the page sets (a data cell).
 TEST_F(RendererTest, LabelBreaksLinesAtCrLfAndAtItsWidth)
 {
     struct Case {
@@ -131,11 +132,62 @@ TEST_F(RendererTest, LabelBreaksLinesAtCrLfAndAtItsWidth)
     };
     for (const Case& c : cases) {
         SketchForm form;
-        form.add(lbl("lblT", c.caption, 0, 0, c.width, c.height));
+        form.add(lbl("lblT", QString(), 0, 0, c.width, c.height));
+        form.onFill = [&](SketchForm& f) { f.control("lblT").caption = c.caption; };
+        form.load();
         QStringList got;
         for (const QString& t : texts(form))
             got << t.section(' ', 0, 1) + ' ' + t.section('"', 1, 1);
         EXPECT_EQ(got, c.expected) << c.what;
+    }
+}
+
+// A label showing the caption of its design keeps each line whole, set
+// narrower when it would pass the label's width; whatever the page laid out
+// breaks as above.
+TEST_F(RendererTest, FixedCaptionStaysOnOneLineCondensedToItsLabel)
+{
+    struct Case {
+        const char* what;
+        QString design;
+        int align;
+        double width;
+        std::function<void(SketchForm&)> fill;
+        QStringList expected;   // "x y text [stretch]"
+    } cases[] = {
+        {"fits: as the font sets it", "abc", print::AlignLeft, 1000, nullptr, {"0 0 abc"}},
+        {"too wide: one line, condensed to the width", "abcdefg", print::AlignLeft, 350, nullptr,
+         {"0 0 abcdefg 0.5"}},
+        {"condensed and right-aligned: from the left edge", "abcd", print::AlignRight, 300, nullptr,
+         {"0 0 abcd 0.75"}},
+        {"condensed and centred: from the left edge", "abcd", print::AlignCenter, 200, nullptr, {"0 0 abcd 0.5"}},
+        {"CR LF still breaks; each line fitted alone", "ab\r\ncdef", print::AlignCenter, 300, nullptr,
+         {"50 0 ab", "0 200 cdef 0.75"}},
+        {"the page sets the design text again: fixed", "abcdefg", print::AlignLeft, 350,
+         [](SketchForm& f) { f.control("lblT", 0).caption = QStringLiteral("abcdefg"); }, {"0 0 abcdefg 0.5"}},
+        {"the page sets another text: it breaks", "abcdefg", print::AlignLeft, 350,
+         [](SketchForm& f) { f.control("lblT", 0).caption = QStringLiteral("abcdefgh"); },
+         {"0 0 abc", "0 200 def", "0 400 gh"}},
+        {"a loaded element is laid out by the page: it breaks", "abcdefg", print::AlignLeft, 350,
+         [](SketchForm& f) {
+             f.control("lblT", 0).visible = false;
+             f.loadElement("lblT").visible = true;
+         },
+         {"0 0 abc", "0 200 def", "0 400 g"}},
+    };
+    for (const Case& c : cases) {
+        SketchForm form;
+        // Element 0 of an array, so that the page can load a copy of it.
+        form.add(lbl("lblT", c.design, 0, 0, c.width, 1000, 0).align(c.align));
+        form.onFill = c.fill;
+        form.load();
+        QStringList got;
+        for (const QString& t : texts(form))
+            got << (t.section(' ', 0, 1) + ' ' + t.section('"', 1, 1) + ' ' +
+                    t.section("stretch=", 1).section(' ', 0, 0))
+                       .trimmed();
+        EXPECT_EQ(got, c.expected) << c.what;
+        EXPECT_EQ(device.textStretch, 1.0) << c.what;
     }
 }
 
