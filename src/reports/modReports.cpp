@@ -22,45 +22,82 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
+const std::vector<ReportPageForm>& gReportPageForms()
+{
+    using print::pageFormFactory;
+    static const std::vector<ReportPageForm> rows{
+        {QStringLiteral("gfPrintRegiTeamList"), pageFormFactory<frmPfRegiTeamList>(), 10, 0},
+        {QStringLiteral("gfPrintEntryList"), pageFormFactory<frmPfEntryList>(), 10, 0},
+        {QStringLiteral("gfPrintScore"), pageFormFactory<frmPfScore>(), 10, 0},
+        {QStringLiteral("gfPrintPersonRanking"), pageFormFactory<frmPfPersonRanking>(), 10, 0},
+        {QStringLiteral("gfPrintRoundRanking"), pageFormFactory<frmPfRoundRanking>(), 10, 0},
+        {QStringLiteral("gfPrintTeamList"), pageFormFactory<frmPfTeamList>(), 10, 0},
+        {QStringLiteral("gfPrintTeamRanking"), pageFormFactory<frmPfTeamRanking>(), 5, 0},
+        {QStringLiteral("gfPrintSeasonEntryList"), pageFormFactory<frmPfSeasonEntryList>(), 10, 0},
+        {QStringLiteral("gfPrintSeasonTotalRanking"), pageFormFactory<frmPfSeasonTotalRanking>(), 10, 0},
+        {QStringLiteral("gfPrintSeasonGameRanking"), pageFormFactory<frmPfSeasonGameRanking>(), 10, 0},
+        {QStringLiteral("gfPrintSeasonRoundRanking"), pageFormFactory<frmPfSeasonRoundRanking>(), 10, 0},
+        {QStringLiteral("gfPrintSeasonTeamList"), pageFormFactory<frmPfSeasonTeamList>(), 10, 0},
+        {QStringLiteral("gfPrintSeasonTeamRanking"), pageFormFactory<frmPfSeasonTeamRanking>(), 10, 0},
+        {QStringLiteral("gfPrintPointRanking"), pageFormFactory<frmPfPointRanking>(), 10, 0},
+        {QStringLiteral("gfPrintSeasonPersonalGameScore"), pageFormFactory<frmPfSeasonPersonalGameScore>(), 10, 0},
+        {QStringLiteral("gfPrintSeasonPersonalGameInfo"), pageFormFactory<frmPfSeasonPersonalGameInfo>(), 10, 0},
+        {QStringLiteral("gfPrintSeasonPersonalRoundScore"), pageFormFactory<frmPfSeasonPersonalRoundScore>(), 10, 0},
+    };
+    return rows;
+}
+
+namespace {
+
+// The launcher's print of its row of the report table. A launcher without
+// a row (a mistake of this file) gets its error box from the missing form.
+Integer psPrintRow(const QString& launcher, Integer mode, QWidget* owner)
+{
+    const std::vector<ReportPageForm>& rows = gReportPageForms();
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const ReportPageForm& r) { return r.launcher == launcher; });
+    const ReportPageForm none{launcher, {}};
+    const ReportPageForm& r = row != rows.end() ? *row : none;
+    return gfPrintReport(r.form, launcher, r.offsetDownMm, r.offsetAcrossMm, mode, owner);
+}
+
+}  // namespace
+
 Integer gfPrintRegiTeamList(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfRegiTeamList>(), QStringLiteral("gfPrintRegiTeamList"), 10, 0,
-                         mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintRegiTeamList"), mode, owner);
 }
 
 Integer gfPrintEntryList(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfEntryList>(), QStringLiteral("gfPrintEntryList"), 10, 0, mode,
-                         owner);
+    return psPrintRow(QStringLiteral("gfPrintEntryList"), mode, owner);
 }
 
 Integer gfPrintScore(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfScore>(), QStringLiteral("gfPrintScore"), 10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintScore"), mode, owner);
 }
 
 Integer gfPrintPersonRanking(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfPersonRanking>(), QStringLiteral("gfPrintPersonRanking"), 10,
-                         0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintPersonRanking"), mode, owner);
 }
 
 Integer gfPrintRoundRanking(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfRoundRanking>(), QStringLiteral("gfPrintRoundRanking"), 10, 0,
-                         mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintRoundRanking"), mode, owner);
 }
 
 Integer gfPrintTeamList(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfTeamList>(), QStringLiteral("gfPrintTeamList"), 10, 0, mode,
-                         owner);
+    return psPrintRow(QStringLiteral("gfPrintTeamList"), mode, owner);
 }
 
 Integer gfPrintTeamRanking(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfTeamRanking>(), QStringLiteral("gfPrintTeamRanking"), 5, 0,
-                         mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintTeamRanking"), mode, owner);
 }
 
 void gsMsgNoPrintData(QWidget* owner)
@@ -70,60 +107,50 @@ void gsMsgNoPrintData(QWidget* owner)
 
 Integer gfPrintSeasonEntryList(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonEntryList>(), QStringLiteral("gfPrintSeasonEntryList"),
-                         10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonEntryList"), mode, owner);
 }
 
 Integer gfPrintSeasonTotalRanking(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonTotalRanking>(),
-                         QStringLiteral("gfPrintSeasonTotalRanking"), 10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonTotalRanking"), mode, owner);
 }
 
 Integer gfPrintSeasonGameRanking(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonGameRanking>(),
-                         QStringLiteral("gfPrintSeasonGameRanking"), 10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonGameRanking"), mode, owner);
 }
 
 Integer gfPrintSeasonRoundRanking(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonRoundRanking>(),
-                         QStringLiteral("gfPrintSeasonRoundRanking"), 10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonRoundRanking"), mode, owner);
 }
 
 Integer gfPrintSeasonTeamList(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonTeamList>(), QStringLiteral("gfPrintSeasonTeamList"),
-                         10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonTeamList"), mode, owner);
 }
 
 Integer gfPrintSeasonTeamRanking(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonTeamRanking>(),
-                         QStringLiteral("gfPrintSeasonTeamRanking"), 10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonTeamRanking"), mode, owner);
 }
 
 Integer gfPrintPointRanking(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfPointRanking>(), QStringLiteral("gfPrintPointRanking"), 10, 0,
-                         mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintPointRanking"), mode, owner);
 }
 
 Integer gfPrintSeasonPersonalGameScore(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonPersonalGameScore>(),
-                         QStringLiteral("gfPrintSeasonPersonalGameScore"), 10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonPersonalGameScore"), mode, owner);
 }
 
 Integer gfPrintSeasonPersonalGameInfo(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonPersonalGameInfo>(),
-                         QStringLiteral("gfPrintSeasonPersonalGameInfo"), 10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonPersonalGameInfo"), mode, owner);
 }
 
 Integer gfPrintSeasonPersonalRoundScore(Integer mode, QWidget* owner)
 {
-    return gfPrintReport(print::pageFormFactory<frmPfSeasonPersonalRoundScore>(),
-                         QStringLiteral("gfPrintSeasonPersonalRoundScore"), 10, 0, mode, owner);
+    return psPrintRow(QStringLiteral("gfPrintSeasonPersonalRoundScore"), mode, owner);
 }

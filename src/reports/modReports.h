@@ -3,14 +3,33 @@
 // returns 0, or -1 after its error box. The caller sets the print state and
 // the tables the page reads first, and passes itself as the owner.
 //
-// Adding a report: declare its launcher here and define it in
-// modReports.cpp as one gfPrintReport call (print/modPrint.h) with its page
-// form, its name and its offsets in millimetres (down, across).
+// Adding a report: add its row to the report table in modReports.cpp (the
+// launcher's name, its page form, its offsets in millimetres down and
+// across), declare its launcher here and define it there as the print of
+// its row. The table is the program's list of report page forms: what holds
+// for every page form (each fixed caption on one line) is tested over it.
 #pragma once
 
 #include "core/records.h"
+#include "print/pageform.h"
+
+#include <QString>
+
+#include <vector>
 
 class QWidget;
+
+// One report page form and how its launcher prints it (gfPrintReport,
+// print/modPrint.h).
+struct ReportPageForm {
+    QString launcher;   // the launcher's name ("gfPrintScore"), for its error box
+    print::PageFormFactory form;
+    Long offsetDownMm = 10;
+    Long offsetAcrossMm = 0;
+};
+
+// Every report page form of the program, one row per launcher.
+const std::vector<ReportPageForm>& gReportPageForms();
 
 // The list of registered teams (frmPfRegiTeamList), from the team dialog.
 Integer gfPrintRegiTeamList(Integer mode, QWidget* owner);

@@ -30,8 +30,13 @@
 //      other row heights, two halves) builds its own loop from the steps:
 //      psStartRows, pfPageTop, psSeparator, psCell, pfPageEnds, psEndPage,
 //      and the current Y (mY).
-//   4. Give the form a launcher in src/reports/modReports.h and a report
-//      name in the page dump tool (tests/pages).
+//   4. Give the form its row in the report table and a launcher
+//      (src/reports/modReports.h), and a report name in the page dump tool
+//      (tests/pages).
+//   The captions of the design table are fixed captions while the page
+//   leaves them as designed: each prints on one line, condensed when the
+//   font sets it wider than its label (print/renderer.h). A text the page
+//   sets breaks at the label's width.
 #pragma once
 
 #include "print/pageform.h"
