@@ -154,6 +154,11 @@ bool gfGetSeriesInfo(Long id, SeriesInfo& info)
     return true;
 }
 
+QString gfSeriesName(Long id)
+{
+    return vb::Trim(gfReadIniFile(gstrSeriesFile, "Series" + QString::number(id), "Name"));
+}
+
 Long gfGetPointOfRank(const SeriesInfo& info, Long place)
 {
     if (place > 10)

@@ -25,6 +25,10 @@
 // caller.
 bool gfGetSeriesInfo(Long id, SeriesInfo& info);
 
+// The trimmed Name of series `id` as the series file holds it, whatever its
+// State; empty when the section or its Name is missing.
+QString gfSeriesName(Long id);
+
 // Points of a finishing place (from 1): places above 10 take Point(10).
 Long gfGetPointOfRank(const SeriesInfo& info, Long place);
 

@@ -6,13 +6,12 @@
 #include "mainwin/dialoghelpers.h"
 
 #include "core/gamefile.h"
-#include "core/ini.h"
 #include "core/masterlists.h"
 #include "core/printstate.h"
 #include "core/ranking.h"
 #include "core/records.h"
+#include "core/series.h"
 #include "grid/uctMyGrid.h"
-#include "mainwin/frmMain.h"
 #include "platform/eradate.h"
 #include "platform/ui/windowgeometry.h"
 #include "platform/uiservice.h"
@@ -69,12 +68,6 @@ QWidget* makePanel(QWidget* parent, const char* name, int widthTwips)
 QString frmParvona::pfErrorDescription(const std::exception& e)
 {
     return vb::errorDescription(e);
-}
-
-std::function<void()>& frmParvona::showMainHook()
-{
-    static std::function<void()> hook;
-    return hook;
 }
 
 frmParvona::frmParvona(QWidget* owner)
@@ -265,10 +258,7 @@ void frmParvona::Form_Unload()
 {
     platform::storeWindowGeometry(this, gstrIniFile, kGeometryKeys);
 
-    if (const auto& hook = showMainHook())
-        hook();
-    else if (frmMain* main = frmMain::instance())
-        main->gsShowMain();
+    emit closed();
 }
 
 // True = keep the window open.
@@ -442,9 +432,7 @@ void frmParvona::tabBody_Click()
 
 void frmParvona::psSetCaption()
 {
-    const QString seriesName = vb::Trim(gfReadIniFile(
-        gstrSeriesFile, QStringLiteral("Series") + QString::number(gGame.SeriesID), QStringLiteral("Name")));
-    QString caption = QStringLiteral("Tallicor - ") + seriesName + QStringLiteral(" - ");
+    QString caption = QStringLiteral("Tallicor - ") + gfSeriesName(gGame.SeriesID) + QStringLiteral(" - ");
     if (!vb::Trim(gGame.GameFileName).isEmpty())
         caption += vb::Trim(gGame.Tittle);
     else

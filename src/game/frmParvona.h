@@ -6,11 +6,12 @@
 // shared tables (gGame, gScoreLines), shows it on six tabs, each with one
 // grid, tracks whether it was edited since the last save (" *" in the
 // caption), saves it, asks about unsaved edits when it closes, remembers its
-// size and place in the settings file and hands control back to the main
-// window when it unloads.
+// size and place in the settings file and, when it unloads, sends closed() so
+// that the window that opened it takes over again.
 //
-// Use: `auto* w = new frmParvona(mainWindow); w->show();` - the constructor
-// loads the game; the window deletes itself when it has closed.
+// Use: `auto* w = new frmParvona(mainWindow); connect(w, &frmParvona::closed,
+// ...); w->show();` - the constructor loads the game; the window deletes
+// itself when it has closed.
 #pragma once
 
 #include "core/records.h"
@@ -18,7 +19,6 @@
 #include <QWidget>
 
 #include <exception>
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -32,10 +32,6 @@ public:
     explicit frmParvona(QWidget* owner = nullptr);
     ~frmParvona() override;
 
-    // Replaces the hand-back to the main window when the window unloads
-    // (tests). Empty (the default): the loaded main window's gsShowMain.
-    static std::function<void()>& showMainHook();
-
     // Index of each tab (1-based, as the window counts them).
     enum Tab : int {
         TabEntries = 1,      // participants
@@ -45,6 +41,11 @@ public:
         TabTeamList = 5,     // team list
         TabTeamRanking = 6,  // team ranking
     };
+
+signals:
+    // Sent when the window unloads, after it has stored its size and place;
+    // the window is deleted afterwards.
+    void closed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

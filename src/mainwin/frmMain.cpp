@@ -47,8 +47,6 @@
 
 namespace {
 
-QPointer<frmMain> gMainWindow;
-
 constexpr int kTwipsPerPixel = 15;
 constexpr int kRowHeight = 350;
 constexpr Long kNoSelection = std::numeric_limits<Long>::min();
@@ -149,20 +147,10 @@ frmMain::frmMain(QWidget* parent)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     psBuildControls();
     psBuildMenus();
-    gMainWindow = this;
     Form_Load();
 }
 
-frmMain::~frmMain()
-{
-    if (gMainWindow == this)
-        gMainWindow = nullptr;
-}
-
-frmMain* frmMain::instance()
-{
-    return gMainWindow.data();
-}
+frmMain::~frmMain() = default;
 
 QString frmMain::productPageUrl()
 {
@@ -961,11 +949,6 @@ QString courceFilterText(Long id)
     return id != 0 ? courceName(id) : QStringLiteral("指定なし");
 }
 
-QString seriesName(Long id)
-{
-    return vb::Trim(gfReadIniFile(gstrSeriesFile, QStringLiteral("Series") + fmt0(id), QStringLiteral("Name")));
-}
-
 }  // namespace
 
 // Fills the hole-and-round or the course filter with the distinct values of
@@ -1220,7 +1203,7 @@ void frmMain::psSetGamesList()
                 QString name;
                 if (g.SeriesID >= 1) {
                     if (!seriesNames.contains(g.SeriesID))
-                        seriesNames.insert(g.SeriesID, seriesName(g.SeriesID));
+                        seriesNames.insert(g.SeriesID, gfSeriesName(g.SeriesID));
                     name = seriesNames.value(g.SeriesID);
                 }
                 cell(name, 0);

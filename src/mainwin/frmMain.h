@@ -4,9 +4,8 @@
 // timer that answers a second start through the hand-over file.
 //
 // The window loads itself in its constructor (position, lists, grid) and is
-// shown by the start-up. While a game window is open it is hidden; the game
-// window calls gsShowMain() when it closes. frmMain::instance() is the loaded
-// main window (null when there is none).
+// shown by the start-up. While a game window it opened is open it is hidden;
+// gsShowMain() runs when that window closes.
 #pragma once
 
 #include "core/records.h"
@@ -32,11 +31,9 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The loaded main window, or null.
-    static frmMain* instance();
-
-    // Called by the game window when it unloads: shows this window again and,
-    // when the game was saved, reloads the list with the edited game selected.
+    // Runs when the game window this window opened unloads: shows this window
+    // again and, when the game was saved, reloads the list with the edited
+    // game selected.
     void gsShowMain();
 
     // Addresses of the help menu.

@@ -82,10 +82,11 @@ QSet<Long> liveIds(const QString& file, const QString& maxKey, const QString& se
 }  // namespace
 
 // The game window takes over: it is shown modeless with this window as owner
-// and this window hides until the game window hands back (gsShowMain).
+// and this window hides until the game window closes (gsShowMain).
 static void showGameWindow(frmMain* main)
 {
     auto* w = new frmParvona(main);
+    QObject::connect(w, &frmParvona::closed, main, &frmMain::gsShowMain);
     w->show();
     main->hide();
     main->mGameWindowOpen = 1;

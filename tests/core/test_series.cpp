@@ -2,6 +2,7 @@
 #include "test_season_fixture.h"
 
 #include "core/gamefile.h"
+#include "core/ini.h"
 #include "core/season.h"
 #include "core/series.h"
 
@@ -136,6 +137,17 @@ TEST_F(SeriesFile, GetSeriesInfo)
     EXPECT_EQ(info.Name, "シリーズ5");
     EXPECT_EQ(info.PointSeries, 0);
     EXPECT_EQ((std::array<Integer, 11>{}), info.Point);
+}
+
+// The name as the windows show it: trimmed, whatever the series' State.
+TEST_F(SeriesFile, SeriesNameIsTheTrimmedStoredName)
+{
+    gfWriteIniFile(gstrSeriesFile, "Series7", "Name", "  秋季 リーグ ");
+    EXPECT_EQ(gfSeriesName(1), "シリーズ1");
+    EXPECT_EQ(gfSeriesName(3), "シリーズ3");
+    EXPECT_EQ(gfSeriesName(7), "秋季 リーグ");
+    EXPECT_EQ(gfSeriesName(40), "");
+    EXPECT_EQ(gfSeriesName(0), "");
 }
 
 TEST_F(SeriesFile, PointOfRank)

@@ -7,7 +7,6 @@
 #include "core/ini.h"
 #include "core/printstate.h"
 #include "grid/uctMyGrid.h"
-#include "mainwin/frmMain.h"
 #include "platform/vbruntime.h"
 #include "support/gamefixtures.h"
 #include "support/recordingui.h"
@@ -88,15 +87,13 @@ protected:
         gGame.SeriesID = 1;
 
         resetRecordingUi();
-        showMainCalls = 0;
-        frmParvona::showMainHook() = [this] { ++showMainCalls; };
+        closedSignals = 0;
     }
 
     void TearDown() override
     {
         if (window)
             delete window.data();
-        frmParvona::showMainHook() = nullptr;
         resetRecordingUi();
     }
 
@@ -135,6 +132,7 @@ protected:
     frmParvona* open()
     {
         window = new frmParvona();
+        QObject::connect(window.data(), &frmParvona::closed, [this] { ++closedSignals; });
         return window.data();
     }
 
@@ -162,7 +160,8 @@ protected:
     QTemporaryDir dir;
     QString gamePath;
     QPointer<frmParvona> window;
-    int showMainCalls = 0;
+    // closed() signals of the window.
+    int closedSignals = 0;
 };
 
 // ---------------------------------------------------------------- opening
@@ -550,7 +549,7 @@ TEST_F(GameWindowTest, SaveWithAnInvalidDateIsRefused)
     // Nor can it be closed while modified.
     EXPECT_FALSE(closeWindow());
     EXPECT_EQ(recordingUi().messages.size(), 2u);
-    EXPECT_EQ(showMainCalls, 0);
+    EXPECT_EQ(closedSignals, 0);
 }
 
 TEST_F(GameWindowTest, FailedSaveKeepsTheGameModified)
@@ -574,7 +573,7 @@ TEST_F(GameWindowTest, FailedSaveKeepsTheGameModified)
     resetRecordingUi();
     recordingUi().answers.push_back(platform::vbYes);
     EXPECT_FALSE(closeWindow());
-    EXPECT_EQ(showMainCalls, 0);
+    EXPECT_EQ(closedSignals, 0);
     ASSERT_EQ(recordingUi().messages.size(), 2u);
     EXPECT_EQ(recordingUi().messages[0].title, QStringLiteral("スコア保存確認"));
     EXPECT_EQ(recordingUi().messages[1].title, QStringLiteral("System error"));
@@ -583,7 +582,7 @@ TEST_F(GameWindowTest, FailedSaveKeepsTheGameModified)
     // No drops the edits and closes.
     recordingUi().answers.push_back(platform::vbNo);
     EXPECT_TRUE(closeWindow());
-    EXPECT_EQ(showMainCalls, 1);
+    EXPECT_EQ(closedSignals, 1);
 }
 
 // A stored game whose entries could not all be read, or whose holes and
@@ -686,12 +685,12 @@ TEST_F(GameWindowTest, ClosingAModifiedGameAsksAndHonoursTheAnswer)
     EXPECT_EQ(recordingUi().messages[0].prompt, QStringLiteral("スコア・データを保存します。よろしいですか？"));
     EXPECT_EQ(recordingUi().messages[0].title, QStringLiteral("スコア保存確認"));
     EXPECT_EQ(recordingUi().messages[0].style, platform::vbYesNoCancel);
-    EXPECT_EQ(showMainCalls, 0);
+    EXPECT_EQ(closedSignals, 0);
 
     recordingUi().answers.push_back(platform::vbNo);
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(gameFileCount(), 0);
-    EXPECT_EQ(showMainCalls, 1);
+    EXPECT_EQ(closedSignals, 1);
     EXPECT_TRUE(gbolGameUnsaved);
 }
 
@@ -703,7 +702,7 @@ TEST_F(GameWindowTest, ClosingWithYesSavesFirst)
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(gameFileCount(), 1);
     EXPECT_FALSE(gbolGameUnsaved);
-    EXPECT_EQ(showMainCalls, 1);
+    EXPECT_EQ(closedSignals, 1);
 }
 
 TEST_F(GameWindowTest, ClosingAnUnmodifiedGameAsksNothing)
@@ -712,30 +711,7 @@ TEST_F(GameWindowTest, ClosingAnUnmodifiedGameAsksNothing)
     open();
     EXPECT_TRUE(closeWindow());
     EXPECT_TRUE(recordingUi().messages.empty());
-    EXPECT_EQ(showMainCalls, 1);
-}
-
-TEST_F(GameWindowTest, ClosingHandsBackToTheMainWindowWithTheGameSelected)
-{
-    frmParvona::showMainHook() = nullptr;
-    auto* main = new frmMain();
-    main->show();
-    newGameWithEntries();
-    window = new frmParvona(main);
-    window->show();
-    main->hide();
-
-    recordingUi().answers.push_back(platform::vbYes);
-    EXPECT_TRUE(closeWindow());
-    EXPECT_TRUE(main->isVisible());
-    ASSERT_FALSE(gGame.GameFileName.isEmpty());
-    EXPECT_EQ(gfReadIniFile(gstrIniFile, QStringLiteral("Setup"), QStringLiteral("SelectedGame")),
-              gGame.GameFileName);
-    bool listed = false;
-    for (const GameInfo& g : gGameList)
-        listed = listed || g.GameFileName == gGame.GameFileName;
-    EXPECT_TRUE(listed);
-    delete main;
+    EXPECT_EQ(closedSignals, 1);
 }
 
 // ---------------------------------------------------------------- geometry

@@ -66,7 +66,6 @@ protected:
         gGame = gametest::fixtureGameHeader();
 
         resetRecordingUi();
-        frmParvona::showMainHook() = [] {};
     }
 
     void TearDown() override
@@ -75,7 +74,6 @@ protected:
             window->setAttribute(Qt::WA_DeleteOnClose, false);
             delete window.data();
         }
-        frmParvona::showMainHook() = nullptr;
         EXPECT_EQ(testsupport::endDialogHandlers(), 0) << "a dialog the test waited for never opened";
         resetRecordingUi();
     }

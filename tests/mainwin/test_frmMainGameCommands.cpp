@@ -57,7 +57,6 @@ protected:
         gbolGameUnsaved = false;
         gintDialogResult = -1;
         glngDialogParam = 0;
-        frmParvona::showMainHook() = [] {};
         writeMembers(3);
     }
 
@@ -67,7 +66,6 @@ protected:
             delete w->gameWindow();
             w.reset();
         }
-        frmParvona::showMainHook() = nullptr;
         resetRecordingUi();
     }
 
@@ -316,6 +314,49 @@ TEST_F(FrmMainGameCommandsTest, NewGameKeepsTheParticipantsForTheNextOne)
         delete w->gameWindow();
         w->show();
         w->mGameWindowOpen = 0;
+    }
+}
+
+// Closing the game window shows this window again: an unsaved new game
+// leaves the list as it was; a saved one is listed and selected.
+TEST_F(FrmMainGameCommandsTest, ClosingTheGameWindowShowsTheMainWindowWithTheSavedGameSelected)
+{
+    writeGames({{1, "2024/04/01", "一"}});
+    open();
+    const QStringList listBefore = titles();
+    for (const int answer : {platform::vbNo, platform::vbYes}) {
+        SCOPED_TRACE(answer);
+        regtest::onNextDialog<frmGameInfo>([](frmGameInfo* d) {
+            d->txtTittle->setText("新春");
+            d->btnOK_Click();
+        });
+        regtest::onNextDialog<frmNewScoreSetup>([](frmNewScoreSetup* d) {
+            d->lstMember[0]->item(0)->setSelected(true);
+            d->btnEntry_Click();
+            d->btnOK_Click();
+        });
+        w->btnNewGame_Click();
+        QWidget* game = w->gameWindow();
+        ASSERT_NE(game, nullptr);
+        ASSERT_FALSE(w->isVisible());
+
+        // The game window asks whether to save the new game.
+        recordingUi().answers.push_back(answer);
+        game->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(w->gameWindow(), nullptr);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->mGameWindowOpen, 0);
+        if (answer == platform::vbNo) {
+            EXPECT_EQ(titles(), listBefore);
+            EXPECT_EQ(gameFiles(), QStringList({"game00001.tcg"}));
+        } else {
+            ASSERT_EQ(gameFiles().size(), 2);
+            EXPECT_EQ(settingOf("SelectedGame"), gGame.GameFileName);
+            const int row = titles().indexOf("新春") + 1;
+            ASSERT_GT(row, 0) << titles().join(",").toStdString();
+            EXPECT_EQ(selectedRow(), row);
+        }
     }
 }
 
