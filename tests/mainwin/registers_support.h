@@ -50,6 +50,21 @@ inline QList<int> ids(const QListWidget* list)
     return v;
 }
 
+// Shows a dialog owned by an active window and closes it before the window
+// system's activation of the dialog has come in; then lets that activation
+// come in late and puts the focus in `box`. A hidden dialog now holds the
+// application's focus, as happens when a user (or a test) answers a dialog
+// quickly on a busy machine.
+inline void closeBeforeItsActivationArrives(QDialog* dlg, QWidget* box)
+{
+    dlg->show();
+    dlg->hide();
+    testsupport::deliverQueuedEvents();
+    ASSERT_TRUE(dlg->isActiveWindow()) << "the late activation did not come in";
+    box->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+}
+
 inline QString readFile(const QString& path)
 {
     QString text;

@@ -343,6 +343,20 @@ TEST_F(FrmGameInfoTest, LeavingTheDateBoxRewritesOrRefuses)
     EXPECT_EQ(gintDialogResult, -1);
 }
 
+// Destroyed after closing with the focus in the date box holding a date the
+// box would refuse: no handler runs on the half-destroyed dialog (no error
+// message), as for the register dialogs' checked boxes.
+TEST_F(FrmGameInfoTest, DestroyedWithTheFocusInARefusedDateRunsNoHandler)
+{
+    QWidget owner;
+    ASSERT_TRUE(regtest::showActive(owner));
+    auto* dlg = new frmGameInfo(&owner);
+    dlg->txtDate->setText("2010/2/30x");
+    regtest::closeBeforeItsActivationArrives(dlg, dlg->txtDate);
+    delete dlg;
+    EXPECT_TRUE(recordingUi().messages.empty());
+}
+
 TEST_F(FrmGameInfoTest, CancelAndEscapeLeaveTheGameUntouched)
 {
     const GameInfo before = gGame;
