@@ -3,7 +3,7 @@
 // frmParvonaGrids.cpp, the commands of the buttons in frmParvonaCommands.cpp.
 #include "game/frmParvona.h"
 
-#include "mainwin/dialoghelpers.h"
+#include "forms/dialoghelpers.h"
 
 #include "core/gamefile.h"
 #include "core/masterlists.h"

@@ -5,7 +5,7 @@
 #include "core/ini.h"
 #include "core/masterlists.h"
 #include "core/records.h"
-#include "mainwin/dialoghelpers.h"
+#include "forms/dialoghelpers.h"
 #include "platform/profile.h"
 #include "platform/ui/formhelpers.h"
 #include "platform/uiservice.h"

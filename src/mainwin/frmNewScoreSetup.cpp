@@ -2,10 +2,10 @@
 
 #include "core/ini.h"
 #include "core/masterlists.h"
-#include "mainwin/dialoghelpers.h"
-#include "mainwin/frmSetTeam.h"
-#include "mainwin/gsSetMemberListBox.h"
-#include "mainwin/modRegisters.h"
+#include "forms/dialoghelpers.h"
+#include "game/frmSetTeam.h"
+#include "forms/gsSetMemberListBox.h"
+#include "registers/modRegisters.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 

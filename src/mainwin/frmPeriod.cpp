@@ -1,7 +1,7 @@
 #include "mainwin/frmPeriod.h"
 
 #include "core/records.h"
-#include "mainwin/dialoghelpers.h"
+#include "forms/dialoghelpers.h"
 #include "platform/eradate.h"
 #include "platform/ui/formhelpers.h"
 #include "platform/uiservice.h"

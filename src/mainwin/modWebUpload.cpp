@@ -6,7 +6,7 @@
 #include "core/records.h"
 #include "core/startup.h"
 #include "grid/uctMyGrid.h"
-#include "mainwin/modRegisters.h"
+#include "registers/modRegisters.h"
 #include "platform/eradate.h"
 #include "platform/textfile.h"
 #include "platform/ui/qtuiservice.h"

@@ -3,10 +3,10 @@
 // category and the moves to the score tab.
 #include "test_gamecommands_support.h"
 
-#include "game/frmCategory.h"
-#include "mainwin/frmAddScoreMember.h"
-#include "mainwin/frmGameInfo.h"
-#include "mainwin/frmSetTeam.h"
+#include "forms/frmCategory.h"
+#include "game/frmAddScoreMember.h"
+#include "game/frmGameInfo.h"
+#include "game/frmSetTeam.h"
 
 #include <QComboBox>
 #include <QLineEdit>

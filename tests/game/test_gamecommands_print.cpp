@@ -5,7 +5,7 @@
 
 #include "test_gamecommands_support.h"
 
-#include "game/frmCategory.h"
+#include "forms/frmCategory.h"
 #include "print/modPreview.h"
 #include "reports/game/frmSelectPrintScore.h"
 

@@ -5,8 +5,8 @@
 #include "core/ini.h"
 #include "core/records.h"
 #include "mainwin/frmNewScoreSetup.h"
-#include "mainwin/frmSetTeam.h"
-#include "registers_support.h"
+#include "game/frmSetTeam.h"
+#include "support/registers_support.h"
 #include "support/replacecounter.h"
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The period dialog: loading in the era form, leaving a box, OK and Cancel.
 #include "core/records.h"
-#include "mainwin/dialoghelpers.h"
+#include "forms/dialoghelpers.h"
 #include "mainwin/frmPeriod.h"
 #include "support/recordingui.h"
 #include "support/uiwait.h"

@@ -4,7 +4,7 @@
 
 #include "grid/uctMyGrid.h"
 #include "mainwin/modWebUpload.h"
-#include "registers_support.h"
+#include "support/registers_support.h"
 
 #include <QDir>
 

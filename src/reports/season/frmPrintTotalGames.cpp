@@ -6,7 +6,7 @@
 #include "core/printstate.h"
 #include "core/ranking.h"
 #include "core/season.h"
-#include "game/frmCategory.h"
+#include "forms/frmCategory.h"
 #include "platform/eradate.h"
 #include "platform/ui/formhelpers.h"
 #include "platform/uiservice.h"

@@ -2,8 +2,8 @@
 #include "reports/season/frmSelectPrintMember.h"
 
 #include "core/ini.h"
-#include "mainwin/dialoghelpers.h"
-#include "mainwin/gsSetMemberListBox.h"
+#include "forms/dialoghelpers.h"
+#include "forms/gsSetMemberListBox.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 

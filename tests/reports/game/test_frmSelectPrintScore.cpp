@@ -9,7 +9,7 @@
 #include "gamepages_support.h"
 
 #include "core/core.h"
-#include "game/frmCategory.h"
+#include "forms/frmCategory.h"
 #include "print/modPreview.h"
 #include "support/gamefixtures.h"
 #include "support/modaldialog.h"

@@ -6,7 +6,7 @@
 
 #include "core/ini.h"
 #include "core/season.h"
-#include "game/frmCategory.h"
+#include "forms/frmCategory.h"
 #include "platform/textfile.h"
 #include "reports/season/frmPfSeasonTotalRanking.h"
 #include "reports/season/frmSelectPrintMember.h"
