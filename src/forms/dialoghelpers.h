@@ -1,5 +1,5 @@
-// Keys, the group box and the date messages shared by the dialogs of the
-// main window.
+// Keys, the group box and the date messages shared by the dialogs of every
+// window.
 #pragma once
 
 #include "core/records.h"
