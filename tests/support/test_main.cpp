@@ -1,10 +1,11 @@
 // Test main: makes a QApplication on the offscreen platform when no display
-// is there (so test discovery works anywhere), installs the recording UI
-// service and runs every test.
+// is there (so test discovery works anywhere), keeps the tests away from the
+// machine's printers, installs the recording UI service and runs every test.
 #include "support/modaldialog.h"
 #include "support/recordingui.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -27,6 +28,13 @@ int main(int argc, char** argv)
     QTemporaryDir runtime;
     if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    // No test reaches the machine's printers, also when run without
+    // scripts/test: the print system is a socket in a private folder that
+    // nobody listens on (tests that print on a queue start a print system of
+    // their own), and the environment names no default printer.
+    qputenv("CUPS_SERVER", QFile::encodeName(runtime.filePath(QStringLiteral("no-print-system.sock"))));
+    qunsetenv("LPDEST");
+    qunsetenv("PRINTER");
     QApplication app(argc, argv);
     app.setApplicationName("Tallicor");
     platform::installFontSubstitutions();
