@@ -4,7 +4,7 @@
 #include "print/twipfont.h"
 #include "platform/ui/qtuiservice.h"
 
-#include <QPrinter>
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -180,7 +180,7 @@ const QImage& ImageTarget::image()
 
 // ------------------------------------------------------------ PrinterTarget
 
-PrinterTarget::PrinterTarget(QPrinter& printer) : m_printer(printer) {}
+PrinterTarget::PrinterTarget() = default;
 
 PrinterTarget::~PrinterTarget()
 {
@@ -189,7 +189,7 @@ PrinterTarget::~PrinterTarget()
 
 Long PrinterTarget::scaleWidth()
 {
-    return printer::geometryOf(m_printer).printableWidth;
+    return printer::geometry().printableWidth;
 }
 
 void PrinterTarget::setOffset(double x, double y)
@@ -202,7 +202,7 @@ void PrinterTarget::setOffset(double x, double y)
 
 void PrinterTarget::applyTransform()
 {
-    const double devicePerTwip = m_printer.resolution() / 1440.0;
+    const double devicePerTwip = m_job.resolution / 1440.0;
     QTransform t;
     t.scale(devicePerTwip, devicePerTwip);
     t.translate(m_offsetX, m_offsetY);
@@ -212,11 +212,17 @@ void PrinterTarget::applyTransform()
 QPainter& PrinterTarget::painter()
 {
     if (!m_painter.isActive()) {
-        if (!m_painter.begin(&m_printer)) {
-            const QString file = m_printer.outputFileName();
-            if (m_printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty())
-                throw PrintJobError(75, QStringLiteral("PDFファイル「") + file +
-                                            QStringLiteral("」に書き込めません。"));
+        m_job = printer::startJob();
+        m_buffer = std::make_unique<QBuffer>();
+        m_buffer->open(QIODevice::WriteOnly);
+        m_writer = std::make_unique<QPdfWriter>(m_buffer.get());
+        m_writer->setResolution(m_job.resolution);
+        m_writer->setPageLayout(m_job.layout);
+        m_writer->setTitle(m_job.name);
+        m_writer->setCreator(QCoreApplication::applicationName());
+        if (!m_painter.begin(m_writer.get())) {
+            m_writer.reset();
+            m_buffer.reset();
             throw PrintJobError(482, QStringLiteral("プリンタ エラーです。"));
         }
         m_painter.setRenderHint(QPainter::TextAntialiasing);
@@ -229,22 +235,36 @@ void PrinterTarget::newPage()
 {
     // A page ended before anything was drawn on it is still a page.
     painter();
-    if (!m_printer.newPage())
+    if (!m_writer->newPage())
         throw PrintJobError(482, QStringLiteral("プリンタ エラーです。"));
+}
+
+QByteArray PrinterTarget::close(bool* ended)
+{
+    *ended = m_painter.end();
+    m_writer.reset();
+    QByteArray pdf = m_buffer->data();
+    m_buffer.reset();
+    return pdf;
 }
 
 void PrinterTarget::endDoc()
 {
-    if (m_painter.isActive())
-        m_painter.end();
+    if (!m_painter.isActive())
+        return;
+    bool ended = false;
+    const QByteArray pdf = close(&ended);
+    if (!ended)
+        throw PrintJobError(482, QStringLiteral("プリンタ エラーです。"));
+    printer::finishJob(m_job, pdf);
 }
 
 void PrinterTarget::abort()
 {
     if (!m_painter.isActive())
         return;
-    m_printer.abort();
-    m_painter.end();
+    bool ended = false;
+    close(&ended);
 }
 
 }  // namespace print

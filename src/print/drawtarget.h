@@ -8,23 +8,27 @@
 //         ImageTarget pic(geom.printableWidth * z, geom.printableHeight * z);
 //         gsDrawForm(*form, &pic, z, 0);
 //         pic.image().save(path, "BMP");
-//   - PrintDevice is what print mode draws on: PrinterTarget on the
-//     program's QPrinter (printer.h owns the one instance; tests put a
+//   - PrintDevice is what print mode draws on: PrinterTarget for the
+//     program's printer (printer.h owns the one instance; tests put a
 //     recording device in its place). The job begins at the first drawing,
-//     newPage() ends a page, endDoc() ends the job, abort() drops it. Its
-//     origin is the printable area's top-left corner, moved by setOffset().
+//     newPage() ends a page, endDoc() ends the job and delivers it (to the
+//     PDF file or the print queue), abort() drops it. Its origin is the
+//     printable area's top-left corner, moved by setOffset().
 //   - The renderer sets the drawing state (the public fields) and calls the
 //     primitives; a target keeps the state between elements and pages.
 #pragma once
 
 #include "print/pageform.h"
+#include "print/printer.h"
 #include "platform/vbruntime.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QString>
 
-class QPrinter;
+#include <memory>
 
 namespace print {
 
@@ -147,10 +151,15 @@ public:
     virtual bool active() const = 0;
 };
 
-// The printer, page by page: the job begins at the first drawing.
+// The printer, page by page: the job begins at the first drawing, on the
+// printer's page layout and resolution as they are then, and is drawn
+// whole into memory as a PDF; endDoc() hands it to the printer
+// (printer::finishJob), which writes the PDF file or sends it to the print
+// queue. So a job that fails or is dropped leaves nothing behind, and a
+// failure to deliver is the failure of endDoc().
 class PrinterTarget : public PainterTarget, public PrintDevice {
 public:
-    explicit PrinterTarget(QPrinter& printer);
+    PrinterTarget();
     ~PrinterTarget() override;
 
     Long scaleWidth() override;
@@ -168,8 +177,12 @@ protected:
 
 private:
     void applyTransform();
+    // Ends the painter and gives back what was drawn; the job is closed.
+    QByteArray close(bool* ended);
 
-    QPrinter& m_printer;
+    printer::Job m_job;
+    std::unique_ptr<QBuffer> m_buffer;
+    std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
     double m_offsetX = 0;
     double m_offsetY = 0;

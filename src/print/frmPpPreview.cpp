@@ -471,6 +471,8 @@ void frmPpPreview::mnuPrint_Setup_Click()
 {
     try {
         const QString before = vb::Trim(print::printer::deviceName());
+        // A printer chosen there becomes the default printer of the run,
+        // and the printer follows the default printer.
         print::printer::showSetupDialog(this);
         platform::setHourglass();
         print::printer::trackDefault();
@@ -514,6 +516,7 @@ void frmPpPreview::mnuPrintAdjust_Click()
 void frmPpPreview::mnuPrinterSetup_Click()
 {
     print::printer::showSetupDialog(this);
+    print::printer::trackDefault();
     psGetPrinterInfo();
     psRebuildPreview();
 }

@@ -16,7 +16,8 @@
 // when it closes.
 //
 // Commands: 閉じる (F12, Esc), サイズ 100/75/50 %, 印刷 > ﾌﾟﾘﾝﾀ設定 (the
-// printer setup; a change of printer renders the page anew) and 印刷 (the
+// printer setup, PrinterSetupDialog: the printer chosen there is used for
+// the rest of the run; a change of printer renders the page anew) and 印刷 (the
 // print range dialog, then gsPrintPages; the page on display stays), and,
 // for a report of two pages or more, 前ページ (F8) and 次ページ (F9). The
 // window keeps its size, place and state in the settings file (Preview_*).

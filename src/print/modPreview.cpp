@@ -74,12 +74,12 @@ Integer pageAfter(int last) { return last < 32767 ? static_cast<Integer>(last + 
 // Prints pages first..last once per copy, each copy one job (one PDF file
 // on the PDF printer); `beforePage` sets the paper before each page. A
 // failure drops the job and goes on to the caller.
-void printCopies(const PageFormFactory& form, int first, int last, int copies, printer::PdfJobs& pdf,
+void printCopies(const PageFormFactory& form, int first, int last, int copies, printer::PrintJobs& jobs,
                  const std::function<void()>& beforePage)
 {
     try {
         for (int copy = 1; copy <= copies; ++copy) {
-            pdf.startCopy(copy);
+            jobs.startCopy(copy);
             for (int page = first; page <= last; ++page) {
                 gintPageNo = static_cast<Integer>(page);
                 beforePage();
@@ -158,28 +158,28 @@ void gsPrintDirect(const print::PageFormFactory& form, QWidget* owner, Integer p
     gintAdjustYoko = vb::CInt(offsetAcrossMm);
     glngOffsetX = mmToTwips(offsetAcrossMm);
 
-    printer::PdfJobs pdf;
-    if (!pdf.begin(titleOf(form), owner)) {
+    printer::PrintJobs jobs;
+    if (!jobs.begin(titleOf(form), owner)) {
         gintPrintMode = 0;
         return;
     }
-    printCopies(form, 1, gintPageCount, 1, pdf, [landscape] {
+    printCopies(form, 1, gintPageCount, 1, jobs, [landscape] {
         printer::setOrientation(landscape);
         printer::setA4();
     });
-    pdf.report(owner);
+    jobs.report(owner);
 }
 
 void gsPrintPages(const print::PageFormFactory& form, Integer firstPage, Integer lastPage, Integer copies)
 {
     using namespace print;
-    printer::PdfJobs pdf;
-    if (!pdf.begin(titleOf(form), nullptr))
+    printer::PrintJobs jobs;
+    if (!jobs.begin(titleOf(form), nullptr))
         return;
     platform::setHourglass();
     gintPrintMode = 1;
-    printCopies(form, firstPage, lastPage, copies, pdf, [] { printer::setA4(); });
+    printCopies(form, firstPage, lastPage, copies, jobs, [] { printer::setA4(); });
     gintPrintMode = 0;
     platform::resetMousePointer();
-    pdf.report(nullptr);
+    jobs.report(nullptr);
 }

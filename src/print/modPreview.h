@@ -7,13 +7,19 @@
 //     it returns when the window has closed.
 //   - The preview window prints a range with gsPrintPages(gfrmPrintForm,
 //     first, last, copies): one job per copy, pages first..last, each job
-//     ended with EndDoc after its last page. On the PDF printer it first
-//     asks where to write (cancelled: nothing is printed) and afterwards
-//     says where it wrote. gintPageNo is left one past the last page.
+//     ended with EndDoc after its last page and named after the report
+//     and the date (printer::PrintJobs). On the PDF printer it first asks
+//     where to write (cancelled: nothing is printed) and afterwards says
+//     where it wrote. gintPageNo is left one past the last page.
 //   - gsPrintDirect prints every page as one job without a preview.
-//   - When a print loop fails, its job is dropped, the pointer and
-//     gintPrintMode are put back, and the failure goes on to the caller,
-//     which shows its message; the next print can begin.
+//   - Both entry points first make the printer follow the default printer
+//     (printer::trackDefault).
+//   - When a print loop fails (a drawing failure that ends the job, a job
+//     the print system refuses, a PDF file that cannot be written), its job
+//     is dropped, the pointer and gintPrintMode are put back, and the
+//     failure goes on to the caller, which shows its message; the next
+//     print can begin. An earlier PDF file of the failed job's name stays
+//     as it was.
 //   - setPreviewWindow replaces the preview window (tests and the page dump
 //     tool); by default it is frmPpPreview, shown modally.
 #pragma once

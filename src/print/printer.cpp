@@ -1,17 +1,22 @@
 #include "print/printer.h"
 
 #include "print/drawtarget.h"
+#include "print/printersetupdialog.h"
+#include "print/printoutput.h"
 #include "platform/folders.h"
 #include "platform/ui/qtuiservice.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QApplication>
 #include <QFileInfo>
-#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+
+#include <memory>
+#include <optional>
 
 namespace print::printer {
 namespace {
@@ -22,27 +27,54 @@ constexpr int kPdfResolution = 600;
 constexpr double kPdfMarginMm = 5.0;
 
 struct Holder {
-    QPrinter printer{QPrinter::HighResolution};
-    PrinterTarget target{printer};
+    // The current printer's settings: paper, orientation, printable area
+    // and resolution. Jobs are drawn with them (see startJob).
+    std::unique_ptr<QPrinter> printer;
+    // The print system's queue printed on; "" for the PDF printer.
+    QString queue;
+    // The printer chosen in the printer setup this run ("" the PDF
+    // printer); none while the printer follows the system's default.
+    std::optional<QString> chosen;
+    PrinterTarget target;
     PrintDevice* replacement = nullptr;
     QString simulatedName;
+    // The job the next drawing begins: its name and, on the PDF printer,
+    // its file (set by PrintJobs).
+    QString jobName;
+    QString jobFile;
 
-    Holder()
+    Holder() { use(wantedQueue()); }
+
+    // The printer the default printer is now: the chosen one while the
+    // print system has it, else the system's default.
+    QString wantedQueue() const
     {
-        // The system's default printer, or PDF when there is none.
-        printer.setFullPage(false);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
-            makePdf();
-        else
-            fitMargins();
+        const QStringList available = QPrinterInfo::availablePrinterNames();
+        if (chosen && (chosen->isEmpty() || available.contains(*chosen)))
+            return *chosen;
+        const QString system = QPrinterInfo::defaultPrinterName();
+        return available.contains(system) ? system : QString();
     }
 
-    void makePdf()
+    // Puts the queue's printer in place (the PDF printer for "" or a queue
+    // the print system does not have), on A4 in the orientation the
+    // printer had.
+    void use(const QString& name)
     {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setResolution(kPdfResolution);
-        printer.setFullPage(false);
+        const auto orientation = printer ? printer->pageLayout().orientation() : QPageLayout::Portrait;
+        const QPrinterInfo info = name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
+        if (info.isNull()) {
+            printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setResolution(kPdfResolution);
+            queue.clear();
+        } else {
+            printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+            queue = info.printerName();
+        }
+        printer->setFullPage(false);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        printer->setPageOrientation(orientation);
         fitMargins();
     }
 
@@ -50,13 +82,13 @@ struct Holder {
     // margins, or the smallest margins a real printer allows.
     void fitMargins()
     {
-        if (printer.outputFormat() == QPrinter::PdfFormat) {
-            printer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
-                                   QPageLayout::Millimeter);
+        if (queue.isEmpty()) {
+            printer->setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                                    QPageLayout::Millimeter);
             return;
         }
-        const QPageLayout layout = printer.pageLayout();
-        printer.setPageMargins(layout.minimumMargins(), layout.units());
+        const QPageLayout layout = printer->pageLayout();
+        printer->setPageMargins(layout.minimumMargins(), layout.units());
     }
 };
 
@@ -68,16 +100,18 @@ Holder& holder()
     return *h;
 }
 
-bool qtSetupDialog(QPrinter& p, QWidget* owner)
+bool programSetupDialog(QString& printer, QWidget* owner)
 {
-    QPrintDialog dlg(&p, owner);
-    dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    return dlg.exec() == QDialog::Accepted;
+    PrinterSetupDialog dlg(availablePrinters(), printer, owner);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    printer = dlg.chosenPrinter();
+    return true;
 }
 
 SetupDialog& setupDialog()
 {
-    static SetupDialog d = qtSetupDialog;
+    static SetupDialog d = programSetupDialog;
     return d;
 }
 
@@ -114,9 +148,21 @@ QString fileNamePart(const QString& title)
     return s.isEmpty() ? QStringLiteral("report") : s;
 }
 
-}  // namespace
+// Copy n's variant of a name: "-n" before the extension from copy 2 on.
+QString copyName(const QString& name, int copy, bool hasExtension)
+{
+    if (copy <= 1)
+        return name;
+    const QString number = QLatin1Char('-') + QString::number(copy);
+    if (!hasExtension)
+        return name + number;
+    const QFileInfo info(name);
+    const QString suffix = info.suffix();
+    return info.dir().filePath(info.completeBaseName() + number +
+                               (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
+}
 
-QPrinter& qprinter() { return holder().printer; }
+}  // namespace
 
 PrintDevice& device()
 {
@@ -126,43 +172,54 @@ PrintDevice& device()
 
 void setDevice(PrintDevice* device) { holder().replacement = device; }
 
-void trackDefault() { holder(); }
+void trackDefault()
+{
+    Holder& h = holder();
+    const QString wanted = h.wantedQueue();
+    if (wanted != h.queue)
+        h.use(wanted);
+}
 
-bool isPdf() { return qprinter().outputFormat() == QPrinter::PdfFormat; }
+void forgetChosenPrinter() { holder().chosen.reset(); }
+
+bool isPdf() { return holder().queue.isEmpty(); }
 
 QString deviceName()
 {
-    if (!isPdf())
-        return qprinter().printerName();
-    const QString& simulated = holder().simulatedName;
-    return simulated.isEmpty() ? QStringLiteral("PDF") : simulated;
+    const Holder& h = holder();
+    if (!h.queue.isEmpty())
+        return h.queue;
+    return h.simulatedName.isEmpty() ? QStringLiteral("PDF") : h.simulatedName;
 }
+
+QStringList availablePrinters() { return QPrinterInfo::availablePrinterNames(); }
+
+QString systemDefaultPrinter() { return QPrinterInfo::defaultPrinterName(); }
 
 void simulateDeviceName(const QString& name) { holder().simulatedName = name; }
 
 void setA4()
 {
-    QPrinter& p = qprinter();
-    if (p.pageLayout().pageSize().id() == QPageSize::A4)
+    Holder& h = holder();
+    if (h.printer->pageLayout().pageSize().id() == QPageSize::A4)
         return;
-    p.setPageSize(QPageSize(QPageSize::A4));
-    holder().fitMargins();
+    h.printer->setPageSize(QPageSize(QPageSize::A4));
+    h.fitMargins();
 }
 
 void setOrientation(bool landscape)
 {
     const auto wanted = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    QPrinter& p = qprinter();
+    QPrinter& p = *holder().printer;
     if (p.pageLayout().orientation() != wanted)
         p.setPageOrientation(wanted);
 }
 
-bool isLandscape() { return qprinter().pageLayout().orientation() == QPageLayout::Landscape; }
+bool isLandscape() { return holder().printer->pageLayout().orientation() == QPageLayout::Landscape; }
 
-Geometry geometry() { return geometryOf(qprinter()); }
-
-Geometry geometryOf(const QPrinter& p)
+Geometry geometry()
 {
+    const QPrinter& p = *holder().printer;
     const int res = p.resolution();
     const QPageLayout layout = p.pageLayout();
     const QRect full = layout.fullRectPixels(res);
@@ -180,21 +237,16 @@ Geometry geometryOf(const QPrinter& p)
 bool showSetupDialog(QWidget* owner)
 {
     Holder& h = holder();
-    const bool accepted = setupDialog()(h.printer, owner);
-    if (accepted) {
-        // Copies are the print loops' business, one job per copy.
-        h.printer.setCopyCount(1);
-        if (h.printer.outputFormat() == QPrinter::PdfFormat)
-            h.makePdf();
-        else
-            h.fitMargins();
-    }
-    return accepted;
+    QString printer = h.queue;
+    if (!setupDialog()(printer, owner))
+        return false;
+    h.chosen = printer;
+    return true;
 }
 
 void setSetupDialog(SetupDialog dialog)
 {
-    setupDialog() = dialog ? std::move(dialog) : SetupDialog(qtSetupDialog);
+    setupDialog() = dialog ? std::move(dialog) : SetupDialog(programSetupDialog);
 }
 
 void setPdfFileChooser(PdfFileChooser chooser)
@@ -202,48 +254,68 @@ void setPdfFileChooser(PdfFileChooser chooser)
     pdfChooser() = chooser ? std::move(chooser) : PdfFileChooser(qtPdfChooser);
 }
 
-bool PdfJobs::begin(const QString& reportTitle, QWidget* owner)
+bool PrintJobs::begin(const QString& reportTitle, QWidget* owner)
 {
+    m_name = fileNamePart(reportTitle) + QLatin1Char('_') +
+             QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
     // Only the printer's own target writes the PDF file.
     m_pdf = isPdf() && !holder().replacement;
     m_files.clear();
     if (!m_pdf)
         return true;
-    const QString proposed = QDir(platform::documentsFolder())
-                                 .filePath(fileNamePart(reportTitle) + QLatin1Char('_') +
-                                           QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
-                                           QStringLiteral(".pdf"));
+    const QString proposed = QDir(platform::documentsFolder()).filePath(m_name + QStringLiteral(".pdf"));
     QString path = pdfChooser()(owner, proposed);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     m_path = path;
+    output::removePdfLeftovers(m_path);
     return true;
 }
 
-void PdfJobs::startCopy(int copy)
+void PrintJobs::startCopy(int copy)
 {
+    Holder& h = holder();
+    h.jobName = copyName(m_name, copy, false);
+    h.jobFile.clear();
     if (!m_pdf)
         return;
-    QString file = m_path;
-    if (copy > 1) {
-        const QFileInfo info(m_path);
-        const QString suffix = info.suffix();
-        file = info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(copy) +
-                                   (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
-    }
-    qprinter().setOutputFileName(file);
-    if (!m_files.contains(file))
-        m_files << file;
+    h.jobFile = copyName(m_path, copy, true);
+    if (!m_files.contains(h.jobFile))
+        m_files << h.jobFile;
 }
 
-void PdfJobs::report(QWidget* owner) const
+void PrintJobs::report(QWidget* owner) const
 {
     if (!m_pdf || m_files.isEmpty())
         return;
     platform::MsgBox(QStringLiteral("PDFファイルに印刷しました。\r\n") + m_files.join(QStringLiteral("\r\n")),
                      platform::vbOKOnly | platform::vbInformation, QStringLiteral("印刷"), owner);
+}
+
+Job startJob()
+{
+    const Holder& h = holder();
+    Job job;
+    job.layout = h.printer->pageLayout();
+    job.resolution = h.printer->resolution();
+    job.name = h.jobName;
+    job.queue = h.queue;
+    if (h.queue.isEmpty())
+        job.file = h.jobFile;
+    return job;
+}
+
+void finishJob(const Job& job, const QByteArray& pdf)
+{
+    if (!job.queue.isEmpty()) {
+        output::sendToQueue(job.queue, job.name, job.layout.orientation() == QPageLayout::Landscape, pdf);
+        return;
+    }
+    if (job.file.isEmpty())
+        throw PrintJobError(482, QStringLiteral("プリンタ エラーです。"));
+    output::writePdfFile(job.file, pdf);
 }
 
 }  // namespace print::printer

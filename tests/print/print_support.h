@@ -1,6 +1,7 @@
 // Shared pieces of the print engine's tests: a page form built by the test
-// itself, the recording device put in the printer's place, and the page
-// count of a PDF file.
+// itself, the recording device put in the printer's place, and what a PDF
+// file holds (its page count; poppler's pdfinfo and pdftotext for its
+// properties and the words on its pages).
 #pragma once
 
 #include "print/pageform.h"
@@ -10,11 +11,15 @@
 #include "support/recordingui.h"
 
 #include <QFile>
+#include <QMap>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 // A page form whose controls and filling the test gives.
 class SketchForm : public print::PageForm {
@@ -57,4 +62,59 @@ inline int pdfPages(const QString& path)
         return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
     return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
+}
+
+// Output of a poppler tool on a PDF file; "" when it cannot be read.
+inline QString popplerOutput(const QString& tool, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(tool, arguments);
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// pdfinfo's fields ("Pages", "Page size", "Page rot", "Title" ...).
+inline QMap<QString, QString> pdfInfo(const QString& path)
+{
+    QMap<QString, QString> fields;
+    const QString out = popplerOutput(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path});
+    for (const QString& line : out.split(QLatin1Char('\n'))) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon > 0)
+            fields.insert(line.left(colon), line.mid(colon + 1).trimmed());
+    }
+    return fields;
+}
+
+// A word on a page of a PDF file, its box in points from the page's
+// top-left corner as a reader sees the page.
+struct PdfWord {
+    int page = 0;   // 1-based
+    QString text;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    double pageWidth = 0, pageHeight = 0;
+};
+
+inline std::vector<PdfWord> pdfWords(const QString& path)
+{
+    std::vector<PdfWord> words;
+    const QString html = popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    static const QRegularExpression item(QStringLiteral(
+        "<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|"
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    int page = 0;
+    double width = 0, height = 0;
+    for (auto it = item.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (!m.captured(1).isEmpty()) {
+            ++page;
+            width = m.captured(1).toDouble();
+            height = m.captured(2).toDouble();
+            continue;
+        }
+        words.push_back({page, m.captured(7), m.captured(3).toDouble(), m.captured(4).toDouble(),
+                         m.captured(5).toDouble(), m.captured(6).toDouble(), width, height});
+    }
+    return words;
 }

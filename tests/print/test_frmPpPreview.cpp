@@ -83,6 +83,7 @@ protected:
     {
         print::setPreviewWindow(nullptr);
         print::printer::setSetupDialog(nullptr);
+        print::printer::forgetChosenPrinter();
         print::printer::setPdfFileChooser(nullptr);
         print::printer::simulateDeviceName(QString());
     }
@@ -389,7 +390,7 @@ TEST_F(PreviewTest, PrinterChangeRendersTheShownPageAgain)
 {
     int setups = 0;
     QString nextPrinter;
-    print::printer::setSetupDialog([&](QPrinter&, QWidget*) {
+    print::printer::setSetupDialog([&](QString&, QWidget*) {
         ++setups;
         print::printer::simulateDeviceName(nextPrinter);
         return true;

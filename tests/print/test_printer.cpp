@@ -1,21 +1,25 @@
-// The program's printer as this machine has it (no print system: the PDF
-// printer), and the picture target: A4 geometry, PDF files per copy, the
-// save question and its answer, a file that cannot be written, and text
-// drawn on a picture.
+// The program's printer without a print system (the PDF printer), and the
+// picture target: A4 geometry, PDF files per copy and their names, the save
+// question and its answer, files that cannot be written and what they leave,
+// the printer setup dialog, and text drawn on a picture.
 
 #include "print_support.h"
 
 #include "print/modPreview.h"
 #include "core/printstate.h"
 #include "print/drawtarget.h"
+#include "print/printersetupdialog.h"
 #include "platform/folders.h"
+#include "platform/textfile.h"
+#include "support/filesizelimit.h"
 #include "support/modaldialog.h"
 
 #include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QPrinter>
+#include <QComboBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -35,8 +39,18 @@ protected:
     }
     void TearDown() override
     {
+        print::printer::setSetupDialog(nullptr);
+        print::printer::forgetChosenPrinter();
         print::printer::setPdfFileChooser(nullptr);
         gintPrintMode = 0;
+    }
+    static print::PageFormFactory onePage()
+    {
+        return [] {
+            auto f = std::make_unique<SketchForm>();
+            f->add(print::label("lblText").at(1000, 1000, 4000, 300).text(QStringLiteral("一枚")));
+            return std::unique_ptr<print::PageForm>(std::move(f));
+        };
     }
     static print::PageFormFactory twoLabels()
     {
@@ -83,6 +97,10 @@ TEST_F(PrinterTest, EachCopyIsOnePdfFileAndTheUserIsToldWhere)
                                           QDate::currentDate().toString("yyyyMMdd") + ".pdf"));
     EXPECT_EQ(pdfPages(dir.filePath("teams.pdf")), 2);
     EXPECT_EQ(pdfPages(dir.filePath("teams-2.pdf")), 2);
+    // Each job is named after the report and the date, as the proposed file.
+    const QString name = QStringLiteral("frmSketch_") + QDate::currentDate().toString("yyyyMMdd");
+    EXPECT_EQ(pdfInfo(dir.filePath("teams.pdf")).value("Title"), name);
+    EXPECT_EQ(pdfInfo(dir.filePath("teams-2.pdf")).value("Title"), name + "-2");
     ASSERT_EQ(recordingUi().messages.size(), 1u);
     EXPECT_EQ(recordingUi().messages[0].prompt, QStringLiteral("PDFファイルに印刷しました。\r\n") +
                                                     dir.filePath("teams.pdf") + "\r\n" + dir.filePath("teams-2.pdf"));
@@ -124,21 +142,92 @@ TEST_F(PrinterTest, TheSaveDialogOfAPrintWithoutOwnerBelongsToTheWindowInFront)
     EXPECT_TRUE(recordingUi().messages.empty());
 }
 
-TEST_F(PrinterTest, AFileThatCannotBeWrittenFailsTheJobAndTheNextPrintWorks)
+// A PDF file is replaced only by a job that ended well. A write that fails
+// (the disk full half-way, a missing folder, a folder of the file's name)
+// fails the job with a message that names the file and the reason, leaves
+// an earlier file byte for byte and no temporary file; the next print
+// works.
+TEST_F(PrinterTest, AFailedPdfWriteKeepsTheEarlierFileAndSaysWhereAndWhy)
 {
-    answer = dir.filePath("missing/folder/x.pdf");
-    try {
-        gsPrintPages(twoLabels(), 1, 2, 1);
-        ADD_FAILURE() << "no failure";
-    } catch (const print::PrintJobError& e) {
-        EXPECT_TRUE(e.description().contains("x.pdf"));
-    }
-    EXPECT_TRUE(recordingUi().messages.empty());   // the caller's message, not the renderer's
-    EXPECT_EQ(gintPrintMode, 0);
+    struct Case {
+        const char* what;
+        QString file;            // relative to the folder
+        bool earlierFile;        // a complete PDF of another report is there
+        bool folderInTheWay;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"full disk", "teams.pdf", true, false, "ファイルが大きすぎます。"},
+        {"missing folder", "missing/folder/x.pdf", false, false, "フォルダが見つかりません。"},
+        {"folder of that name", "teams.pdf", false, true, "同じ名前のフォルダがあります。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(c.file);
+        answer = path;
+        QByteArray earlier;
+        if (c.earlierFile) {
+            gsPrintPages(onePage(), 1, 1, 1);
+            ASSERT_TRUE(platform::readFileBytes(path, earlier));
+        }
+        if (c.folderInTheWay)
+            ASSERT_TRUE(QDir(folder.path()).mkdir(c.file));
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        resetRecordingUi();
 
-    answer = dir.filePath("ok");   // no extension: ".pdf" added
-    gsPrintDirect(twoLabels(), nullptr, 2, 10, 0);
-    EXPECT_EQ(pdfPages(dir.filePath("ok.pdf")), 2);
+        QString description;
+        const auto print = [&] {
+            try {
+                gsPrintPages(twoLabels(), 1, 2, 1);
+                ADD_FAILURE() << "no failure";
+            } catch (const print::PrintJobError& e) {
+                description = e.description();
+            }
+            return true;
+        };
+        if (c.earlierFile)   // the disk fills at half the earlier (smaller) file
+            testsupport::writeWithFileSizeLimit(earlier.size() / 2, print);
+        else
+            print();
+
+        EXPECT_EQ(description, QStringLiteral("PDFファイルに書き込めませんでした。\r\n") + path +
+                                   QStringLiteral("\r\n") + QString::fromUtf8(c.reason));
+        QByteArray now;
+        if (c.earlierFile) {
+            ASSERT_TRUE(platform::readFileBytes(path, now));
+            EXPECT_EQ(now, earlier);
+        }
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        EXPECT_TRUE(recordingUi().messages.empty());   // the caller's message, not the renderer's
+        EXPECT_EQ(gintPrintMode, 0);
+        EXPECT_FALSE(print::printer::device().active());
+
+        answer = folder.filePath("ok");   // no extension: ".pdf" added
+        gsPrintDirect(twoLabels(), nullptr, 2, 10, 0);
+        EXPECT_EQ(pdfPages(folder.filePath("ok.pdf")), 2);
+    }
+}
+
+// A PDF write killed between writing and renaming leaves a temporary file
+// beside its target; the next PDF printed into that folder removes such
+// files of PDF files, and no other file.
+TEST_F(PrinterTest, TemporaryFilesOfKilledPdfWritesGoAtTheNextPrintIntoTheirFolder)
+{
+    const QStringList leftovers{"teams.pdf.AbCdEf", "old_20240101.pdf.QwErTy", "Teams.PDF.zzzzzz"};
+    const QStringList others{"notes.txt.AbCdEf", "teams.pdf.Ab1dEf", "teams.pdf.AbCdE", "old_20240101.pdf"};
+    for (const QString& name : leftovers + others) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("cut");
+    }
+    answer = dir.filePath("teams.pdf");
+    gsPrintPages(twoLabels(), 1, 2, 1);
+    QStringList expected = others;
+    expected << "teams.pdf";
+    expected.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    EXPECT_EQ(pdfPages(dir.filePath("teams.pdf")), 2);
 }
 
 TEST_F(PrinterTest, ThePictureTargetDrawsTextWithItsTopAtThePosition)
@@ -166,26 +255,50 @@ TEST_F(PrinterTest, ThePictureTargetDrawsTextWithItsTopAtThePosition)
     EXPECT_GT(inkInRows(80, 81), 150);   // the 2-pixel line at row 80
 }
 
-TEST_F(PrinterTest, PrinterSetupGoesThroughItsReplaceableDialog)
+// The printer setup offers the printers and the PDF printer, with the one
+// in use selected, and changes nothing unless confirmed.
+TEST_F(PrinterTest, PrinterSetupListsThePrintersAndCancelChangesNothing)
 {
-    QWidget* seenOwner = nullptr;
-    QWidget owner;
-    print::printer::setSetupDialog([&](QPrinter& p, QWidget* o) {
-        seenOwner = o;
-        p.setCopyCount(3);   // copies are the print loops' business
-        p.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    PrinterSetupDialog dlg({"Office", "Lab"}, "Lab");
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("ﾌﾟﾘﾝﾀ設定"));
+    ASSERT_EQ(dlg.cobPrinter->count(), 3);
+    EXPECT_EQ(dlg.cobPrinter->itemText(0), "Office");
+    EXPECT_EQ(dlg.cobPrinter->itemText(2), QStringLiteral("PDFファイルに印刷"));
+    EXPECT_EQ(dlg.chosenPrinter(), "Lab");
+    dlg.cobPrinter->setCurrentIndex(2);
+    EXPECT_EQ(dlg.chosenPrinter(), "");
+    EXPECT_EQ(PrinterSetupDialog({"Office"}, "").chosenPrinter(), "");            // the PDF printer in use
+    EXPECT_EQ(PrinterSetupDialog({"Office"}, "Gone").chosenPrinter(), "Office");  // one that went away
+
+    // Shown over its owner; without a print system only the PDF printer.
+    QDialog owner;
+    bool shown = false;
+    testsupport::onNextDialog<QDialog>([&](QDialog* front) {
+        testsupport::onNextDialog<PrinterSetupDialog>([&](PrinterSetupDialog* d) {
+            shown = true;
+            EXPECT_EQ(d->parentWidget(), &owner);
+            EXPECT_EQ(d->cobPrinter->count(), 1);
+            EXPECT_EQ(d->chosenPrinter(), "");
+            d->btnCancel->click();
+        });
+        EXPECT_FALSE(print::printer::showSetupDialog(front));
+        front->accept();
+    });
+    owner.exec();
+    EXPECT_TRUE(shown);
+
+    // The replaceable dialog gets the printer in use; a chosen printer the
+    // print system does not have leaves the PDF printer in place.
+    QString seen = "unset";
+    print::printer::setSetupDialog([&](QString& printer, QWidget*) {
+        seen = printer;
+        printer = "Nowhere";
         return true;
     });
-    const auto before = print::printer::geometry();
-    EXPECT_TRUE(print::printer::showSetupDialog(&owner));
-    EXPECT_EQ(seenOwner, &owner);
-    EXPECT_EQ(print::printer::qprinter().copyCount(), 1);
+    EXPECT_TRUE(print::printer::showSetupDialog(nullptr));
+    EXPECT_EQ(seen, "");
+    print::printer::trackDefault();
     EXPECT_TRUE(print::printer::isPdf());
-    EXPECT_EQ(print::printer::geometry().printableWidth, before.printableWidth);   // the PDF margins again
-
-    print::printer::setSetupDialog([](QPrinter&, QWidget*) { return false; });
-    EXPECT_FALSE(print::printer::showSetupDialog(nullptr));
-    print::printer::setSetupDialog(nullptr);
 
     print::printer::simulateDeviceName(QStringLiteral("Office"));
     EXPECT_EQ(print::printer::deviceName(), QStringLiteral("Office"));
