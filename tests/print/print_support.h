@@ -1,14 +1,18 @@
 // Shared pieces of the print engine's tests: a page form built by the test
-// itself, the recording device put in the printer's place, and what a PDF
+// itself, the recording device put in the printer's place, the preview
+// window opened as a launcher opens it, and what a PDF
 // file holds (its page count; poppler's pdfinfo and pdftotext for its
 // properties and the words on its pages).
 #pragma once
 
+#include "print/frmPpPreview.h"
+#include "print/modPreview.h"
 #include "print/pageform.h"
 #include "print/printer.h"
 #include "print/renderer.h"
 #include "recordingdevice.h"
 #include "support/recordingui.h"
+#include "support/uiwait.h"
 
 #include <QFile>
 #include <QMap>
@@ -52,6 +56,23 @@ protected:
     }
     RecordingDevice device;
 };
+
+// Opens the preview of a report as a launcher does (gsPrintPreview, with the
+// page count and the offsets in millimetres) and runs `body` while the
+// window is shown; the window is closed afterwards unless `body` closed it.
+inline void withPreview(const print::PageFormFactory& form, Integer pages, Long downMm, Long acrossMm,
+                        const std::function<void(frmPpPreview&)>& body)
+{
+    print::setPreviewWindow([&](QWidget* owner) {
+        frmPpPreview w(owner);
+        EXPECT_TRUE(testsupport::showActive(w));
+        body(w);
+        if (w.isVisible())
+            w.close();
+    });
+    gsPrintPreview(form, nullptr, pages, downMm, acrossMm);
+    print::setPreviewWindow(nullptr);
+}
 
 // Pages of a PDF file written by Qt (its page objects); -1 when it cannot
 // be read.

@@ -94,14 +94,7 @@ protected:
     void preview(int pages, const std::function<void(frmPpPreview&)>& body)
     {
         TestReport::pages = pages;
-        print::setPreviewWindow([&](QWidget* owner) {
-            frmPpPreview w(owner);
-            EXPECT_TRUE(testsupport::showActive(w));
-            body(w);
-            if (w.isVisible())
-                w.close();
-        });
-        gsPrintPreview(print::pageFormFactory<TestReport>(), nullptr, static_cast<Integer>(pages), 10, 0);
+        withPreview(print::pageFormFactory<TestReport>(), static_cast<Integer>(pages), 10, 0, body);
     }
 
     QString pdfPath() const { return dir.filePath(QStringLiteral("out.pdf")); }

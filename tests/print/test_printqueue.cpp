@@ -107,16 +107,9 @@ protected:
 
     // Opens the preview of the report as a launcher does and runs `body`
     // while it is shown.
-    void preview(const std::function<void(frmPpPreview&)>& body)
+    static void preview(const std::function<void(frmPpPreview&)>& body)
     {
-        print::setPreviewWindow([&](QWidget* owner) {
-            frmPpPreview w(owner);
-            EXPECT_TRUE(testsupport::showActive(w));
-            body(w);
-            if (w.isVisible())
-                w.close();
-        });
-        gsPrintPreview(print::pageFormFactory<QueueReport>(), nullptr, 3, 0, 0);
+        withPreview(print::pageFormFactory<QueueReport>(), 3, 0, 0, body);
     }
 
     // The printer the next preview starts on.
