@@ -1,7 +1,6 @@
 #include "print/printoutput.h"
 
 #include "print/drawtarget.h"
-#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,15 +62,35 @@ Reason reasonOf(int error)
                                            reason.text);
 }
 
-// A temporary name beside the target that the project's leftover check
-// recognises: the target's name, "." and six ASCII letters.
+// Temporary files of PDF writes: hidden, named after their target and
+// marked as the program's own, ".teams.pdf.tallicor-AbCdEf", so that the
+// clean-up of a folder the user keeps other files in never takes one of
+// theirs.
+const QString kTemporaryMark = QStringLiteral(".tallicor-");
+constexpr int kTemporaryLetters = 6;
+
 QByteArray temporaryNameFor(const QByteArray& target)
 {
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    QByteArray name = target + '.';
-    for (int i = 0; i < 6; ++i)
+    const int slash = target.lastIndexOf('/');
+    QByteArray name = target.left(slash + 1) + '.' + target.mid(slash + 1) + kTemporaryMark.toLatin1();
+    for (int i = 0; i < kTemporaryLetters; ++i)
         name += letters[QRandomGenerator::global()->bounded(52)];
     return name;
+}
+
+// True for the name of a temporary file of a PDF write.
+bool isPdfTemporary(const QString& name)
+{
+    const qsizetype mark = name.size() - kTemporaryLetters - kTemporaryMark.size();
+    if (!name.startsWith(QLatin1Char('.')) || mark < 2 || name.mid(mark, kTemporaryMark.size()) != kTemporaryMark)
+        return false;
+    for (qsizetype i = name.size() - kTemporaryLetters; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')))
+            return false;
+    }
+    return true;
 }
 
 // Writes the bytes to a new temporary file beside `target` and renames it
@@ -143,14 +162,10 @@ void writePdfFile(const QString& path, const QByteArray& pdf)
 
 void removePdfLeftovers(const QString& path)
 {
-    const QFileInfo info(path);
-    const QDir folder = info.absoluteDir();
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        QString target;
-        if (platform::isAtomicWriteLeftover(name, &target) &&
-            (target == info.fileName() || target.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)))
+    const QDir folder = QFileInfo(path).absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (isPdfTemporary(name))
             QFile::remove(folder.filePath(name));
-    }
 }
 
 namespace {

@@ -14,16 +14,15 @@
 namespace print::output {
 
 // Replaces the file at `path` with the PDF atomically: the bytes go to a
-// temporary file beside it ("teams.pdf.AbCdEf", the name the project's
-// atomic writers use), which is synced and renamed over the file only when
-// it was written in full. A failure leaves an earlier file as it was and no
+// hidden temporary file beside it (".teams.pdf.tallicor-AbCdEf"), which is
+// synced and renamed over the file only when it was written in full. A failure leaves an earlier file as it was and no
 // temporary file; the message names the file's full path and the system's
 // reason (a full disk, no permission, a missing folder).
 void writePdfFile(const QString& path, const QByteArray& pdf);
 
 // Removes what PDF writes killed between writing and renaming left in the
-// folder of `path`: the temporary files of `path` itself and of every PDF
-// file (a name ending in ".pdf"). Other files stay, whatever their names.
+// folder of `path`: the program's hidden temporary files of PDF writes, and
+// nothing else (the folder is the user's: "teams.pdf.backup" stays).
 void removePdfLeftovers(const QString& path);
 
 // Sends the PDF to a queue of the print system as one job named `jobName`,

@@ -209,13 +209,16 @@ TEST_F(PrinterTest, AFailedPdfWriteKeepsTheEarlierFileAndSaysWhereAndWhy)
     }
 }
 
-// A PDF write killed between writing and renaming leaves a temporary file
-// beside its target; the next PDF printed into that folder removes such
-// files of PDF files, and no other file.
+// A PDF write killed between writing and renaming leaves its hidden
+// temporary file beside its target; the next PDF printed into that folder
+// removes such files, and none of the user's own.
 TEST_F(PrinterTest, TemporaryFilesOfKilledPdfWritesGoAtTheNextPrintIntoTheirFolder)
 {
-    const QStringList leftovers{"teams.pdf.AbCdEf", "old_20240101.pdf.QwErTy", "Teams.PDF.zzzzzz"};
-    const QStringList others{"notes.txt.AbCdEf", "teams.pdf.Ab1dEf", "teams.pdf.AbCdE", "old_20240101.pdf"};
+    const QStringList leftovers{".teams.pdf.tallicor-AbCdEf", ".old_20240101.pdf.tallicor-QwErTy",
+                                ".Teams.PDF.tallicor-zzzzzz"};
+    // The user's own files, however alike.
+    const QStringList others{"teams.pdf.backup", "teams.pdf.AbCdEf", ".teams.pdf.tallicor-Ab1dEf",
+                             ".teams.pdf.tallicor-AbCdE", "teams.pdf.tallicor-AbCdEf", "old_20240101.pdf"};
     for (const QString& name : leftovers + others) {
         QFile f(dir.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
