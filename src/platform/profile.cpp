@@ -141,6 +141,24 @@ inline bool isBlankByte(char c)
     return c == ' ' || c == '\t';
 }
 
+// The value stored in bytes begin..end as it reads back (see cleanValue).
+// An ASCII value is trimmed and unquoted on its bytes and copied once; any
+// other is decoded first.
+QString storedValue(const char* p, qsizetype begin, qsizetype end)
+{
+    if (!isAsciiBytes(p, begin, end))
+        return cleanValue(decodeBytes(p, begin, end));
+    while (begin < end && isBlankByte(p[begin]))
+        ++begin;
+    while (end > begin && isBlankByte(p[end - 1]))
+        --end;
+    if (end - begin >= 2 && (p[begin] == '"' || p[begin] == '\'') && p[end - 1] == p[begin]) {
+        ++begin;
+        --end;
+    }
+    return QString::fromLatin1(p + begin, std::min(end - begin, kMaxValueLength));
+}
+
 using detail::ProfileName;
 
 // The name stored in bytes begin..end, without surrounding blanks. Blanks
@@ -163,24 +181,38 @@ ProfileName storedName(const char* p, qsizetype begin, qsizetype end)
     return name;
 }
 
-// A name with its ASCII letters in lower case: two names match exactly when
-// their folded forms are equal.
-QString foldedName(QStringView name)
+// The hash of a name with its ASCII letters in lower case (FNV-1a over the
+// UTF-16 units): names that match have the same hash, whether stored as
+// bytes or decoded.
+class FoldedHash {
+public:
+    void add(char16_t c)
+    {
+        m_h ^= asciiLower(c);
+        m_h *= 16777619u;
+    }
+    quint32 value() const { return m_h; }
+
+private:
+    quint32 m_h = 2166136261u;
+};
+
+quint32 foldedHash(QStringView name)
 {
-    QString folded(name.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < name.size(); ++i)
-        folded[i] = QChar(asciiLower(name[i].unicode()));
-    return folded;
+    FoldedHash h;
+    for (const QChar c : name)
+        h.add(c.unicode());
+    return h.value();
 }
 
-QString foldedName(const char* p, const ProfileName& stored)
+quint32 foldedHash(const char* p, const ProfileName& stored)
 {
     if (stored.decoded)
-        return foldedName(stored.text);
-    QString folded(stored.end - stored.begin, Qt::Uninitialized);
+        return foldedHash(stored.text);
+    FoldedHash h;
     for (qsizetype i = stored.begin; i < stored.end; ++i)
-        folded[i - stored.begin] = QChar(asciiLower(char16_t(static_cast<unsigned char>(p[i]))));
-    return folded;
+        h.add(char16_t(static_cast<unsigned char>(p[i])));
+    return h.value();
 }
 
 bool sameName(const char* p, const ProfileName& stored, QStringView wanted)
@@ -191,6 +223,21 @@ bool sameName(const char* p, const ProfileName& stored, QStringView wanted)
         return false;
     for (qsizetype i = 0; i < wanted.size(); ++i)
         if (asciiLower(char16_t(p[stored.begin + i])) != asciiLower(wanted[i].unicode()))
+            return false;
+    return true;
+}
+
+// Whether two names as stored are read as the same name.
+bool sameName(const char* p, const ProfileName& a, const ProfileName& b)
+{
+    if (b.decoded)
+        return sameName(p, a, b.text);
+    if (a.decoded)
+        return sameName(p, b, a.text);
+    if (a.end - a.begin != b.end - b.begin)
+        return false;
+    for (qsizetype i = 0; i < a.end - a.begin; ++i)
+        if (asciiLower(char16_t(p[a.begin + i])) != asciiLower(char16_t(p[b.begin + i])))
             return false;
     return true;
 }
@@ -323,19 +370,42 @@ ProfileFile::ProfileFile(const QString& file)
         gLoadObserver(file);
     if (!readFileBytes(file, m_bytes))
         return;
+    // A section line starts with "[" after blanks at most, so only the "["
+    // bytes are looked at: one at the start of a line (after blanks) is
+    // tried as a section line, any other is passed. "[" can be the second
+    // byte of a CP932 character, but then its first byte stands before it
+    // and it is not at the start of a line.
     const char* p = m_bytes.constData();
-    LineScanner scan(p, m_bytes.size());
-    qsizetype begin = 0, end = 0;
-    while (scan.next(begin, end)) {
+    const qsizetype n = m_bytes.size();
+    qsizetype from = 0;
+    while (from < n) {
+        const void* hit = std::memchr(p + from, '[', size_t(n - from));
+        if (!hit)
+            break;
+        const qsizetype bracket = static_cast<const char*>(hit) - p;
+        qsizetype begin = bracket;
+        while (begin > 0 && isBlankByte(p[begin - 1]))
+            --begin;
+        if (begin > 0 && p[begin - 1] != '\r' && p[begin - 1] != '\n') {
+            from = bracket + 1;
+            continue;
+        }
+        // The line and where the next one begins, as LineScanner splits them.
+        qsizetype end = bracket;
+        while (end < n && p[end] != '\r' && p[end] != '\n')
+            ++end;
+        from = end;
+        if (from < n)
+            from += (p[from] == '\r' && from + 1 < n && p[from + 1] == '\n') ? 2 : 1;
         detail::ProfileName name;
-        if (!maySection(p, begin, end) || !sectionLine(p, begin, end, name))
+        if (!sectionLine(p, begin, end, name))
             continue;
         if (!m_sections.empty())
             m_sections.back().bodyEnd = begin;
-        m_sections.push_back(Section{std::move(name), scan.position(), scan.position(), {}, {}, false});
+        m_sections.push_back(Section{std::move(name), from, from, {}, {}, false, false});
     }
     if (!m_sections.empty())
-        m_sections.back().bodyEnd = m_bytes.size();
+        m_sections.back().bodyEnd = n;
 }
 
 QString ProfileFile::value(QStringView section, QStringView key) const
@@ -351,31 +421,73 @@ QString ProfileFile::value(QStringView section, QStringView key) const
             return QString();
         m_last = size_t(found - m_sections.begin());
     }
-    const Section* s = &m_sections[m_last];
-    if (!s->indexed) {
-        // The key lines of the section, found at its first read: the lines
-        // with an "=" (none of them is a section line).
-        LineScanner scan(p, s->bodyEnd, s->bodyBegin);
-        qsizetype begin = 0, end = 0;
-        while (scan.next(begin, end)) {
-            const qsizetype eq = equalsSign(p, begin, end);
-            if (eq >= 0)
-                s->keys.push_back(Key{storedName(p, begin, eq), eq + 1, end});
-        }
-        s->firstKey.reserve(qsizetype(s->keys.size()));
-        for (size_t i = 0; i < s->keys.size(); ++i) {
-            QString name = foldedName(p, s->keys[i].name);
-            if (!s->firstKey.contains(name))
-                s->firstKey.insert(std::move(name), i);
-        }
-        s->indexed = true;
+    const Section& s = m_sections[m_last];
+    if (!s.readOnce) {
+        s.readOnce = true;
+        return scanValue(s, key);
     }
-    // The first key of the name counts.
-    const auto found = s->firstKey.constFind(foldedName(key));
-    if (found == s->firstKey.constEnd())
-        return QString();
-    const Key& k = s->keys[*found];
-    return cleanValue(decodeBytes(p, k.valueBegin, k.valueEnd));
+    if (!s.indexed)
+        index(s);
+    // The first key of the name counts (the index holds only the first).
+    const quint32 hash = foldedHash(key);
+    const size_t mask = s.table.size() - 1;
+    for (size_t slot = hash & mask; s.table[slot] != 0; slot = (slot + 1) & mask) {
+        const Key& k = s.keys[s.table[slot] - 1];
+        if (k.hash == hash && sameName(p, k.name, key))
+            return storedValue(p, k.valueBegin, k.valueEnd);
+    }
+    return QString();
+}
+
+// The key lines of a section are the lines with an "=" (none of them is a
+// section line); the first of the name counts.
+QString ProfileFile::scanValue(const Section& s, QStringView key) const
+{
+    const char* p = m_bytes.constData();
+    LineScanner scan(p, s.bodyEnd, s.bodyBegin);
+    qsizetype begin = 0, end = 0;
+    while (scan.next(begin, end)) {
+        const qsizetype eq = equalsSign(p, begin, end);
+        if (eq >= 0 && sameName(p, storedName(p, begin, eq), key))
+            return storedValue(p, eq + 1, end);
+    }
+    return QString();
+}
+
+void ProfileFile::index(const Section& s) const
+{
+    const char* p = m_bytes.constData();
+    LineScanner scan(p, s.bodyEnd, s.bodyBegin);
+    qsizetype begin = 0, end = 0;
+    while (scan.next(begin, end)) {
+        const qsizetype eq = equalsSign(p, begin, end);
+        if (eq < 0)
+            continue;
+        Key k{storedName(p, begin, eq), eq + 1, end, 0};
+        k.hash = foldedHash(p, k.name);
+        s.keys.push_back(std::move(k));
+    }
+    // At most half full, so a probe ends soon at a free slot.
+    size_t size = 8;
+    while (size < 2 * s.keys.size())
+        size *= 2;
+    s.table.assign(size, 0);
+    const size_t mask = size - 1;
+    for (size_t i = 0; i < s.keys.size(); ++i) {
+        const Key& k = s.keys[i];
+        size_t slot = k.hash & mask;
+        bool taken = false;
+        for (; s.table[slot] != 0; slot = (slot + 1) & mask) {
+            const Key& other = s.keys[s.table[slot] - 1];
+            if (other.hash == k.hash && sameName(p, other.name, k.name)) {
+                taken = true;  // a later key of a name already indexed
+                break;
+            }
+        }
+        if (!taken)
+            s.table[slot] = quint32(i + 1);
+    }
+    s.indexed = true;
 }
 
 QString profileRead(const QString& file, const QString& section, const QString& key)

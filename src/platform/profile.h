@@ -16,7 +16,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -39,8 +38,8 @@ struct ProfileName {
 
 // A profile file loaded once, for many reads: value() answers as
 // profileRead does for the file as it was when loaded. Only the section
-// lines are found at load, a section's key lines when it is first read, and
-// a value is decoded when asked for. A missing or unreadable file reads as
+// lines are found at load, a section's key lines when it is read, and a
+// value is decoded when asked for. A missing or unreadable file reads as
 // empty. Not for reading from several threads at once.
 class ProfileFile {
 public:
@@ -54,17 +53,24 @@ private:
         detail::ProfileName name;
         qsizetype valueBegin = 0;  // after the "="
         qsizetype valueEnd = 0;    // the line end
+        quint32 hash = 0;          // of the name, letter case folded
     };
     struct Section {
         detail::ProfileName name;
         qsizetype bodyBegin = 0;  // the line after the section line
         qsizetype bodyEnd = 0;    // the next section line, or the end of the file
-        // The key lines, found when the section is first read, and the
-        // first key line of each name (letter case folded).
+        // The first read of a section scans its lines; a second one finds
+        // the key lines and indexes the first of each name (open addressing
+        // on the folded name's hash, slot = key number + 1, 0 = free), so a
+        // section read once costs no index and a long one read key by key
+        // costs linear time.
         mutable std::vector<Key> keys;
-        mutable QHash<QString, size_t> firstKey;
+        mutable std::vector<quint32> table;
+        mutable bool readOnce = false;
         mutable bool indexed = false;
     };
+    QString scanValue(const Section& s, QStringView key) const;
+    void index(const Section& s) const;
     QByteArray m_bytes;
     std::vector<Section> m_sections;
     mutable size_t m_last = 0;  // the section found by the last read

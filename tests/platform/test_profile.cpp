@@ -100,6 +100,8 @@ TEST_F(Profile, ReadRules)
         "Eq=a=b\r\n"
         "name=second of the same key\r\n"
         "Tab=\tt\t\r\n"
+        "Bracket=[Cr]\r\n"
+        "\x83[Lf]=ze\r\n"  // "ゼ" ends in the byte of "[": no section line
         "\r\n"
         "  [ Indented ]  trailing\r\n"
         "k=indented section\r\n"
@@ -130,6 +132,8 @@ TEST_F(Profile, ReadRules)
         {"Setup", "Empty", ""},
         {"Setup", "Eq", "a=b"},
         {"Setup", "Tab", "t"},
+        {"Setup", "Bracket", "[Cr]"},
+        {"Setup", "ゼLf]", "ze"},
         {"Setup", "Missing", ""},
         {"Setup", "Late", ""},                  // the second [setup] is never read
         {"Setup", "top", ""},
@@ -148,10 +152,10 @@ TEST_F(Profile, ReadRules)
     // (it remembers the section read last and the key lines of a section).
     const ProfileFile file(path);
     for (const Case& c : cases)
-        EXPECT_EQ(file.value(QString::fromLatin1(c.section), QString::fromLatin1(c.key)), c.value)
+        EXPECT_EQ(file.value(QString::fromUtf8(c.section), QString::fromUtf8(c.key)), c.value)
             << c.section << "/" << c.key;
     for (auto c = std::rbegin(cases); c != std::rend(cases); ++c)
-        EXPECT_EQ(file.value(QString::fromLatin1(c->section), QString::fromLatin1(c->key)), c->value)
+        EXPECT_EQ(file.value(QString::fromUtf8(c->section), QString::fromUtf8(c->key)), c->value)
             << c->section << "/" << c->key << " (backwards)";
 }
 
