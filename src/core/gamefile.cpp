@@ -3,14 +3,13 @@
 #include "core/ini.h"
 #include "core/ranking.h"
 #include "platform/eradate.h"
+#include "platform/folders.h"
 #include "platform/profile.h"
 #include "platform/textfile.h"
 #include "platform/uiservice.h"
 #include "platform/vbruntime.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cstdint>
 
@@ -156,6 +155,24 @@ GameInfo pfReadGameInfo(const QString& path, const QString& name)
     return g;
 }
 
+// The number of a game file name as gfGameFileName writes it ("game",
+// five digits or more without a leading zero beyond the five, ".tcg"),
+// 0 for any other name.
+qlonglong pfGameNumberOf(QStringView name)
+{
+    const QStringView head = u"game", tail = u".tcg";
+    if (!name.startsWith(head) || !name.endsWith(tail)) return 0;
+    const QStringView digits = name.mid(head.size(), name.size() - head.size() - tail.size());
+    if (digits.size() < 5 || digits.size() > 10) return 0;
+    if (digits.size() > 5 && digits[0] == u'0') return 0;   // "game000001.tcg" is no game file
+    qlonglong n = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9') return 0;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
 // The game files of numbers 1..maxGameNo present in the games folder, in
 // number order. One directory listing instead of a look-up per number, so a
 // damaged, huge MaxGameNo cannot stall the program.
@@ -163,15 +180,9 @@ std::vector<std::pair<Long, QString>> pfListGameFiles(Long maxGameNo)
 {
     std::vector<std::pair<Long, QString>> files;
     if (maxGameNo < 1) return files;
-    static const QRegularExpression pattern(QStringLiteral("^game([0-9]{5,10})\\.tcg$"));
-    const QStringList names = QDir(gstrGamesFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        const QRegularExpressionMatch m = pattern.match(name);
-        if (!m.hasMatch()) continue;
-        bool ok = false;
-        const qlonglong n = m.captured(1).toLongLong(&ok);
-        if (!ok || n < 1 || n > maxGameNo) continue;
-        if (gfGameFileName(static_cast<Long>(n)) != name) continue;   // "game000001.tcg" is no game file
+    for (const QString& name : platform::folderFileNames(gstrGamesFolder)) {
+        const qlonglong n = pfGameNumberOf(name);
+        if (n < 1 || n > maxGameNo) continue;
         files.emplace_back(static_cast<Long>(n), name);
     }
     std::sort(files.begin(), files.end());
@@ -339,7 +350,9 @@ void gsReadGameList(QStringList* damaged)
     // A file whose numbers do not fit their fields is left out of the list,
     // and the error names it once the readable games are listed.
     QStringList bad;
-    for (const auto& [no, name] : pfListGameFiles(maxGameNo)) {
+    const auto files = pfListGameFiles(maxGameNo);
+    gGameList.reserve(files.size());
+    for (const auto& [no, name] : files) {
         try {
             gGameList.push_back(pfReadGameInfo(pfGamePath(name), name));
         } catch (const vb::VbError& e) {

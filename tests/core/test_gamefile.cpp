@@ -256,6 +256,9 @@ TEST(GameFile, GameListReadsHandWrittenFilesWithTheirDefaults)
     writeLines(data.game(QStringLiteral("game00005.tcg")), {QStringLiteral("[Management]")});
     writeLines(data.game(QStringLiteral("game1.tcg")), {QStringLiteral("[Management]")});
     writeLines(data.game(QStringLiteral("game000003.tcg")), {QStringLiteral("[Management]")});
+    writeLines(data.game(QStringLiteral("GAME00003.TCG")), {QStringLiteral("[Management]")});
+    writeLines(data.game(QStringLiteral("game0000３.tcg")), {QStringLiteral("[Management]")});
+    ASSERT_TRUE(QDir().mkpath(data.game(QStringLiteral("game00003.tcg"))));   // a folder
 
     gsReadGameList();
     ASSERT_EQ(glngGameListUBound(), 2);

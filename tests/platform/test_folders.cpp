@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -82,4 +84,31 @@ TEST(Folders, DocumentsFolderThatCannotBeMadeIsEmpty)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_EQ(platform::documentsFolder(), "");
+}
+
+TEST(Folders, FolderFileNamesAreTheEntriesThatAreNoFolders)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    for (const QString& name : {u"game00001.tcg"_s, u".hidden"_s, u"表.dat"_s}) {
+        QFile f(root + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(root).mkpath("folder"));
+    ASSERT_TRUE(QDir(root).mkpath(".hiddenfolder"));
+    ASSERT_TRUE(QFile::link(root + "/game00001.tcg", root + "/link-to-file"));
+    ASSERT_TRUE(QFile::link(root + "/folder", root + "/link-to-folder"));
+    ASSERT_TRUE(QFile::link(root + "/nothing", root + "/broken-link"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(root + "/fifo").constData(), 0600), 0);
+
+    QStringList names = platform::folderFileNames(root);
+    names.sort();
+    const QStringList expected = {u".hidden"_s,      u"broken-link"_s,  u"fifo"_s,
+                                  u"game00001.tcg"_s, u"link-to-file"_s, u"表.dat"_s};
+    EXPECT_EQ(names, expected);
+    // The same as the slower listing through file information objects.
+    EXPECT_EQ(names, QDir(root).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name));
+
+    EXPECT_EQ(platform::folderFileNames(root + "/missing"), QStringList());
+    EXPECT_EQ(platform::folderFileNames(root + "/game00001.tcg"), QStringList());
 }
