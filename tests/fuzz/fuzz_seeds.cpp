@@ -30,48 +30,78 @@ void seed(const QString& target, const QString& name, const QByteArray& bytes)
     }
 }
 
-// A game saved by the program, as its file.
+// A game of the players 1, 8, 15, ... as the program saves it.
 QByteArray savedGame(int n, Integer hole, Integer round, int players)
 {
-    gsClearCalcResults();
-    gGame = gfNewGameDefaults();
-    gGame.Date = QStringLiteral("2026/05/%1").arg(1 + n);
-    gGame.Tittle = QStringLiteral("第%1回 春季大会ｶﾅ～①").arg(n);
-    gGame.SeriesID = 1 + n % 2;
-    gGame.CourceID = n;
-    gGame.Hole = hole;
-    gGame.Round = round;
-    gGame.HandiCapKind = n % 3;
-    gGame.RGUmu = n % 2;
-    gScoreLines.clear();
-    for (int p = 0; p < players; ++p) {
-        for (int r = 1; r <= round; ++r) {
-            ScoreLine line;
-            line.IDNo = 1 + p * 7;
-            line.RoundNo = static_cast<Integer>(r);
-            line.TeamID = p % 3 == 0 ? QString() : QString(QChar(u'A' + p % 3));
-            line.Handicap = p % 4 - 1;
-            line.RoundGNo = p % 2;
-            line.SeedNo = p % 3;
-            for (int h = 0; h < hole; ++h)
-                line.Holes[h] = (p + r + h) % 9 == 0 ? QString() : QString::number(1 + (p * 3 + h + r) % 7);
-            gScoreLines.push_back(line);
-        }
-    }
-    gsScoreLinesToData();
-    gGame.GameFileName.clear();
-    const QString path = gfGameDataSave();
-    return fuzz::readFile(path);
+    std::vector<Long> ids;
+    for (int p = 0; p < players; ++p)
+        ids.push_back(1 + p * 7);
+    return fuzz::savedGame(n, hole, round, ids);
 }
 
 // A register file written key by key, as the register dialogs write it.
 QByteArray registerFile(const QString& name, const std::vector<std::array<QString, 3>>& keys)
 {
-    const QString path = fuzz::scratch() + QLatin1Char('/') + name;
-    QFile::remove(path);
-    for (const auto& [section, key, value] : keys)
-        platform::profileWrite(path, section, key, value);
-    return fuzz::readFile(path);
+    return fuzz::writeKeys(fuzz::scratch() + QLatin1Char('/') + name, keys);
+}
+
+// The targets of the dialogs: roundgroup.dat and the print settings as the
+// dialogs store them, and games of the registered players as the game
+// window saves them.
+void seedDialogTargets()
+{
+    // roundgroup.dat: 2 bytes of choices (method, entrants) before the file.
+    const QString v = QStringLiteral("LastValue");
+    const QString s = QStringLiteral("LastSeedNo");
+    const std::vector<std::array<QString, 3>> groupings[] = {
+        {{v, "optWhichBy", "1"}, {v, "txtGCT", "4"}, {v, "chkRGPriority0", "1"}, {v, "chkRGPriority1", "0"},
+         {v, "chkRGPriority2", "1"}, {v, "chkRGPriority3", "0"}, {v, "chkRGPriority4", "1"}, {s, "M00001", "2"},
+         {s, "M00002", "0"}, {s, "M00005", "3"}, {s, "M00013", "1"}},
+        {{v, "optWhichBy", "0"}, {v, "txtGCT", "3"}, {v, "chkRGPriority1", "1"}, {s, "M00003", "1"},
+         {s, "M00008", "2"}, {s, "M00021", "4"}, {s, "M01597", "1"}},
+        {{v, "optWhichBy", "7"}, {v, "txtGCT", "99999"}, {v, "chkRGPriority3", " 1 "}, {s, "M00002", "-3"},
+         {s, "M00005", "2.5"}, {s, "M00008", "4294967296"}}};
+    const QString groupFile = fuzz::scratch() + QStringLiteral("/roundgroup.dat");
+    for (int i = 0; i < 3; ++i)
+        seed(QStringLiteral("roundgroup"), QStringLiteral("file%1").arg(i + 1),
+             QByteArray(1, char(i * 2)) + char(4 + i * 6) + fuzz::writeKeys(groupFile, groupings[i]));
+
+    // The print settings and series.dat in one file: 3 bytes of choices
+    // (game report, season options, series and column) before it.
+    const QString setup = QStringLiteral("Setup");
+    const std::vector<std::array<QString, 3>> settings[] = {
+        {{setup, "SelectPrint_Score", "3"}, {setup, "SeriesPrint_SortBelong", "1"},
+         {setup, "SeriesPrint_NameOrEntries", "0"}, {setup, "SeriesPrint_TotalRankingMode", "2"},
+         {setup, "SeriesPrint_TeamHowtoRank", "1"}, {setup, "SeriesPrint_PrivateGames", "2"},
+         {setup, "SeriesPrint_JudgeDaSu", "3"}, {setup, "SeriesPrint_JudgeBirthday", "0"},
+         {setup, "SeriesPrint_BelongOrLocation", "2"}, {"Management", "MaxSeriesNo", "2"},
+         {"Series1", "Name", "春季リーグ"}, {"Series1", "State", "0"}, {"Series1", "PointSeries", "1"},
+         {"Series1", "Point1", "10"}, {"Series1", "Point2", "8"}, {"Series1", "Point11", "1"},
+         {"Series1", "P_Title1", "第１回 ﾎﾟｲﾝﾄ"}, {"Series1", "P_Title2", "令和８年"},
+         {"Series1", "P_BelongOrLocation", "1"}, {"Series2", "Name", "秋"}, {"Series2", "PointSeries", "0"}},
+        {{setup, "SelectPrint_Score", "9"}, {setup, "SeriesPrint_NameOrEntries", "-1"},
+         {setup, "SeriesPrint_JudgeDaSu", "6"}, {setup, "SeriesPrint_JudgeBirthday", " "},
+         {setup, "SeriesPrint_BelongOrLocation", "2.6"}, {"Series1", "Name", ""}, {"Series1", "PointSeries", "1"},
+         {"Series1", "Point1", "99999"}, {"Series1", "P_Title1", " "}, {"Series1", "P_BelongOrLocation", "x"},
+         {"Series2", "State", "2"}, {"Series3", "PointSeries", "1"}, {"Series3", "P_Title2", "\"ｶﾅ\""}}};
+    const QString settingsFile = fuzz::scratch() + QStringLiteral("/settings.ini");
+    for (int i = 0; i < 2; ++i)
+        seed(QStringLiteral("printkeys"), QStringLiteral("file%1").arg(i + 1),
+             QByteArray(1, char(i * 3)) + char(0x5A * (i + 1)) + char(i * 4) + fuzz::writeKeys(settingsFile, settings[i]));
+
+    // Games of the registered players: 2 bytes of choices (player, group
+    // filter; season options) before them, separated by 0x1E.
+    fuzz::writeRegisters();
+    const std::vector<Long>& p = fuzz::registeredPlayers();
+    const QByteArray games[] = {fuzz::savedGame(2, 8, 2, {p.begin(), p.begin() + 6}),
+                                fuzz::savedGame(4, 8, 3, {p.begin() + 3, p.begin() + 12}),
+                                fuzz::savedGame(5, 16, 1, {p.begin() + 1, p.begin() + 4}),
+                                fuzz::savedGame(6, 2, 10, {p.begin() + 10, p.end()})};
+    const QByteArray separator(1, '\x1e');
+    seed(QStringLiteral("reports"), QStringLiteral("one"), QByteArray("\x00\x00", 2) + games[0]);
+    seed(QStringLiteral("reports"), QStringLiteral("two"), QByteArray("\x13\x47", 2) + games[0] + separator + games[1]);
+    seed(QStringLiteral("reports"), QStringLiteral("three"),
+         QByteArray("\x25\x7a", 2) + games[1] + separator + games[2] + separator + games[3]);
 }
 
 }  // namespace
@@ -158,5 +188,7 @@ int main(int argc, char** argv)
         if (c.isDigit() || c == u'/')
             c = QChar(c.unicode() + 0xFEE0);
     text(wide);
+
+    seedDialogTargets();
     return 0;
 }
