@@ -197,8 +197,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The game print dialog over the first game, as the main window opens it.
     gGame = gGameList[0];
     gsClearCalcResults();
-    gsReadScoreData();
-    gsScoreDataToLines();
+    QString problem;
+    fuzz::require(gfReadGameLines(&problem), "the first game reads whole");
     iniWritten[{kSetup, QStringLiteral("SelectPrint_Score")}] = QString::number(gamePrintDialog(data[0]));
 
     // The season dialog over both games.

@@ -27,7 +27,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <exception>
 #include <map>
 
 namespace {
@@ -65,19 +64,20 @@ void pressPrint(QPushButton* button, const char* promise)
 }
 
 // Every report of the game print dialog over a listed game, opened as the
-// main window opens it.
+// main window's print command opens it: a game that cannot be read whole,
+// or has no entries, is refused with a message.
 void printGame(const GameInfo& game, uint8_t choice)
 {
     gGame = game;
     gsClearCalcResults();
-    gsReadScoreData();
-    try {
-        gsScoreDataToLines();
-    } catch (const std::exception&) {
-        // Entries the game's header has no room for: the main window's print
-        // does not get as far as the dialog.
+    QString problem;
+    if (!gfReadGameLines(&problem)) {
+        fuzz::require(!problem.isEmpty(), "a game that cannot be read says why");
+        gsMsgScoreDataNotRead(problem);
         return;
     }
+    if (glngScoreLinesUBound() < 0)
+        return;
     frmSelectPrintScore dlg;
     if (dlg.cobExractBelong->count() > 0)
         dlg.cobExractBelong->setCurrentIndex((choice >> 4) % dlg.cobExractBelong->count());
