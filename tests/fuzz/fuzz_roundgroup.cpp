@@ -62,27 +62,22 @@ std::map<std::pair<QString, QString>, QString> probe()
     return values;
 }
 
-// The first `count` registered players as the game window hands them in,
-// with teams, groups and seeds of their own.
+// The first `count` registered players as the game window hands them in
+// from their round-1 lines, with teams, groups and seeds of their own.
 std::vector<RGMember> entrants(int count)
 {
-    std::vector<RGMember> list;
+    std::vector<ScoreLine> lines;
     for (int i = 0; i < count; ++i) {
-        const Long k = gfGetMemberIndex(fuzz::registeredPlayers()[static_cast<size_t>(i)]);
-        fuzz::require(k >= 0, "the register is read");
-        const MemberInfo& m = gMemberList[static_cast<size_t>(k)];
-        RGMember e;
-        e.IDNo = m.IDNo;
-        e.Name = m.Name;
-        e.Birthday = m.Birthday;
-        e.Gender = m.Gender;
-        e.BelongID = m.BelongID;
-        e.Location = m.Location;
-        e.TeamID = i % 3 == 0 ? QString() : QString(QChar(u'A' + i % 3));
-        e.RoundGNo = i % 4;
-        e.SeedNo = i % 5 == 0 ? 0 : i;
-        list.push_back(e);
+        ScoreLine line;
+        line.IDNo = fuzz::registeredPlayers()[static_cast<size_t>(i)];
+        line.RoundNo = 1;
+        line.TeamID = i % 3 == 0 ? QString() : QString(QChar(u'A' + i % 3));
+        line.RoundGNo = i % 4;
+        line.SeedNo = i % 5 == 0 ? 0 : i;
+        lines.push_back(line);
     }
+    std::vector<RGMember> list = gfRoundGroupEntrants(lines);
+    fuzz::require(static_cast<int>(list.size()) == count, "the register is read");
     return list;
 }
 
