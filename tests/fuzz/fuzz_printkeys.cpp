@@ -15,18 +15,17 @@
 #include "core/core.h"
 #include "core/ini.h"
 #include "platform/profile.h"
-#include "platform/textfile.h"
 #include "reports/game/frmSelectPrintScore.h"
 #include "reports/season/frmPrintPoinsRanking.h"
 #include "reports/season/frmPrintTotalGames.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <map>
-#include <set>
 
 namespace {
 
@@ -70,11 +69,14 @@ Values probe(const QString& path)
     return values;
 }
 
-// The text as the file will hold it: a character CP932 lacks is written as
-// "?".
-QString asStored(const QString& text)
+// The text as any value written reads back: CP932 has no character for
+// some ("?" is written), and a reader trims the blanks around a value.
+QString asReadBack(const QString& text)
 {
-    return platform::decodeCp932(platform::encodeCp932(text));
+    const QString path = fuzz::scratch() + QStringLiteral("/readback.ini");
+    QFile::remove(path);
+    platform::profileWrite(path, QStringLiteral("S"), QStringLiteral("K"), text);
+    return platform::ProfileFile(path).value(QStringLiteral("S"), QStringLiteral("K"));
 }
 
 template <std::size_t N>
@@ -231,8 +233,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                           "the point ranking previews or says why not");
             if (previewed) {
                 const QString section = QStringLiteral("Series") + QString::number(series);
-                seriesWritten[{section, kPointKeys[0]}] = asStored(dlg.txtTittle1->text());
-                seriesWritten[{section, kPointKeys[1]}] = asStored(dlg.txtTittle2->text());
+                seriesWritten[{section, kPointKeys[0]}] = asReadBack(dlg.txtTittle1->text());
+                seriesWritten[{section, kPointKeys[1]}] = asReadBack(dlg.txtTittle2->text());
                 seriesWritten[{section, kPointKeys[2]}] = QString::number(storedColumn);
             }
         }
