@@ -152,13 +152,7 @@ protected:
         return QDir(gstrGamesFolder).entryList({"*.tcg"}, QDir::Files, QDir::Name);
     }
 
-    QString messages() const
-    {
-        QStringList out;
-        for (const auto& m : recordingUi().messages)
-            out << m.title + "|" + m.prompt;
-        return out.join("\n");
-    }
+    QString messages() const { return recordedMessages(); }
 
     QTemporaryDir dir;
     std::unique_ptr<frmMain> w;

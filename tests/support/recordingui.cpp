@@ -33,3 +33,11 @@ void resetRecordingUi()
     r.beeps = 0;
     r.setMousePointer(platform::vbDefault);
 }
+
+QString recordedMessages()
+{
+    QStringList out;
+    for (const RecordedMessage& m : recordingUi().messages)
+        out << m.title + QLatin1Char('|') + m.prompt;
+    return out.join(QLatin1Char('\n'));
+}

@@ -56,6 +56,9 @@ private:
     int pointer_ = platform::vbDefault;
 };
 
+// The messages shown so far, one line each: "title|prompt".
+QString recordedMessages();
+
 // The installed recording service (installed by the test main). Clears what
 // was recorded.
 RecordingUi& recordingUi();

@@ -111,13 +111,7 @@ protected:
         resetRecordingUi();
     }
 
-    QString messages() const
-    {
-        QStringList out;
-        for (const auto& m : recordingUi().messages)
-            out << m.title + "|" + m.prompt;
-        return out.join("\n");
-    }
+    QString messages() const { return recordedMessages(); }
 
     QTemporaryDir dir;
 };
