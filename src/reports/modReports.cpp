@@ -22,82 +22,107 @@
 
 #include <QWidget>
 
-#include <algorithm>
-
-const std::vector<ReportPageForm>& gReportPageForms()
-{
-    using print::pageFormFactory;
-    static const std::vector<ReportPageForm> rows{
-        {QStringLiteral("gfPrintRegiTeamList"), pageFormFactory<frmPfRegiTeamList>(), 10, 0},
-        {QStringLiteral("gfPrintEntryList"), pageFormFactory<frmPfEntryList>(), 10, 0},
-        {QStringLiteral("gfPrintScore"), pageFormFactory<frmPfScore>(), 10, 0},
-        {QStringLiteral("gfPrintPersonRanking"), pageFormFactory<frmPfPersonRanking>(), 10, 0},
-        {QStringLiteral("gfPrintRoundRanking"), pageFormFactory<frmPfRoundRanking>(), 10, 0},
-        {QStringLiteral("gfPrintTeamList"), pageFormFactory<frmPfTeamList>(), 10, 0},
-        {QStringLiteral("gfPrintTeamRanking"), pageFormFactory<frmPfTeamRanking>(), 5, 0},
-        {QStringLiteral("gfPrintSeasonEntryList"), pageFormFactory<frmPfSeasonEntryList>(), 10, 0},
-        {QStringLiteral("gfPrintSeasonTotalRanking"), pageFormFactory<frmPfSeasonTotalRanking>(), 10, 0},
-        {QStringLiteral("gfPrintSeasonGameRanking"), pageFormFactory<frmPfSeasonGameRanking>(), 10, 0},
-        {QStringLiteral("gfPrintSeasonRoundRanking"), pageFormFactory<frmPfSeasonRoundRanking>(), 10, 0},
-        {QStringLiteral("gfPrintSeasonTeamList"), pageFormFactory<frmPfSeasonTeamList>(), 10, 0},
-        {QStringLiteral("gfPrintSeasonTeamRanking"), pageFormFactory<frmPfSeasonTeamRanking>(), 10, 0},
-        {QStringLiteral("gfPrintPointRanking"), pageFormFactory<frmPfPointRanking>(), 10, 0},
-        {QStringLiteral("gfPrintSeasonPersonalGameScore"), pageFormFactory<frmPfSeasonPersonalGameScore>(), 10, 0},
-        {QStringLiteral("gfPrintSeasonPersonalGameInfo"), pageFormFactory<frmPfSeasonPersonalGameInfo>(), 10, 0},
-        {QStringLiteral("gfPrintSeasonPersonalRoundScore"), pageFormFactory<frmPfSeasonPersonalRoundScore>(), 10, 0},
-    };
-    return rows;
-}
-
 namespace {
 
-// The launcher's print of its row of the report table. A launcher without
-// a row (a mistake of this file) gets its error box from the missing form.
-Integer psPrintRow(const QString& launcher, Integer mode, QWidget* owner)
+using print::pageFormFactory;
+
+// Each launcher's row: its name (for its error box), its page form and its
+// offsets in millimetres, down and across.
+const ReportPageForm kRegiTeamList{QStringLiteral("gfPrintRegiTeamList"),
+                                   pageFormFactory<frmPfRegiTeamList>(), 10, 0};
+const ReportPageForm kEntryList{QStringLiteral("gfPrintEntryList"), pageFormFactory<frmPfEntryList>(), 10, 0};
+const ReportPageForm kScore{QStringLiteral("gfPrintScore"), pageFormFactory<frmPfScore>(), 10, 0};
+const ReportPageForm kPersonRanking{QStringLiteral("gfPrintPersonRanking"),
+                                    pageFormFactory<frmPfPersonRanking>(), 10, 0};
+const ReportPageForm kRoundRanking{QStringLiteral("gfPrintRoundRanking"),
+                                   pageFormFactory<frmPfRoundRanking>(), 10, 0};
+const ReportPageForm kTeamList{QStringLiteral("gfPrintTeamList"), pageFormFactory<frmPfTeamList>(), 10, 0};
+const ReportPageForm kTeamRanking{QStringLiteral("gfPrintTeamRanking"), pageFormFactory<frmPfTeamRanking>(), 5, 0};
+const ReportPageForm kSeasonEntryList{QStringLiteral("gfPrintSeasonEntryList"),
+                                      pageFormFactory<frmPfSeasonEntryList>(), 10, 0};
+const ReportPageForm kSeasonTotalRanking{QStringLiteral("gfPrintSeasonTotalRanking"),
+                                         pageFormFactory<frmPfSeasonTotalRanking>(), 10, 0};
+const ReportPageForm kSeasonGameRanking{QStringLiteral("gfPrintSeasonGameRanking"),
+                                        pageFormFactory<frmPfSeasonGameRanking>(), 10, 0};
+const ReportPageForm kSeasonRoundRanking{QStringLiteral("gfPrintSeasonRoundRanking"),
+                                         pageFormFactory<frmPfSeasonRoundRanking>(), 10, 0};
+const ReportPageForm kSeasonTeamList{QStringLiteral("gfPrintSeasonTeamList"),
+                                     pageFormFactory<frmPfSeasonTeamList>(), 10, 0};
+const ReportPageForm kSeasonTeamRanking{QStringLiteral("gfPrintSeasonTeamRanking"),
+                                        pageFormFactory<frmPfSeasonTeamRanking>(), 10, 0};
+const ReportPageForm kPointRanking{QStringLiteral("gfPrintPointRanking"),
+                                   pageFormFactory<frmPfPointRanking>(), 10, 0};
+const ReportPageForm kSeasonPersonalGameScore{QStringLiteral("gfPrintSeasonPersonalGameScore"),
+                                              pageFormFactory<frmPfSeasonPersonalGameScore>(), 10, 0};
+const ReportPageForm kSeasonPersonalGameInfo{QStringLiteral("gfPrintSeasonPersonalGameInfo"),
+                                             pageFormFactory<frmPfSeasonPersonalGameInfo>(), 10, 0};
+const ReportPageForm kSeasonPersonalRoundScore{QStringLiteral("gfPrintSeasonPersonalRoundScore"),
+                                               pageFormFactory<frmPfSeasonPersonalRoundScore>(), 10, 0};
+
+Integer psPrintRow(const ReportPageForm& r, Integer mode, QWidget* owner)
 {
-    const std::vector<ReportPageForm>& rows = gReportPageForms();
-    const auto row =
-        std::find_if(rows.begin(), rows.end(), [&](const ReportPageForm& r) { return r.launcher == launcher; });
-    const ReportPageForm none{launcher, {}};
-    const ReportPageForm& r = row != rows.end() ? *row : none;
-    return gfPrintReport(r.form, launcher, r.offsetDownMm, r.offsetAcrossMm, mode, owner);
+    return gfPrintReport(r.form, r.launcher, r.offsetDownMm, r.offsetAcrossMm, mode, owner);
 }
 
 }  // namespace
 
+const std::vector<ReportPageForm>& gReportPageForms()
+{
+    static const std::vector<ReportPageForm> rows{
+        kRegiTeamList,
+        kEntryList,
+        kScore,
+        kPersonRanking,
+        kRoundRanking,
+        kTeamList,
+        kTeamRanking,
+        kSeasonEntryList,
+        kSeasonTotalRanking,
+        kSeasonGameRanking,
+        kSeasonRoundRanking,
+        kSeasonTeamList,
+        kSeasonTeamRanking,
+        kPointRanking,
+        kSeasonPersonalGameScore,
+        kSeasonPersonalGameInfo,
+        kSeasonPersonalRoundScore,
+    };
+    return rows;
+}
+
 Integer gfPrintRegiTeamList(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintRegiTeamList"), mode, owner);
+    return psPrintRow(kRegiTeamList, mode, owner);
 }
 
 Integer gfPrintEntryList(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintEntryList"), mode, owner);
+    return psPrintRow(kEntryList, mode, owner);
 }
 
 Integer gfPrintScore(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintScore"), mode, owner);
+    return psPrintRow(kScore, mode, owner);
 }
 
 Integer gfPrintPersonRanking(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintPersonRanking"), mode, owner);
+    return psPrintRow(kPersonRanking, mode, owner);
 }
 
 Integer gfPrintRoundRanking(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintRoundRanking"), mode, owner);
+    return psPrintRow(kRoundRanking, mode, owner);
 }
 
 Integer gfPrintTeamList(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintTeamList"), mode, owner);
+    return psPrintRow(kTeamList, mode, owner);
 }
 
 Integer gfPrintTeamRanking(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintTeamRanking"), mode, owner);
+    return psPrintRow(kTeamRanking, mode, owner);
 }
 
 void gsMsgNoPrintData(QWidget* owner)
@@ -107,50 +132,50 @@ void gsMsgNoPrintData(QWidget* owner)
 
 Integer gfPrintSeasonEntryList(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonEntryList"), mode, owner);
+    return psPrintRow(kSeasonEntryList, mode, owner);
 }
 
 Integer gfPrintSeasonTotalRanking(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonTotalRanking"), mode, owner);
+    return psPrintRow(kSeasonTotalRanking, mode, owner);
 }
 
 Integer gfPrintSeasonGameRanking(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonGameRanking"), mode, owner);
+    return psPrintRow(kSeasonGameRanking, mode, owner);
 }
 
 Integer gfPrintSeasonRoundRanking(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonRoundRanking"), mode, owner);
+    return psPrintRow(kSeasonRoundRanking, mode, owner);
 }
 
 Integer gfPrintSeasonTeamList(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonTeamList"), mode, owner);
+    return psPrintRow(kSeasonTeamList, mode, owner);
 }
 
 Integer gfPrintSeasonTeamRanking(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonTeamRanking"), mode, owner);
+    return psPrintRow(kSeasonTeamRanking, mode, owner);
 }
 
 Integer gfPrintPointRanking(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintPointRanking"), mode, owner);
+    return psPrintRow(kPointRanking, mode, owner);
 }
 
 Integer gfPrintSeasonPersonalGameScore(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonPersonalGameScore"), mode, owner);
+    return psPrintRow(kSeasonPersonalGameScore, mode, owner);
 }
 
 Integer gfPrintSeasonPersonalGameInfo(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonPersonalGameInfo"), mode, owner);
+    return psPrintRow(kSeasonPersonalGameInfo, mode, owner);
 }
 
 Integer gfPrintSeasonPersonalRoundScore(Integer mode, QWidget* owner)
 {
-    return psPrintRow(QStringLiteral("gfPrintSeasonPersonalRoundScore"), mode, owner);
+    return psPrintRow(kSeasonPersonalRoundScore, mode, owner);
 }

@@ -3,11 +3,12 @@
 // returns 0, or -1 after its error box. The caller sets the print state and
 // the tables the page reads first, and passes itself as the owner.
 //
-// Adding a report: add its row to the report table in modReports.cpp (the
-// launcher's name, its page form, its offsets in millimetres down and
-// across), declare its launcher here and define it there as the print of
-// its row. The table is the program's list of report page forms: what holds
-// for every page form (each fixed caption on one line) is tested over it.
+// Adding a report: give it a row in modReports.cpp (the launcher's name,
+// its page form, its offsets in millimetres down and across) and put the
+// row in the report table there, declare its launcher here and define it
+// there as the print of its row. The table is the program's list of report
+// page forms: what holds for every page form (each fixed caption on one
+// line) is tested over it.
 #pragma once
 
 #include "core/records.h"
