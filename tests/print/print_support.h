@@ -11,12 +11,12 @@
 #include "print/printer.h"
 #include "print/renderer.h"
 #include "recordingdevice.h"
+#include "support/pdftools.h"
 #include "support/recordingui.h"
 #include "support/uiwait.h"
 
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -83,16 +83,6 @@ inline int pdfPages(const QString& path)
         return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
     return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
-}
-
-// Output of a poppler tool on a PDF file; "" when it cannot be read.
-inline QString popplerOutput(const QString& tool, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(tool, arguments);
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // pdfinfo's fields ("Pages", "Page size", "Page rot", "Title" ...).

@@ -11,10 +11,10 @@
 #include "reports/game/frmPfRegiTeamList.h"
 #include "reports/modReports.h"
 #include "support/gamefixtures.h"
+#include "support/pdftools.h"
 #include "support/recordingui.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -150,16 +150,6 @@ TEST_F(RegiTeamListTest, LauncherPreviewsTheCountedPagesTenMillimetresDown)
     EXPECT_EQ(seen, "1/3 10,0");
 }
 
-// The text of a PDF file as pdftotext reads it ("" when it cannot).
-QString pdfTool(const QString& tool, const QStringList& args)
-{
-    QProcess p;
-    p.start(tool, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 TEST_F(RegiTeamListTest, PrintedToPdfItIsTwoA4PortraitPagesHoldingEveryTeam)
 {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdfinfo").isEmpty())
@@ -173,11 +163,11 @@ TEST_F(RegiTeamListTest, PrintedToPdfItIsTwoA4PortraitPagesHoldingEveryTeam)
     print::setPreviewWindow(nullptr);
     print::printer::setPdfFileChooser(nullptr);
 
-    const QString info = pdfTool("pdfinfo", {pdf});
+    const QString info = popplerOutput("pdfinfo", {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 842(\\.\\d+)? pts \\(A4\\)")))
         << info.toStdString();
-    const QString text = pdfTool("pdftotext", {"-layout", pdf, "-"});
+    const QString text = popplerOutput("pdftotext", {"-layout", pdf, "-"});
     const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
     ASSERT_GE(pages.size(), 2);
     for (int n = 1; n <= 38; ++n) {
